@@ -1,0 +1,56 @@
+#pragma once
+
+#include "cells/Cell.h"
+
+#include <vector>
+
+namespace cellvex {
+
+// The report's cells, indexed [column][row], every cell held by value.
+// Cells know their own position (tagX, tagY), kept equal to the indices.
+class CellMatrix
+{
+public:
+    int colCount() const { return int(m_columns.size()); }
+    int rowCount() const { return m_rows; }
+    bool contains(int col, int row) const { return col >= 0 && row >= 0 && col < colCount() && row < m_rows; }
+
+    Cell &at(int col, int row) { return m_columns[size_t(col)][size_t(row)]; }
+    const Cell &at(int col, int row) const { return m_columns[size_t(col)][size_t(row)]; }
+    Cell *find(int col, int row) { return contains(col, row) ? &at(col, row) : nullptr; }
+    const Cell *find(int col, int row) const { return contains(col, row) ? &at(col, row) : nullptr; }
+
+    // Builds a matrix of default cells; throws std::bad_alloc when memory runs out.
+    static CellMatrix create(int cols, int rows);
+
+    void swap(CellMatrix &other) noexcept
+    {
+        m_columns.swap(other.m_columns);
+        std::swap(m_rows, other.m_rows);
+    }
+    void clear()
+    {
+        m_columns.clear();
+        m_columns.shrink_to_fit();
+        m_rows = 0;
+    }
+
+    template <typename F> void forEach(F &&f)
+    {
+        for (auto &column : m_columns)
+            for (Cell &c : column)
+                f(c);
+    }
+    template <typename F> void forEach(F &&f) const
+    {
+        for (const auto &column : m_columns)
+            for (const Cell &c : column)
+                f(c);
+    }
+
+private:
+    std::vector<std::vector<Cell>> m_columns;
+    int m_rows = 0;
+};
+
+} // namespace cellvex

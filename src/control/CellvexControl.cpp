@@ -1,0 +1,257 @@
+#include "CellvexControl.h"
+
+#include "cells/LinePanel.h"
+#include "common/Fonts.h"
+#include "control/CellSurface.h"
+#include "control/PaintSuspension.h"
+#include "rulers/RulerWidget.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QResizeEvent>
+#include <QScrollBar>
+
+namespace cellvex {
+
+namespace {
+
+// Frame sizes of the ruler display modes: corner box / row ruler width,
+// header strip height, millimetre strip thickness of the column and row ruler.
+struct PoleVisibleGeometry
+{
+    int marginWidth;
+    int headerHeight;
+    int stripX;
+    int stripY;
+};
+
+constexpr PoleVisibleGeometry kPoleVisibleModes[3] = {{0, 0, 0, 0}, {43, 17, 0, 0}, {58, 31, 14, 16}};
+constexpr int kRightWidth = 15;
+constexpr int kFooterHeight = 16;
+
+QWidget *namedPanel(const char *name, QWidget *parent)
+{
+    auto *w = new QWidget(parent);
+    w->setObjectName(QString::fromLatin1(name));
+    return w;
+}
+
+QFrame *loweredBox(const char *name, QWidget *parent)
+{
+    auto *f = new QFrame(parent);
+    f->setObjectName(QString::fromLatin1(name));
+    f->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    f->setLineWidth(1);
+    return f;
+}
+
+} // namespace
+
+CellvexControl::CellvexControl(QWidget *parent) : QWidget(parent), m_report(std::make_unique<Report>())
+{
+    setObjectName(QStringLiteral("Cellvex"));
+    setFont(reportFont(kDefaultFontName, 9));
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, toQColor(kButtonFace));
+    setPalette(pal);
+    setAutoFillBackground(true);
+    buildChildren();
+    connectReport();
+    resize(632, 453);
+    setPoleVisible(1);
+    m_report->setSaved(true);
+}
+
+CellvexControl::~CellvexControl()
+{
+    // The widgets paint from the report: take them down first, then the rulers empty.
+    m_report->onCellChanged = nullptr;
+    m_report->onReportChanged = nullptr;
+    m_report->colRuler().onChanged = nullptr;
+    m_report->rowRuler().onChanged = nullptr;
+    m_report->colRuler().onHighlightChanged = nullptr;
+    m_report->rowRuler().onHighlightChanged = nullptr;
+    delete m_main;
+    m_main = nullptr;
+    m_report->colRuler().setCount(0);
+    m_report->rowRuler().setCount(0);
+}
+
+void CellvexControl::buildChildren()
+{
+    m_main = namedPanel("pnl_main", this);
+    m_header = namedPanel("pnl_header", m_main);
+    m_lmargin = loweredBox("pnl_lmargin", m_header);
+    m_lmarginCaption = new QLabel(m_lmargin);
+    m_lmarginCaption->setObjectName(QStringLiteral("pnl_lmargin_caption"));
+    m_lmarginCaption->setAlignment(Qt::AlignCenter);
+    m_polex = new RulerWidget(m_report->colRuler(), m_header);
+    m_polex->setObjectName(QStringLiteral("ppl_polex"));
+    m_poley = new RulerWidget(m_report->rowRuler(), m_main);
+    m_poley->setObjectName(QStringLiteral("ppl_poley"));
+    m_client = namedPanel("pnl_client", m_main);
+    m_client->setAutoFillBackground(true);
+    QPalette white = m_client->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    m_client->setPalette(white);
+
+    m_cellSurface = new CellSurface(*m_report, m_client);
+    m_cellSurface->setObjectName(QStringLiteral("pnl_cell"));
+
+    // In-place editors live on the surface, zero-sized until input opens them.
+    m_edtInput = new QLineEdit(m_cellSurface);
+    m_edtInput->setObjectName(QStringLiteral("edt_input"));
+    m_edtInput->setFrame(false);
+    m_edtInput->setGeometry(0, 0, 0, 19);
+    m_edtInput->hide();
+    m_cbbInput = new QComboBox(m_cellSurface);
+    m_cbbInput->setObjectName(QStringLiteral("cbb_input"));
+    m_cbbInput->setGeometry(0, 0, 0, 19);
+    m_cbbInput->hide();
+    m_datetime = namedPanel("pnl_datetime", m_cellSurface);
+    auto *picker = new QDateEdit(m_datetime);
+    picker->setObjectName(QStringLiteral("dtp_datetime"));
+    picker->setCalendarPopup(true);
+    const char *buttons[3][2] = {{"pnl_datetimeok", "确定"}, {"pnl_datetimecancel", "取消"}, {"pnl_datetimeclear", "清除"}};
+    for (const auto &b : buttons) {
+        auto *btn = new QPushButton(QString::fromUtf8(b[1]), m_datetime);
+        btn->setObjectName(QString::fromLatin1(b[0]));
+    }
+    m_datetime->setGeometry(0, 0, 0, 0);
+    m_datetime->hide();
+
+    // Selection frame: left and top 2 pixels thick, right and bottom 3.
+    const char *lineNames[4] = {"lpl_selectedleft", "lpl_selectedtop", "lpl_selectedright", "lpl_selectedbottom"};
+    const QSize lineSizes[4] = {{2, 0}, {0, 2}, {3, 0}, {0, 3}};
+    for (int i = 0; i < 4; ++i) {
+        m_selLines[i] = new LinePanel(2, m_cellSurface);
+        m_selLines[i]->setObjectName(QString::fromLatin1(lineNames[i]));
+        m_selLines[i]->resize(lineSizes[i]);
+        m_selLines[i]->hide();
+    }
+
+    m_right = namedPanel("pnl_right", this);
+    m_rmargin = loweredBox("pnl_rmargin", m_right);
+    m_scrollY = new QScrollBar(Qt::Vertical, m_right);
+    m_scrollY->setObjectName(QStringLiteral("scb_scrolly"));
+    m_footer = namedPanel("pnl_footer", this);
+    m_scroll = namedPanel("pnl_scroll", m_footer);
+    m_xscroll = namedPanel("pnl_xscroll", m_scroll);
+    m_smargin = namedPanel("pnl_smargin", m_scroll);
+    m_scrollX = new QScrollBar(Qt::Horizontal, m_xscroll);
+    m_scrollX->setObjectName(QStringLiteral("scb_scrollx"));
+    for (QScrollBar *sb : {m_scrollX, m_scrollY}) {
+        sb->setRange(1, 1);
+        sb->setPageStep(1);
+    }
+}
+
+void CellvexControl::connectReport()
+{
+    m_report->onCellChanged = [this](int col, int row) { m_cellSurface->updateCell(col, row); };
+    m_report->onReportChanged = [this] {
+        m_cellSurface->update();
+        m_polex->update();
+        m_poley->update();
+    };
+    m_report->colRuler().onChanged = [this] { m_polex->update(); };
+    m_report->rowRuler().onChanged = [this] { m_poley->update(); };
+}
+
+void CellvexControl::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    layoutChildren();
+}
+
+void CellvexControl::layoutChildren()
+{
+    const int mode = (m_report->poleVisible() >= 0 && m_report->poleVisible() <= 2) ? m_report->poleVisible() : 1;
+    const PoleVisibleGeometry &g = kPoleVisibleModes[mode];
+    const int W = width(), H = height();
+    const int mainW = std::max(0, W - kRightWidth), mainH = std::max(0, H - kFooterHeight);
+
+    m_main->setGeometry(0, 0, mainW, mainH);
+    m_header->setGeometry(0, 0, mainW, g.headerHeight);
+    m_lmargin->setGeometry(0, 0, g.marginWidth, g.headerHeight);
+    m_lmarginCaption->setGeometry(0, 0, g.marginWidth, g.headerHeight);
+    m_polex->setGeometry(g.marginWidth, 0, std::max(0, mainW - g.marginWidth), g.headerHeight);
+    m_poley->setGeometry(0, g.headerHeight, g.marginWidth, std::max(0, mainH - g.headerHeight));
+    m_client->setGeometry(g.marginWidth, g.headerHeight, std::max(0, mainW - g.marginWidth),
+                          std::max(0, mainH - g.headerHeight));
+    m_cellSurface->setGeometry(0, 0, m_client->width(), m_client->height());
+
+    m_right->setGeometry(mainW, 0, W - mainW, mainH);
+    m_rmargin->setGeometry(0, 0, m_right->width(), g.headerHeight);
+    m_scrollY->setGeometry(0, g.headerHeight, m_right->width(), std::max(0, mainH - g.headerHeight));
+
+    m_footer->setGeometry(0, mainH, W, H - mainH);
+    m_scroll->setGeometry(0, 0, W, m_footer->height());
+    m_smargin->setGeometry(std::max(0, W - kRightWidth), 0, std::min(W, kRightWidth), m_footer->height());
+    m_xscroll->setGeometry(0, 0, std::max(0, W - kRightWidth), m_footer->height());
+    m_scrollX->setGeometry(0, 0, m_xscroll->width(), m_xscroll->height());
+}
+
+void CellvexControl::NewReport(int aCols, int aRows)
+{
+    PaintSuspension suspend(m_main);
+    // Unfinished input is discarded, never written back.
+    m_edtInput->hide();
+    m_cbbInput->hide();
+    m_datetime->hide();
+    for (LinePanel *l : m_selLines)
+        l->hide();
+    m_report->newReport(aCols, aRows);
+    m_polex->update();
+    m_poley->update();
+}
+
+void CellvexControl::setHeaderCount(int v)
+{
+    // Stored as given; pagination decides later whether the rows fit.
+    m_report->setHeaderCount(v);
+}
+
+void CellvexControl::setFooterCount(int v) { m_report->setFooterCount(v); }
+
+void CellvexControl::setPoleVisible(int mode)
+{
+    m_report->setPoleVisibleValue(mode);
+    if (mode < 0 || mode > 2)
+        return;
+    PaintSuspension suspend(m_main);
+    const PoleVisibleGeometry &g = kPoleVisibleModes[mode];
+    m_report->colRuler().setPoleRuler(g.stripX);
+    m_report->rowRuler().setPoleRuler(g.stripY);
+    if (mode == 1)
+        m_lmarginCaption->setText(QString());
+    else if (mode == 2)
+        m_lmarginCaption->setText(QStringLiteral("单位(mm)"));
+    layoutChildren();
+}
+
+void CellvexControl::GetSelectedCell(int &minCol, int &minRow, int &maxCol, int &maxRow) const
+{
+    const Report &r = *m_report;
+    if (!r.hasSelection()) {
+        minCol = minRow = maxCol = maxRow = -1;
+        return;
+    }
+    const QRect s = r.selection();
+    minCol = s.left() + 1;
+    minRow = s.top() + 1;
+    maxCol = s.right() + 1;
+    maxRow = s.bottom() + 1;
+}
+
+void CellvexControl::GetInputingCell(int &col, int &row) const
+{
+    col = m_report->inputCol() + 1;
+    row = m_report->inputRow() + 1;
+}
+
+} // namespace cellvex

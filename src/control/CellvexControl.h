@@ -1,0 +1,133 @@
+#pragma once
+
+#include "control/Report.h"
+
+#include <QWidget>
+
+#include <memory>
+
+class QLineEdit;
+class QComboBox;
+class QDateEdit;
+class QLabel;
+class QScrollBar;
+class QFrame;
+
+namespace cellvex {
+
+class RulerWidget;
+class CellSurface;
+class LinePanel;
+
+// The report control: the frame of named child windows (rulers, cell
+// surface, scroll bars, corner boxes, in-place editors, selection frame)
+// around one Report. Members take 1-based coordinates, column first; a cell,
+// row or column outside the grid makes a setter do nothing and a getter
+// return its empty value.
+class CellvexControl : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit CellvexControl(QWidget *parent = nullptr);
+    ~CellvexControl() override;
+
+    Report &report() { return *m_report; }
+    const Report &report() const { return *m_report; }
+
+    // --- report lifecycle and counts ------------------------------------------
+    void NewReport(int aCols, int aRows);
+    int ColCount() const { return m_report->colCount(); }
+    int RowCount() const { return m_report->rowCount(); }
+    int HeaderCount() const { return m_report->headerCount(); }
+    void setHeaderCount(int v);
+    int FooterCount() const { return m_report->footerCount(); }
+    void setFooterCount(int v);
+    bool Saved() const { return m_report->saved(); }
+    void setSaved(bool v) { m_report->setSaved(v); }
+    int PoleVisible() const { return m_report->poleVisible(); }
+    void setPoleVisible(int mode);
+    int GetColWidth(int aCol) const { return m_report->colWidth(ix(aCol)); }
+    int GetRowHeight(int aRow) const { return m_report->rowHeight(ix(aRow)); }
+    void RefreshAllBorders() { m_report->refreshAllBorders(); }
+    // Selected range and input cell, 1-based; -1 (input: 0) when there is none.
+    void GetSelectedCell(int &minCol, int &minRow, int &maxCol, int &maxRow) const;
+    void GetInputingCell(int &col, int &row) const;
+
+    // --- cell attributes ---------------------------------------------------------
+    void SetFontName(int aCol, int aRow, const QString &aFontName);
+    QString GetFontName(int aCol, int aRow) const;
+    void SetFontSize(int aCol, int aRow, int aFontSize);
+    int GetFontSize(int aCol, int aRow) const;
+    void SetFontColor(int aCol, int aRow, ColorRef aFontColor);
+    ColorRef GetFontColor(int aCol, int aRow) const;
+    void SetFontStyleBold(int aCol, int aRow, bool on) { setStyle(aCol, aRow, 0, on); }
+    void SetFontStyleItalic(int aCol, int aRow, bool on) { setStyle(aCol, aRow, 1, on); }
+    void SetFontStyleUnderline(int aCol, int aRow, bool on) { setStyle(aCol, aRow, 2, on); }
+    void SetFontStyleStrikeout(int aCol, int aRow, bool on) { setStyle(aCol, aRow, 3, on); }
+    bool GetFontStyleBold(int aCol, int aRow) const;
+    bool GetFontStyleItalic(int aCol, int aRow) const;
+    bool GetFontStyleUnderline(int aCol, int aRow) const;
+    bool GetFontStyleStrikeout(int aCol, int aRow) const;
+    void SetLabelHAlignment(int aCol, int aRow, int aHAlignment);
+    int GetLabelHAlignment(int aCol, int aRow) const;
+    void SetLabelVAlignment(int aCol, int aRow, int aVAlignment);
+    int GetLabelVAlignment(int aCol, int aRow) const;
+    void SetCellBorders(int aCol, int aRow, int aBorderType, int aBorderWidth);
+    int GetCellBorders(int aCol, int aRow, int aBorderType) const;
+    void SetCellBackColor(int aCol, int aRow, ColorRef aBackColor);
+    ColorRef GetCellBackColor(int aCol, int aRow) const;
+    void SetMultiLine(int aCol, int aRow, bool aMultiLine);
+    bool GetMultiLine(int aCol, int aRow) const;
+    void SetCellAlias(int aCol, int aRow, const QString &alias);
+    void DeleteAlias(const QString &alias);
+    QString GetCellAlias(int aCol, int aRow) const;
+    QString GetAllAlias() const { return m_report->allAliases(); }
+    void GetCellReferenceByAlias(const QString &alias, int &col, int &row) const;
+    void SetAppendRange(int aCol, int aRow, int aAppendRange);
+    int GetAppendRange(int aCol, int aRow) const;
+    void SetAppendString(int aCol, int aRow, int aIndex, const QString &aValue);
+    QString GetAppendString(int aCol, int aRow, int aIndex) const;
+
+    // --- children ----------------------------------------------------------------
+    RulerWidget *columnRuler() const { return m_polex; }
+    RulerWidget *rowRuler() const { return m_poley; }
+    CellSurface *cellSurface() const { return m_cellSurface; }
+    QWidget *mainPanel() const { return m_main; }
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void buildChildren();
+    void layoutChildren();
+    void connectReport();
+    // 1-based interface index to 0-based; anything below 1 is outside the grid.
+    static int ix(int a) { return a > 0 ? a - 1 : -1; }
+    const Cell *cellAt(int aCol, int aRow) const { return m_report->cell(ix(aCol), ix(aRow)); }
+    void setStyle(int aCol, int aRow, int style, bool on);
+
+    std::unique_ptr<Report> m_report;
+
+    QWidget *m_main = nullptr;
+    QWidget *m_header = nullptr;
+    QFrame *m_lmargin = nullptr;
+    QLabel *m_lmarginCaption = nullptr;
+    RulerWidget *m_polex = nullptr;
+    RulerWidget *m_poley = nullptr;
+    QWidget *m_client = nullptr;
+    CellSurface *m_cellSurface = nullptr;
+    QLineEdit *m_edtInput = nullptr;
+    QComboBox *m_cbbInput = nullptr;
+    QWidget *m_datetime = nullptr;
+    LinePanel *m_selLines[4] = {};
+    QWidget *m_right = nullptr;
+    QFrame *m_rmargin = nullptr;
+    QScrollBar *m_scrollY = nullptr;
+    QWidget *m_footer = nullptr;
+    QWidget *m_scroll = nullptr;
+    QWidget *m_xscroll = nullptr;
+    QWidget *m_smargin = nullptr;
+    QScrollBar *m_scrollX = nullptr;
+};
+
+} // namespace cellvex

@@ -1,0 +1,39 @@
+// The `cellvex` command: headless jobs around the control.
+#include "SnapshotCommand.h"
+
+#include "common/Fonts.h"
+
+#include <QApplication>
+#include <QTextStream>
+
+namespace {
+
+void usage(QTextStream &s)
+{
+    s << "usage: cellvex <command> [arguments]\n"
+         "commands:\n"
+         "  snapshot OUT.png [--size WxH] [--cols N --rows N] [--pole-visible M]\n"
+         "      render a new control headlessly to a PNG\n";
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    cellvex::installFontSubstitutions();
+    QStringList args = app.arguments().mid(1);
+    QTextStream err(stderr);
+    if (args.isEmpty()) {
+        usage(err);
+        return 2;
+    }
+    const QString command = args.takeFirst();
+    if (command == QLatin1String("snapshot"))
+        return cellvex::runSnapshot(args);
+    err << "cellvex: unknown command " << command << "\n";
+    usage(err);
+    return 2;
+}
