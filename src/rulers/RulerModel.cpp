@@ -203,7 +203,7 @@ void RulerModel::setPoleRange(int poleIndex, int range)
         return;
     m_poleLens[size_t(poleIndex)] = pole;
     m_splitLens[size_t(poleIndex)] = split;
-    invalidateEdgesFrom(poleIndex + 1);
+    invalidateEdgesFrom(poleIndex);
     recalcDisplayCount();
     recalcLastCount();
     changed();
