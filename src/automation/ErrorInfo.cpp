@@ -9,8 +9,17 @@ HResult ErrorInfo::fail(HResult code, const QString &description, const QString 
     m_code = failed(code) ? code : E_FAIL;
     m_description = description;
     m_source = source;
+    lastErrorSlot() = *this; // what a caller reads back after a failed call
     return m_code;
 }
+
+ErrorInfo &ErrorInfo::lastErrorSlot()
+{
+    thread_local ErrorInfo last;
+    return last;
+}
+
+ErrorInfo ErrorInfo::last() { return lastErrorSlot(); }
 
 void ErrorInfo::clear()
 {

@@ -24,7 +24,12 @@ public:
     // The member that failed, e.g. "ICellvex.SetCellValue"; empty when unknown.
     const QString &source() const { return m_source; }
 
+    // The most recent failure recorded on this thread by any object, as a
+    // late-bound caller fetches it after a call returned a failure code.
+    static ErrorInfo last();
+
 private:
+    static ErrorInfo &lastErrorSlot();
     HResult m_code = S_OK;
     QString m_description;
     QString m_source;

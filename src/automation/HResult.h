@@ -37,6 +37,13 @@ constexpr HResult DISP_E_BADINDEX = makeHResult(0x8002000Bu);
 constexpr HResult DISP_E_BADPARAMCOUNT = makeHResult(0x8002000Eu);
 constexpr HResult DISP_E_PARAMNOTOPTIONAL = makeHResult(0x8002000Fu);
 
+// Class factory, registration and connection points.
+constexpr HResult CLASS_E_NOAGGREGATION = makeHResult(0x80040110u);
+constexpr HResult CLASS_E_CLASSNOTAVAILABLE = makeHResult(0x80040111u);
+constexpr HResult REGDB_E_CLASSNOTREG = makeHResult(0x80040154u);
+constexpr HResult SELFREG_E_CLASS = makeHResult(0x80040201u);
+constexpr HResult CONNECT_E_NOCONNECTION = makeHResult(0x80040200u);
+constexpr HResult CONNECT_E_ADVISELIMIT = makeHResult(0x80040201u);
 constexpr HResult TYPE_E_ELEMENTNOTFOUND = makeHResult(0x8002802Bu);
 
 // The severity bit alone decides success, as in COM: S_FALSE still succeeds.

@@ -3,10 +3,13 @@
 #include "cells/LinePanel.h"
 #include "common/Fonts.h"
 #include "control/CellSurface.h"
+#include "control/FontObject.h"
 #include "control/PaintSuspension.h"
 #include "rulers/RulerWidget.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QDateEdit>
 #include <QFrame>
 #include <QLabel>
@@ -55,19 +58,26 @@ CellvexControl::CellvexControl(QWidget *parent) : QWidget(parent), m_report(std:
 {
     setObjectName(QStringLiteral("Cellvex"));
     setFont(reportFont(kDefaultFontName, 9));
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, toQColor(kButtonFace));
-    setPalette(pal);
+    m_fontObject = new FontObject(this);
+    m_fontObject->setFont(font());
+    m_fontObject->onChanged = [this](const QFont &f) { setFont(f); };
+    setFormColor(kButtonFace);
     setAutoFillBackground(true);
     buildChildren();
     connectReport();
     resize(632, 453);
     setPoleVisible(1);
     m_report->setSaved(true);
+    qApp->installEventFilter(this);
+    connect(qApp, &QApplication::focusChanged, this, &CellvexControl::focusChanged);
 }
 
 CellvexControl::~CellvexControl()
 {
+    // The host hears of the end first, while everything still works.
+    m_events.destroy();
+    m_events.disconnect();
+    qApp->removeEventFilter(this);
     // The widgets paint from the report: take them down first, then the rulers empty.
     m_report->onCellChanged = nullptr;
     m_report->onReportChanged = nullptr;
@@ -153,6 +163,12 @@ void CellvexControl::buildChildren()
 void CellvexControl::connectReport()
 {
     m_report->onCellChanged = [this](int col, int row) { m_cellSurface->updateCell(col, row); };
+    m_report->onCaptionChanging = [this](int col, int row, QString &value) {
+        m_events.cellChanging(col + 1, row + 1, value);
+    };
+    m_report->onCaptionChanged = [this](int col, int row, const QString &value) {
+        m_events.cellChanged(col + 1, row + 1, value);
+    };
     m_report->onReportChanged = [this] {
         m_cellSurface->update();
         m_polex->update();
@@ -198,16 +214,110 @@ void CellvexControl::layoutChildren()
 
 void CellvexControl::NewReport(int aCols, int aRows)
 {
-    PaintSuspension suspend(m_main);
-    // Unfinished input is discarded, never written back.
-    m_edtInput->hide();
-    m_cbbInput->hide();
-    m_datetime->hide();
-    for (LinePanel *l : m_selLines)
-        l->hide();
-    m_report->newReport(aCols, aRows);
-    m_polex->update();
-    m_poley->update();
+    m_report->checkNewReportSize(aCols, aRows); // refuse before discarding anything
+    {
+        PaintSuspension suspend(m_main);
+        // Unfinished input is discarded, never written back.
+        m_edtInput->hide();
+        m_cbbInput->hide();
+        m_datetime->hide();
+        for (LinePanel *l : m_selLines)
+            l->hide();
+        m_report->newReport(aCols, aRows);
+        m_polex->update();
+        m_poley->update();
+    }
+    m_events.inputChange(-1, -1);
+    m_events.selectChange(-1, -1, -1, -1);
+}
+
+void CellvexControl::setFormColor(ColorRef c)
+{
+    m_formColor = c;
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, toQColor(c));
+    setPalette(pal);
+}
+
+void CellvexControl::setFormCursor(short cursor)
+{
+    m_form.cursor = cursor;
+    static const std::pair<short, Qt::CursorShape> shapes[] = {
+        {-2, Qt::ArrowCursor},     {-3, Qt::CrossCursor},   {-4, Qt::IBeamCursor},   {-5, Qt::SizeAllCursor},
+        {-6, Qt::SizeBDiagCursor}, {-7, Qt::SizeVerCursor}, {-8, Qt::SizeFDiagCursor}, {-9, Qt::SizeHorCursor},
+        {-10, Qt::UpArrowCursor},  {-11, Qt::WaitCursor},   {-13, Qt::ForbiddenCursor}, {-14, Qt::SplitHCursor},
+        {-15, Qt::SplitVCursor},   {-18, Qt::ForbiddenCursor}, {-19, Qt::BusyCursor}, {-20, Qt::WhatsThisCursor},
+        {-21, Qt::PointingHandCursor}, {-22, Qt::SizeAllCursor}, {-1, Qt::BlankCursor}};
+    for (const auto &[code, shape] : shapes)
+        if (code == cursor) {
+            setCursor(shape);
+            return;
+        }
+    unsetCursor();
+}
+
+void CellvexControl::paintEvent(QPaintEvent *event)
+{
+    QWidget::paintEvent(event);
+    guarded([this] { m_events.paint(); });
+}
+
+void CellvexControl::reportControlError(const QString &message)
+{
+    if (!m_suppressControlError)
+        m_events.error(QStringLiteral("控件错误，") + message);
+}
+
+void CellvexControl::focusChanged(QWidget *old, QWidget *now)
+{
+    auto inside = [this](QWidget *w) { return w && (w == this || isAncestorOf(w)); };
+    const bool wasInside = inside(old), isInside = inside(now);
+    if (!wasInside && isInside && !m_active) {
+        m_active = true;
+        guarded([this] { m_events.activate(); });
+    } else if (wasInside && !isInside && m_active) {
+        m_active = false;
+        guarded([this] { m_events.deactivate(); });
+    }
+}
+
+bool CellvexControl::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress || m_inKeyPreview || !m_form.keyPreview)
+        return false;
+    auto *w = qobject_cast<QWidget *>(watched);
+    if (!w || !(w == this || isAncestorOf(w)))
+        return false;
+    // Propagation to parents passes the filter again: preview once, at the receiver.
+    if (QApplication::focusWidget() && w != QApplication::focusWidget())
+        return false;
+    bool swallow = false;
+    guarded([&] { swallow = previewKey(static_cast<QKeyEvent *>(event)); });
+    return swallow;
+}
+
+bool CellvexControl::previewKey(QKeyEvent *event)
+{
+    const QString text = event->text();
+    if (text.size() != 1)
+        return false; // no 8-bit code (input method text, several characters)
+    const char16_t c = text.at(0).unicode();
+    if (c >= 0x80)
+        return false;
+    std::int16_t key = std::int16_t(c);
+    m_events.keyPress(key);
+    if (key == std::int16_t(c))
+        return false;
+    if (key == 0)
+        return true; // swallowed
+    // Hand the replaced character to the receiver instead of the typed one.
+    QKeyEvent replaced(QEvent::KeyPress, key >= 'a' && key <= 'z' ? Qt::Key_A + (key - 'a') : event->key(),
+                       event->modifiers(), QString(QChar(char16_t(key & 0xFF))));
+    m_inKeyPreview = true;
+    QWidget *target = QApplication::focusWidget() ? QApplication::focusWidget() : this;
+    QApplication::sendEvent(target, &replaced);
+    m_inKeyPreview = false;
+    return true;
 }
 
 void CellvexControl::setHeaderCount(int v)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "control/EventRaiser.h"
+#include "control/FormProperties.h"
 #include "control/Report.h"
 
 #include <QWidget>
@@ -15,6 +17,7 @@ class QFrame;
 
 namespace cellvex {
 
+class FontObject;
 class RulerWidget;
 class CellSurface;
 class LinePanel;
@@ -33,6 +36,37 @@ public:
 
     Report &report() { return *m_report; }
     const Report &report() const { return *m_report; }
+    EventRaiser &events() { return m_events; }
+    FormProperties &form() { return m_form; }
+    FontObject &fontObject() { return *m_fontObject; }
+    ColorRef formColor() const { return m_formColor; }
+    void setFormColor(ColorRef c);
+    void setFormCursor(short cursor);
+    bool isActiveForm() const { return m_active; }
+
+    // Finishes in-place input; the editors arrive with the input area.
+    void commitInput() {}
+    bool suppressControlError() const { return m_suppressControlError; }
+    void setSuppressControlError(bool v) { m_suppressControlError = v; }
+    // Runs a window handler: anything it throws becomes OnError("控件错误，" ...)
+    // unless already reported; the suppression ends with the handler.
+    template <typename F> void guarded(F &&handler)
+    {
+        try {
+            handler();
+        } catch (const std::exception &e) {
+            reportControlError(QString::fromUtf8(e.what()));
+        } catch (...) {
+            reportControlError(QStringLiteral("未知错误"));
+        }
+        m_suppressControlError = false;
+    }
+    // 0-based cell of an alias: the first match (columns, then rows) or the last.
+    bool findAlias(const QString &alias, int &col, int &row) const { return m_report->findAlias(alias, col, row); }
+    bool findLastAlias(const QString &alias, int &col, int &row) const
+    {
+        return m_report->findLastAlias(alias, col, row);
+    }
 
     // --- report lifecycle and counts ------------------------------------------
     void NewReport(int aCols, int aRows);
@@ -96,6 +130,8 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildChildren();
@@ -105,8 +141,18 @@ private:
     static int ix(int a) { return a > 0 ? a - 1 : -1; }
     const Cell *cellAt(int aCol, int aRow) const { return m_report->cell(ix(aCol), ix(aRow)); }
     void setStyle(int aCol, int aRow, int style, bool on);
+    void reportControlError(const QString &message);
+    void focusChanged(QWidget *old, QWidget *now);
+    bool previewKey(QKeyEvent *event);
 
     std::unique_ptr<Report> m_report;
+    EventRaiser m_events;
+    FontObject *m_fontObject = nullptr;
+    ColorRef m_formColor = kButtonFace;
+    FormProperties m_form;
+    bool m_suppressControlError = false;
+    bool m_active = false;
+    bool m_inKeyPreview = false;
 
     QWidget *m_main = nullptr;
     QWidget *m_header = nullptr;

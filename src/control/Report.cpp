@@ -29,7 +29,7 @@ void Report::reportChanged()
         onReportChanged();
 }
 
-void Report::newReport(int cols, int rows)
+void Report::checkNewReportSize(int cols, int rows) const
 {
     if (cols < 0 || rows < 0)
         throw ReportError(QStringLiteral("列数和行数不能为负数"));
@@ -37,6 +37,13 @@ void Report::newReport(int cols, int rows)
     const std::int64_t rowRange = m_rowRuler.defaultRange();
     if (!fitsPixelExtent(std::int64_t(cols) * colRange + 3) || !fitsPixelExtent(std::int64_t(rows) * rowRange + 3))
         throw ReportError(QStringLiteral("报表尺寸超出范围：列宽或行高的总和不能超过 %1 像素").arg(kMaxPixelExtent));
+}
+
+void Report::newReport(int cols, int rows)
+{
+    checkNewReportSize(cols, rows);
+    const std::int64_t colRange = m_colRuler.defaultRange();
+    const std::int64_t rowRange = m_rowRuler.defaultRange();
 
     // Build the new matrix before touching the old one, so that running out of
     // memory leaves the report as it was.

@@ -55,6 +55,8 @@ public:
     // Discards everything and builds an empty report; refuses negative counts
     // and sizes whose pixel extent does not fit 32 bit, leaving the report as it was.
     void newReport(int cols, int rows);
+    // Throws ReportError when newReport would refuse these counts.
+    void checkNewReportSize(int cols, int rows) const;
     // Counts a rebuild of the matrix: code that raised an event re-checks it
     // before touching cells again.
     std::uint64_t generation() const { return m_generation; }
@@ -154,6 +156,9 @@ public:
     // --- hooks to the control ------------------------------------------------------------
     std::function<void(int col, int row, QString &value)> onCaptionChanging;
     std::function<void(int col, int row, const QString &value)> onCaptionChanged;
+    // The user pressed the face of a button cell; the host may replace the
+    // action list in `script`, which is then stored. Unset when no host listens.
+    std::function<void(int col, int row, const QString &name, QString &script)> onButtonClick;
     // One cell needs repainting (content, colour or layout changed).
     std::function<void(int col, int row)> onCellChanged;
     // Everything needs repainting (new matrix, geometry).

@@ -1,4 +1,5 @@
 // The `cellvex` command: headless jobs around the control.
+#include "ScriptCommand.h"
 #include "SnapshotCommand.h"
 
 #include "common/Fonts.h"
@@ -13,7 +14,11 @@ void usage(QTextStream &s)
     s << "usage: cellvex <command> [arguments]\n"
          "commands:\n"
          "  snapshot OUT.png [--size WxH] [--cols N --rows N] [--pole-visible M]\n"
-         "      render a new control headlessly to a PNG\n";
+         "      render a new control headlessly to a PNG\n"
+         "  script FILE.js [ARGS...] [--show]\n"
+         "      run a script against a new control (global Cellvex)\n"
+         "  typelib\n"
+         "      print the type library\n";
 }
 
 } // namespace
@@ -33,6 +38,10 @@ int main(int argc, char **argv)
     const QString command = args.takeFirst();
     if (command == QLatin1String("snapshot"))
         return cellvex::runSnapshot(args);
+    if (command == QLatin1String("script"))
+        return cellvex::runScript(args);
+    if (command == QLatin1String("typelib"))
+        return cellvex::runTypelib(args);
     err << "cellvex: unknown command " << command << "\n";
     usage(err);
     return 2;

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "automation/EventSink.h"
+
+#include <QString>
+
+#include <cstdint>
+
+namespace cellvex {
+
+// Raises the control's events on the host's sink, synchronously. Without a
+// sink every event is skipped and by-reference arguments keep their values.
+// A sink that fails is ignored. Events raised from inside a handler nest, up
+// to a fixed depth beyond which they are dropped, so a host that answers an
+// event by causing the same event cannot recurse without end.
+class EventRaiser
+{
+public:
+    static constexpr int kMaxNesting = 32;
+
+    void connect(automation::IEventSink *sink) { m_sink = sink; }
+    void disconnect() { m_sink = nullptr; }
+    automation::IEventSink *sink() const { return m_sink; }
+    bool connected() const { return m_sink != nullptr; }
+
+    void activate() { raise(1); }
+    void buttonClick(int col, int row, const QString &name, QString &script);
+    void create() { raise(3); }
+    void selectChange(int minCol, int minRow, int maxCol, int maxRow);
+    void error(const QString &message);
+    void destroy() { raise(6); }
+    void deactivate() { raise(7); }
+    void inputChange(int col, int row);
+    void poleLClick(int index, int orientation);
+    void poleRClick(int index, int orientation, int screenX, int screenY);
+    void keyPress(std::int16_t &key);
+    void cellLClick(int col, int row);
+    void cellRClick(int col, int row, int screenX, int screenY);
+    void cellLDblClick(int col, int row);
+    void cellChanged(int col, int row, const QString &value);
+    void paint() { raise(16); }
+    void topChange(int top);
+    void leftChange(int left);
+    void cellChanging(int col, int row, QString &value);
+    void adjustedSeries(int col, int row, int seriesType, const QString &sign, const QString &data);
+
+    int depth() const { return m_depth; }
+
+private:
+    // Returns false when the event was skipped (no sink, or nested too deep).
+    bool raise(automation::DispId id, std::vector<automation::Variant> &&args = {});
+    bool raise(automation::DispId id, std::vector<automation::Variant> &args, bool byRef);
+
+    automation::IEventSink *m_sink = nullptr;
+    int m_depth = 0;
+};
+
+} // namespace cellvex

@@ -1,0 +1,160 @@
+#include "ScriptCommand.h"
+
+#include "ScriptBridge.h"
+
+#include "automation/ICellvex.h"
+#include "automation/TypeLibrary.h"
+#include "automation/TypeLibraryPrinter.h"
+#include "control/CellvexObject.h"
+#include "control/ClassFactory.h"
+#include "platform/ControlHost.h"
+#include "platform/ServerRegistry.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QJSEngine>
+#include <QTextStream>
+#include <QVBoxLayout>
+
+namespace cellvex {
+
+using namespace automation;
+
+namespace {
+
+// Host.resize / Host.processEvents / print for the script.
+class HostObject : public QObject
+{
+    Q_OBJECT
+public:
+    explicit HostObject(QWidget &window) : m_window(window) {}
+    Q_INVOKABLE void resize(int w, int h) { m_window.resize(w, h); }
+    Q_INVOKABLE void processEvents() { QApplication::processEvents(); }
+    Q_INVOKABLE void print(const QString &line)
+    {
+        QTextStream out(stdout);
+        out << line << "\n";
+        out.flush();
+    }
+    Q_INVOKABLE QStringList args() const { return m_args; }
+    QStringList m_args;
+
+private:
+    QWidget &m_window;
+};
+
+const char *kPrelude = R"JS(
+(function (bridge, host) {
+    var global = this;
+    global.print = function () {
+        host.print(Array.prototype.map.call(arguments, function (a) { return String(a); }).join(' '));
+    };
+    global.Host = {
+        resize: function (w, h) { host.resize(w, h); },
+        processEvents: function () { host.processEvents(); },
+        args: host.args()
+    };
+    global.Cellvex = new Proxy({}, {
+        get: function (target, name) {
+            if (typeof name !== 'string') return undefined;
+            var kind = bridge.kindOf(name);
+            if (kind === 1) return function () { return bridge.call(name, Array.prototype.slice.call(arguments)); };
+            if (kind === 2) return bridge.get(name);
+            return undefined;
+        },
+        set: function (target, name, value) { bridge.set(String(name), value); return true; },
+        has: function (target, name) { return bridge.kindOf(String(name)) !== 0; }
+    });
+})
+)JS";
+
+} // namespace
+
+int runScript(const QStringList &argsIn)
+{
+    QTextStream err(stderr);
+    QStringList args = argsIn;
+    const bool show = args.removeAll(QStringLiteral("--show")) > 0;
+    if (args.isEmpty()) {
+        err << "usage: cellvex script FILE.js [ARGS...] [--show]\n";
+        return 2;
+    }
+    const QString path = args.takeFirst();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        err << "script: cannot read " << path << "\n";
+        return 2;
+    }
+    const QString source = QString::fromUtf8(file.readAll());
+
+    // Make sure the class the script asks for is this build's library.
+    if (failed(DllRegisterServer())) {
+        err << "script: cannot register the control in " << ServerRegistry::defaultPath() << "\n";
+        return 1;
+    }
+    ICellvex *control = nullptr;
+    QString why;
+    if (failed(createControl(QString::fromLatin1(TypeLibrary::kProgId.data()), &control, &why))) {
+        err << "script: " << why << "\n";
+        return 1;
+    }
+    void *widgetPtr = nullptr;
+    control->QueryInterface(IID_IQtWidget, &widgetPtr);
+    auto *widget = static_cast<QWidget *>(widgetPtr);
+
+    QWidget window;
+    window.setWindowTitle(QStringLiteral("Cellvex"));
+    auto *layout = new QVBoxLayout(&window);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(widget);
+    window.resize(640, 480);
+    if (show)
+        window.show();
+
+    int status = 0;
+    {
+        QJSEngine engine;
+        engine.installExtensions(QJSEngine::ConsoleExtension);
+        ScriptBridge bridge(engine, *control);
+        HostObject host(window);
+        host.m_args = args;
+        ScriptEventSink sink(engine, bridge);
+        IConnectionPoint *cp = nullptr;
+        std::uint32_t cookie = 0;
+        if (succeeded(control->QueryInterface(IID_IConnectionPoint, reinterpret_cast<void **>(&cp))) && cp)
+            cp->Advise(&sink, &cookie);
+
+        engine.evaluate(QString::fromUtf8(kPrelude))
+            .callWithInstance(engine.globalObject(), {engine.newQObject(&bridge), engine.newQObject(&host)});
+        QStringList stack;
+        const QJSValue result = engine.evaluate(source, path, 1, &stack);
+        if (result.isError() || !stack.isEmpty()) {
+            err << path << ":" << result.property(QStringLiteral("lineNumber")).toInt() << ": " << result.toString()
+                << "\n";
+            status = 1;
+        } else if (show) {
+            QApplication::exec();
+        }
+        if (cp) {
+            cp->Unadvise(cookie);
+            // QueryInterface added a reference to the object behind the connection point.
+            control->Release();
+        }
+        engine.collectGarbage();
+    }
+    layout->removeWidget(widget);
+    widget->setParent(nullptr);
+    control->Release();
+    return status;
+}
+
+int runTypelib(const QStringList &)
+{
+    QTextStream out(stdout);
+    out << typeLibraryText();
+    return 0;
+}
+
+} // namespace cellvex
+
+#include "ScriptCommand.moc"
