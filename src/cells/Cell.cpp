@@ -72,6 +72,9 @@ bool Cell::setDiagonalType(int value)
 
 void Cell::removePictureLayer()
 {
+    // The diagonal is drawn on the layer: keeping its code without the layer
+    // would bring the lines back at the next repaint.
+    m_diagonal = 0;
     setFlag(HaveImageFlag, false);
     setFlag(ImageStretchFlag, false);
     if (m_ext)

@@ -112,10 +112,13 @@ public:
     bool imageStretch() const { return m_flags & ImageStretchFlag; }
     const QImage *picture() const { return m_ext && !m_ext->picture.isNull() ? &m_ext->picture : nullptr; }
     void setPicture(const QImage &image, bool stretch);
+    // Drops the layer with whatever it shows, the diagonal drawn on it included.
     void removePictureLayer();
     bool haveChart() const { return m_flags & HaveChartFlag; }
     bool haveCheckBox() const { return m_flags & HaveCheckBoxFlag; }
     bool haveWidgetPanel() const { return m_flags & HaveWidgetPanelFlag; }
+    std::uint32_t faceFontId() const { return m_ext ? m_ext->faceFontId : 0; }
+    void setFaceFontId(std::uint32_t id) { extension().faceFontId = id; }
 
     // --- position (kept equal to the matrix indices by the report) -----------------
     int tagX() const { return m_tagX; }

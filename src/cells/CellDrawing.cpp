@@ -1,5 +1,6 @@
 #include "CellDrawing.h"
 
+#include "cells/WidgetDrawing.h"
 #include "common/Rounding.h"
 
 #include <QPainter>
@@ -79,7 +80,7 @@ TextLayout layoutCell(const Cell &cell, int width, int height, const FontTable &
 }
 
 void paintCell(QPainter &p, const Cell &cell, const QRect &rect, ColorRef displayedColor,
-               const FontTable &fonts)
+               const FontTable &fonts, bool widgetPressed)
 {
     const int W = rect.width(), H = rect.height();
     if (W <= 0 || H <= 0)
@@ -109,8 +110,9 @@ void paintCell(QPainter &p, const Cell &cell, const QRect &rect, ColorRef displa
         }
     }
 
-    // 3. text lines
-    if (isTextLike(cell.kind()) || cell.kind() == CellKind::Button) {
+    // 3. text lines; a button's face hides them, so they are not laid out at all
+    const bool faceHidesText = cell.kind() == CellKind::Button && cell.haveWidgetPanel();
+    if ((isTextLike(cell.kind()) || cell.kind() == CellKind::Button) && !faceHidesText) {
         const TextLayout layout = layoutCell(cell, W, H, fonts);
         if (!layout.lineValues.isEmpty()) {
             const FontSpec &spec = fonts.spec(cell.fontId());
@@ -133,7 +135,8 @@ void paintCell(QPainter &p, const Cell &cell, const QRect &rect, ColorRef displa
     if (B > 0)
         p.fillRect(0, H - B, W, B, Qt::black);
 
-    // 5. the kind's widget is drawn by the kind painters once kinds exist.
+    // 5. the kind's widget
+    paintCellWidget(p, cell, cellFrame(cell, W, H), displayedColor, fonts, widgetPressed);
     p.restore();
 }
 

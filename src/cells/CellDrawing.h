@@ -27,8 +27,9 @@ TextLayout layoutCell(const Cell &cell, int width, int height, const FontTable &
 
 // Draws one cell into `rect` (cell coordinates start at rect's top-left),
 // back to front: background in the displayed colour, picture layer (picture
-// or diagonal), text lines, border strips, then the kind's widget.
+// or diagonal), text lines, border strips, then the kind's widget, drawn
+// lowered when `widgetPressed` (the mouse holds the face or drop button down).
 void paintCell(QPainter &p, const Cell &cell, const QRect &rect, ColorRef displayedColor,
-               const FontTable &fonts);
+               const FontTable &fonts, bool widgetPressed = false);
 
 } // namespace cellvex

@@ -37,6 +37,9 @@ struct CellExtension
     std::int32_t textLength = 0;
     std::int32_t dragPointIndex = -1;
     std::int32_t dragSeriesIndex = -1;
+    // Font of a button face, copied from the cell when the face was made:
+    // later font changes of the cell do not reach an existing face.
+    std::uint32_t faceFontId = 0;
     QImage picture;
     bool suppressNextDown = false;
 };

@@ -292,11 +292,11 @@ bool CellvexControl::eventFilter(QObject *watched, QEvent *event)
     if (QApplication::focusWidget() && w != QApplication::focusWidget())
         return false;
     bool swallow = false;
-    guarded([&] { swallow = previewKey(static_cast<QKeyEvent *>(event)); });
+    guarded([&] { swallow = previewKey(w, static_cast<QKeyEvent *>(event)); });
     return swallow;
 }
 
-bool CellvexControl::previewKey(QKeyEvent *event)
+bool CellvexControl::previewKey(QWidget *receiver, QKeyEvent *event)
 {
     const QString text = event->text();
     if (text.size() != 1)
@@ -314,8 +314,7 @@ bool CellvexControl::previewKey(QKeyEvent *event)
     QKeyEvent replaced(QEvent::KeyPress, key >= 'a' && key <= 'z' ? Qt::Key_A + (key - 'a') : event->key(),
                        event->modifiers(), QString(QChar(char16_t(key & 0xFF))));
     m_inKeyPreview = true;
-    QWidget *target = QApplication::focusWidget() ? QApplication::focusWidget() : this;
-    QApplication::sendEvent(target, &replaced);
+    QApplication::sendEvent(receiver, &replaced);
     m_inKeyPreview = false;
     return true;
 }

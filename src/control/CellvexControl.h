@@ -143,7 +143,7 @@ private:
     void setStyle(int aCol, int aRow, int style, bool on);
     void reportControlError(const QString &message);
     void focusChanged(QWidget *old, QWidget *now);
-    bool previewKey(QKeyEvent *event);
+    bool previewKey(QWidget *receiver, QKeyEvent *event);
 
     std::unique_ptr<Report> m_report;
     EventRaiser m_events;

@@ -1,0 +1,236 @@
+#include "PageSetupMembers.h"
+
+#include "control/Report.h"
+#include "print/PaperTable.h"
+
+#include <QFont>
+#include <QFontDatabase>
+
+#include <cmath>
+
+namespace cellvex {
+
+double millimetreValue(const PaperLength &length)
+{
+    const std::optional<double> v = parseMillimetres(length.text);
+    if (!v)
+        throw ReportError(QStringLiteral("“%1”不是有效的数值").arg(length.text));
+    return *v;
+}
+
+PageSetupMembers::PageSetupMembers(Report &report, PageSettings &settings, std::function<void()> repaginate,
+                                   std::function<QStringList()> installedFonts)
+    : m_report(report), m_settings(settings), m_repaginate(std::move(repaginate)),
+      m_installedFonts(installedFonts ? std::move(installedFonts) : &PageSetupMembers::systemFonts)
+{
+}
+
+QStringList PageSetupMembers::systemFonts()
+{
+    QStringList fonts = QFontDatabase::families();
+    fonts += QFont::substitutions();
+    return fonts;
+}
+
+void PageSetupMembers::markUnsaved()
+{
+    m_report.setSaved(false);
+}
+
+void PageSetupMembers::repaginate()
+{
+    if (m_repaginate)
+        m_repaginate();
+}
+
+bool PageSetupMembers::storeLength(PaperLength &length, double mm)
+{
+    if (!std::isfinite(mm))
+        return false;
+    length = PaperLength::fromMillimetres(mm, m_settings.pixelsPerInch());
+    return true;
+}
+
+void PageSetupMembers::setPrintBorders(bool on)
+{
+    m_settings.printBorders = on;
+    markUnsaved();
+}
+
+void PageSetupMembers::setPrintBackColor(bool on)
+{
+    m_settings.printBackColor = on;
+    markUnsaved();
+}
+
+void PageSetupMembers::setPrintCopies(int copies)
+{
+    if (copies <= 0)
+        return;
+    m_settings.copies = copies;
+    markUnsaved();
+}
+
+void PageSetupMembers::setPrintOrientation(bool landscape)
+{
+    if (!m_settings.setLandscape(landscape))
+        return;
+    repaginate();
+    markUnsaved();
+}
+
+int PageSetupMembers::pageName() const
+{
+    return PaperTable::indexOfName(m_settings.paperName);
+}
+
+void PageSetupMembers::setPageName(int index)
+{
+    if (!PaperTable::hasName(index))
+        return;
+    const PaperType &paper = PaperTable::entry(index);
+    m_settings.paperName = paper.name;
+    if (index != PaperTable::kCustomPaper) {
+        const int ppi = m_settings.pixelsPerInch();
+        PaperLength w = PaperLength::fromText(paper.width, ppi);
+        PaperLength h = PaperLength::fromText(paper.height, ppi);
+        if (m_settings.landscape)
+            std::swap(w, h);
+        m_settings.width = w;
+        m_settings.height = h;
+    }
+    repaginate();
+    markUnsaved();
+}
+
+double PageSetupMembers::printWidth() const
+{
+    return millimetreValue(m_settings.width);
+}
+
+void PageSetupMembers::setPrintWidth(double mm)
+{
+    if (!(mm > 0) || pageName() != PaperTable::kCustomPaper || !storeLength(m_settings.width, mm))
+        return;
+    repaginate();
+    markUnsaved();
+}
+
+double PageSetupMembers::printHeight() const
+{
+    return millimetreValue(m_settings.height);
+}
+
+void PageSetupMembers::setPrintHeight(double mm)
+{
+    if (!(mm > 0) || pageName() != PaperTable::kCustomPaper || !storeLength(m_settings.height, mm))
+        return;
+    repaginate();
+    markUnsaved();
+}
+
+void PageSetupMembers::setPageHeaderFooterFontName(const QString &name)
+{
+    const QStringList fonts = m_installedFonts();
+    if (!fonts.contains(name, Qt::CaseInsensitive))
+        return;
+    m_settings.headerFooterFontName = name;
+    markUnsaved();
+}
+
+void PageSetupMembers::setPageHeaderFooterFontSize(int points)
+{
+    if (points <= 0)
+        return;
+    m_settings.headerFooterFontSize = points;
+    markUnsaved();
+}
+
+void PageSetupMembers::setPageHeaderContent(const QString &text)
+{
+    m_settings.headerContent = text;
+    markUnsaved();
+}
+
+void PageSetupMembers::setPageFooterContent(const QString &text)
+{
+    m_settings.footerContent = text;
+    markUnsaved();
+}
+
+double PageSetupMembers::pageHeaderMargin() const
+{
+    return millimetreValue(m_settings.headerMargin);
+}
+
+void PageSetupMembers::setPageHeaderMargin(double mm)
+{
+    // The header text sits outside the cell area: no new page breaks.
+    if (storeLength(m_settings.headerMargin, mm))
+        markUnsaved();
+}
+
+double PageSetupMembers::pageFooterMargin() const
+{
+    return millimetreValue(m_settings.footerMargin);
+}
+
+void PageSetupMembers::setPageFooterMargin(double mm)
+{
+    if (storeLength(m_settings.footerMargin, mm))
+        markUnsaved();
+}
+
+double PageSetupMembers::pageLeftMargin() const
+{
+    return millimetreValue(m_settings.leftMargin);
+}
+
+void PageSetupMembers::setPageLeftMargin(double mm)
+{
+    if (!storeLength(m_settings.leftMargin, mm))
+        return;
+    repaginate();
+    markUnsaved();
+}
+
+double PageSetupMembers::pageTopMargin() const
+{
+    return millimetreValue(m_settings.topMargin);
+}
+
+void PageSetupMembers::setPageTopMargin(double mm)
+{
+    if (!storeLength(m_settings.topMargin, mm))
+        return;
+    repaginate();
+    markUnsaved();
+}
+
+double PageSetupMembers::pageRightMargin() const
+{
+    return millimetreValue(m_settings.rightMargin);
+}
+
+void PageSetupMembers::setPageRightMargin(double mm)
+{
+    if (!storeLength(m_settings.rightMargin, mm))
+        return;
+    repaginate();
+    markUnsaved();
+}
+
+double PageSetupMembers::pageBottomMargin() const
+{
+    return millimetreValue(m_settings.bottomMargin);
+}
+
+void PageSetupMembers::setPageBottomMargin(double mm)
+{
+    if (!storeLength(m_settings.bottomMargin, mm))
+        return;
+    repaginate();
+    markUnsaved();
+}
+
+} // namespace cellvex

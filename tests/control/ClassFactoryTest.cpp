@@ -1,0 +1,66 @@
+#include "automation/ICellvex.h"
+#include "automation/TypeLibrary.h"
+#include "control/CellvexObject.h"
+#include "control/ClassFactory.h"
+#include "platform/ControlHost.h"
+#include "platform/ServerRegistry.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace cellvex;
+using namespace cellvex::automation;
+
+TEST(ClassFactory, RegisterCreateByNameAndUnregister)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("registry.ini"));
+    qputenv("CELLVEX_REGISTRY", path.toLocal8Bit());
+
+    ICellvex *control = nullptr;
+    QString why;
+    EXPECT_EQ(createControl(QStringLiteral("Cellvexlib.Cellvex"), &control, &why), REGDB_E_CLASSNOTREG);
+    ASSERT_EQ(DllRegisterServer(), S_OK);
+    const auto entry = ServerRegistry(path).findByProgId(QStringLiteral("Cellvexlib.Cellvex"));
+    ASSERT_TRUE(entry.has_value());
+    EXPECT_EQ(entry->threadingModel, QStringLiteral("Apartment"));
+    EXPECT_EQ(entry->miscStatus, 0x12000u);
+    EXPECT_TRUE(entry->libraryPath.contains(QStringLiteral("libcellvex")));
+
+    // By ProgID and by class identifier (with or without braces).
+    for (const QString &name : {QStringLiteral("Cellvexlib.Cellvex"), TypeLibrary::kCoclassId.toString(),
+                                QLatin1Char('{') + TypeLibrary::kCoclassId.toString() + QLatin1Char('}')}) {
+        ASSERT_EQ(createControl(name, &control, &why), S_OK) << why.toStdString();
+        std::int32_t cols = 0;
+        EXPECT_EQ(control->get_ColCount(&cols), S_OK);
+        EXPECT_EQ(cols, 6);
+        EXPECT_EQ(DllCanUnloadNow(), S_FALSE); // a control is alive
+        control->Release();
+    }
+    EXPECT_EQ(DllCanUnloadNow(), S_OK);
+
+    ASSERT_EQ(DllUnregisterServer(), S_OK);
+    EXPECT_EQ(createControl(QStringLiteral("Cellvexlib.Cellvex"), &control, &why), REGDB_E_CLASSNOTREG);
+    qunsetenv("CELLVEX_REGISTRY");
+}
+
+TEST(ClassFactory, RefusesOtherClassesAndAggregation)
+{
+    void *object = nullptr;
+    EXPECT_EQ(DllGetClassObject(TypeLibrary::kId, IID_IClassFactory, &object), CLASS_E_CLASSNOTAVAILABLE);
+    ASSERT_EQ(DllGetClassObject(TypeLibrary::kCoclassId, IID_IClassFactory, &object), S_OK);
+    auto *factory = static_cast<IClassFactory *>(object);
+    void *control = nullptr;
+    int outer = 0;
+    EXPECT_EQ(factory->CreateInstance(&outer, TypeLibrary::kInterfaceId, &control), CLASS_E_NOAGGREGATION);
+    EXPECT_EQ(factory->CreateInstance(nullptr, TypeLibrary::kEventsId, &control), E_NOINTERFACE);
+    EXPECT_EQ(control, nullptr);
+    ASSERT_EQ(factory->CreateInstance(nullptr, TypeLibrary::kInterfaceId, &control), S_OK);
+    auto *c = static_cast<ICellvex *>(control);
+    void *widget = nullptr;
+    EXPECT_EQ(c->QueryInterface(IID_IQtWidget, &widget), S_OK);
+    EXPECT_NE(widget, nullptr);
+    EXPECT_EQ(c->Release(), 0u);
+    factory->Release();
+}

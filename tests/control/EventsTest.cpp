@@ -1,0 +1,210 @@
+#include "automation/TypedEventSink.h"
+#include "control/CellvexObject.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+
+#include <gtest/gtest.h>
+
+using namespace cellvex;
+using namespace cellvex::automation;
+
+namespace {
+
+// Records every event as text; optional hooks answer the by-reference ones.
+class Recorder : public TypedEventSink
+{
+public:
+    std::vector<QString> log;
+    std::function<void(QString *)> changing;
+    std::function<void(std::int16_t *)> key;
+    std::function<void(QString *)> button;
+
+    void OnInputChange(std::int32_t c, std::int32_t r) override { log.push_back(QString("input %1,%2").arg(c).arg(r)); }
+    void OnSelectChange(std::int32_t a, std::int32_t b, std::int32_t c, std::int32_t d) override
+    {
+        log.push_back(QString("select %1,%2,%3,%4").arg(a).arg(b).arg(c).arg(d));
+    }
+    void OnCellChanging(std::int32_t c, std::int32_t r, QString *v) override
+    {
+        log.push_back(QString("changing %1,%2=%3").arg(c).arg(r).arg(*v));
+        if (changing)
+            changing(v);
+    }
+    void OnCellChanged(std::int32_t c, std::int32_t r, const QString &v) override
+    {
+        log.push_back(QString("changed %1,%2=%3").arg(c).arg(r).arg(v));
+    }
+    void OnKeyPress(std::int16_t *k) override
+    {
+        log.push_back(QString("key %1").arg(*k));
+        if (key)
+            key(k);
+    }
+    void OnError(const QString &m) override { log.push_back(QStringLiteral("error ") + m); }
+    void OnDestroy() override { log.push_back(QStringLiteral("destroy")); }
+    void OnButtonClick(std::int32_t, std::int32_t, const QString &, QString *script) override
+    {
+        if (button)
+            button(script);
+    }
+};
+
+struct Connected
+{
+    CellvexObject *o = new CellvexObject();
+    Recorder sink;
+    std::uint32_t cookie = 0;
+    Connected() { EXPECT_EQ(o->Advise(&sink, &cookie), S_OK); }
+    ~Connected()
+    {
+        if (o)
+            o->Release();
+    }
+    CellvexControl &c() { return *o->control(); }
+};
+
+} // namespace
+
+TEST(Events, NewReportRaisesInputThenSelectionAlways)
+{
+    Connected x;
+    EXPECT_EQ(x.o->NewReport(3, 4), S_OK);
+    EXPECT_EQ(x.sink.log, (std::vector<QString>{"input -1,-1", "select -1,-1,-1,-1"}));
+    // A refused size raises nothing.
+    x.sink.log.clear();
+    EXPECT_NE(x.o->NewReport(-1, 4), S_OK);
+    EXPECT_TRUE(x.sink.log.empty());
+}
+
+TEST(Events, CellChangingMayReplaceTheValue)
+{
+    Connected x;
+    x.sink.changing = [](QString *v) { *v = QStringLiteral("X"); };
+    x.c().report().setCellCaption(1, 2, QStringLiteral("typed"));
+    EXPECT_EQ(x.sink.log, (std::vector<QString>{"changing 2,3=typed", "changed 2,3=X"}));
+    EXPECT_EQ(x.c().report().cell(1, 2)->caption(), QStringLiteral("X"));
+    // Emptying it empties the cell.
+    x.sink.changing = [](QString *v) { v->clear(); };
+    x.c().report().setCellCaption(1, 2, QStringLiteral("again"));
+    EXPECT_EQ(x.c().report().cell(1, 2)->caption(), QString());
+}
+
+TEST(Events, HandlerMayRebuildTheReportInsideAnEvent)
+{
+    Connected x;
+    x.sink.changing = [&](QString *) { x.o->NewReport(1, 1); };
+    x.c().report().setCellCaption(5, 20, QStringLiteral("v"));
+    EXPECT_EQ(x.c().ColCount(), 1);
+    EXPECT_EQ(x.c().report().cell(0, 0)->caption(), QString());
+    // Events caused from inside a handler nest and come back out.
+    const auto &log = x.sink.log;
+    EXPECT_EQ(log.front(), QStringLiteral("changing 6,21=v"));
+    EXPECT_NE(std::find(log.begin(), log.end(), QStringLiteral("select -1,-1,-1,-1")), log.end());
+}
+
+TEST(Events, RecursionThroughHandlersIsBounded)
+{
+    Connected x;
+    int depth = 0;
+    x.sink.changing = [&](QString *) {
+        ++depth;
+        x.c().report().setCellCaption(0, 0, QStringLiteral("again")); // each change causes another
+    };
+    x.c().report().setCellCaption(0, 0, QStringLiteral("start"));
+    EXPECT_EQ(depth, EventRaiser::kMaxNesting);
+}
+
+TEST(Events, NoSinkNothingBreaks)
+{
+    CellvexObject *o = new CellvexObject();
+    EXPECT_EQ(o->NewReport(2, 2), S_OK);
+    o->control()->report().setCellCaption(0, 0, QStringLiteral("v"));
+    EXPECT_EQ(o->control()->report().cell(0, 0)->caption(), QStringLiteral("v"));
+    std::uint32_t cookie = 0;
+    Recorder a, b;
+    EXPECT_EQ(o->Advise(&a, &cookie), S_OK);
+    EXPECT_EQ(o->Advise(&b, &cookie), CONNECT_E_ADVISELIMIT);
+    EXPECT_EQ(o->Unadvise(cookie + 1), CONNECT_E_NOCONNECTION);
+    EXPECT_EQ(o->Unadvise(cookie), S_OK);
+    o->NewReport(1, 1);
+    EXPECT_TRUE(a.log.empty());
+    o->Release();
+}
+
+TEST(Events, DestroyComesFirst)
+{
+    Connected x;
+    x.o->Release();
+    x.o = nullptr;
+    ASSERT_FALSE(x.sink.log.empty());
+    EXPECT_EQ(x.sink.log.back(), QStringLiteral("destroy"));
+}
+
+TEST(Events, KeyPreviewFiltersAndTranslatesCharacters)
+{
+    Connected x;
+    auto *editor = x.c().findChild<QLineEdit *>(QStringLiteral("edt_input"));
+    ASSERT_NE(editor, nullptr);
+    editor->setGeometry(0, 0, 80, 19);
+    editor->show();
+    auto type = [&](char ch) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_A + (ch - 'a'), Qt::NoModifier, QString(QChar(ch)));
+        QApplication::sendEvent(editor, &press);
+    };
+    x.sink.key = [](std::int16_t *k) {
+        if (*k == 'a')
+            *k = 'A';
+        else if (*k == 'x')
+            *k = 0;
+    };
+    type('a');
+    type('x');
+    type('b');
+    EXPECT_EQ(editor->text(), QStringLiteral("Ab"));
+    EXPECT_EQ(x.sink.log, (std::vector<QString>{"key 97", "key 120", "key 98"}));
+    // Without a handler the key goes through as typed.
+    x.sink.key = nullptr;
+    type('c');
+    EXPECT_EQ(editor->text(), QStringLiteral("Abc"));
+}
+
+TEST(Events, ControlErrorsAreReportedOnceAndSuppressionEnds)
+{
+    Connected x;
+    x.c().guarded([] { throw std::runtime_error("日期无效"); });
+    EXPECT_EQ(x.sink.log, (std::vector<QString>{QStringLiteral("error 控件错误，日期无效")}));
+    x.sink.log.clear();
+    x.c().setSuppressControlError(true);
+    x.c().guarded([] { throw std::runtime_error("already reported"); });
+    EXPECT_TRUE(x.sink.log.empty());
+    EXPECT_FALSE(x.c().suppressControlError());
+    // A member call also clears it, even when it fails.
+    x.c().setSuppressControlError(true);
+    x.o->NewReport(-1, -1);
+    EXPECT_FALSE(x.c().suppressControlError());
+}
+
+TEST(Events, DispatchSinkSeesEveryEventById)
+{
+    // A dynamic sink gets dispatch ids and arguments; a failing sink is ignored.
+    struct Dynamic : IEventSink
+    {
+        std::vector<DispId> ids;
+        HResult Invoke(DispId id, std::vector<Variant> &args) override
+        {
+            ids.push_back(id);
+            if (id == 19)
+                args[2] = Variant::fromLong(42); // a number where text is expected
+            return E_FAIL;
+        }
+    } sink;
+    CellvexObject *o = new CellvexObject();
+    std::uint32_t cookie = 0;
+    o->Advise(&sink, &cookie);
+    o->control()->report().setCellCaption(0, 0, QStringLiteral("v"));
+    EXPECT_EQ(sink.ids, (std::vector<DispId>{19, 15}));
+    EXPECT_EQ(o->control()->report().cell(0, 0)->caption(), QStringLiteral("42"));
+    o->Release();
+}

@@ -1,0 +1,149 @@
+#include "print/PageRenderer.h"
+#include "control/Report.h"
+#include "print/PageSettings.h"
+#include "print/Pagination.h"
+
+#include <QImage>
+#include <QPainter>
+
+#include <gtest/gtest.h>
+
+using namespace cellvex;
+
+namespace {
+
+// Two columns of 100 and two rows of 40 pixels on an A4 page (margins 76).
+struct PageRendererFixture : ::testing::Test
+{
+    PageRendererFixture()
+    {
+        report.newReport(2, 2);
+        report.colRuler().loadFilePole({100, 100});
+        report.rowRuler().loadFilePole({40, 40});
+        report.setBackColor(0, 0, 0x0000FF); // red
+        report.setCellBorders(0, 0, BorderLeft, 3);
+        report.setCellCaption(0, 0, QStringLiteral("██████"));
+    }
+
+    QImage render(const RenderTarget &target = RenderTarget{})
+    {
+        pagination.paginate(report, settings);
+        QImage image(int(794 * target.scaleX), int(1123 * target.scaleY), QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter p(&image);
+        PageRenderer(report, settings, pagination).drawPage(p, 0, 0, target);
+        return image;
+    }
+
+    static int darkPixels(const QImage &img, const QRect &r)
+    {
+        int n = 0;
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            for (int x = r.left(); x <= r.right(); ++x)
+                n += qGray(img.pixel(x, y)) < 128 && qRed(img.pixel(x, y)) < 128 ? 1 : 0;
+        return n;
+    }
+
+    Report report;
+    PageSettings settings{96};
+    Pagination pagination;
+};
+
+const QRgb kRed = qRgb(255, 0, 0);
+const QRgb kBlack = qRgb(0, 0, 0);
+const QRgb kWhite = qRgb(255, 255, 255);
+// Cell (0, 0) lies at x 76..175, y 76..115 on the page; its text sits left.
+const QPoint kInside(170, 80);
+const QPoint kLeftBorder(77, 100);
+const QRect kTextArea(80, 78, 80, 36);
+
+} // namespace
+
+TEST_F(PageRendererFixture, PrintsBackgroundTextAndBordersAtTheMargins)
+{
+    const QImage img = render();
+    EXPECT_EQ(img.pixel(kInside), kRed);
+    EXPECT_EQ(img.pixel(kLeftBorder), kBlack);
+    EXPECT_EQ(img.pixel(78, 100), kBlack); // 3 pixels wide
+    EXPECT_EQ(img.pixel(100, 76), kBlack); // default top border
+    EXPECT_GT(darkPixels(img, kTextArea), 20);
+    EXPECT_EQ(img.pixel(75, 100), kWhite);  // nothing in the margin
+    EXPECT_EQ(img.pixel(176, 100), kBlack); // cell (1, 0)'s left border
+}
+
+TEST_F(PageRendererFixture, PrintHiddenCellKeepsOnlyItsBorders)
+{
+    report.cell(0, 0)->setPrintHide(true);
+    const QImage img = render();
+    EXPECT_EQ(img.pixel(kInside), kWhite);
+    EXPECT_EQ(img.pixel(kLeftBorder), kBlack);
+    EXPECT_EQ(darkPixels(img, kTextArea), 0);
+}
+
+TEST_F(PageRendererFixture, SettingsTurnOffBackgroundsAndBorders)
+{
+    settings.printBackColor = false;
+    QImage img = render();
+    EXPECT_EQ(img.pixel(kInside), kWhite);
+    EXPECT_EQ(img.pixel(kLeftBorder), kBlack);
+
+    settings.printBackColor = true;
+    settings.printBorders = false;
+    img = render();
+    EXPECT_EQ(img.pixel(kLeftBorder), kRed);
+    EXPECT_EQ(img.pixel(176, 100), kWhite);
+}
+
+TEST_F(PageRendererFixture, PageTextsAreDrawnAtTheirMargins)
+{
+    settings.headerContent = QStringLiteral("██ @pno");
+    settings.footerContent = QStringLiteral("██ @pages");
+    const QImage img = render();
+    // Header text from y 30, footer text from y 1123 - 44 = 1079, both at x 76.
+    EXPECT_GT(darkPixels(img, QRect(76, 30, 40, 14)), 20);
+    EXPECT_GT(darkPixels(img, QRect(76, 1079, 40, 14)), 20);
+    EXPECT_EQ(darkPixels(img, QRect(0, 0, 794, 29)), 0);
+}
+
+TEST_F(PageRendererFixture, ThinBordersKeepOnePixelOnScreenButNotOnThePrinter)
+{
+    RenderTarget preview;
+    preview.scaleX = preview.scaleY = 0.25;
+    QImage img = render(preview);
+    // Cell (1, 0) starts at page x 176 -> device 44; its 1-pixel border maps to 0.25.
+    EXPECT_EQ(img.pixel(44, 26), kBlack);
+
+    RenderTarget printer = preview;
+    printer.forPrinter = true;
+    img = render(printer);
+    EXPECT_NE(img.pixel(44, 26), kBlack);
+}
+
+TEST_F(PageRendererFixture, PrinterOffsetShiftsThePage)
+{
+    RenderTarget printer;
+    printer.forPrinter = true;
+    printer.physicalOffset = QPoint(10, 20);
+    const QImage img = render(printer);
+    EXPECT_EQ(img.pixel(kLeftBorder - QPoint(10, 20)), kBlack);
+    EXPECT_EQ(img.pixel(kInside - QPoint(10, 20)), kRed);
+}
+
+TEST_F(PageRendererFixture, HeaderRowsRepeatAboveEveryBodyBand)
+{
+    // Rows tall enough that each body row needs its own page.
+    report.newReport(1, 3);
+    report.colRuler().loadFilePole({100});
+    report.rowRuler().loadFilePole({40, 600, 600});
+    report.setBackColor(0, 0, 0x0000FF);
+    report.setHeaderCount(1);
+    pagination.paginate(report, settings);
+    ASSERT_EQ(pagination.rowBandCount(), 2);
+    QImage img(794, 1123, QImage::Format_RGB32);
+    img.fill(Qt::white);
+    QPainter p(&img);
+    PageRenderer(report, settings, pagination).drawPage(p, 0, 1, RenderTarget{});
+    p.end();
+    EXPECT_EQ(img.pixel(150, 90), kRed);    // header row at the top margin
+    EXPECT_EQ(img.pixel(100, 116), kBlack); // body row 2 directly below it
+}

@@ -1,0 +1,11 @@
+// Late-bound use of the control: events, failures, out arguments, in/out answers.
+var log = [];
+function Cellvex_OnInputChange(c, r) { log.push("input " + c + "," + r); }
+function Cellvex_OnSelectChange(a, b, c, d) { log.push("select " + [a, b, c, d].join(",")); }
+Cellvex.NewReport(2, 2);
+print("events: " + log.join("; "));
+try { Cellvex.NewReport(-1, 2); } catch (e) { print("caught: " + e.message); }
+print("outs: " + Cellvex.GetCellReferenceByAlias("none").join(","));
+Host.processEvents();
+print("cols " + Cellvex.colcount + " width " + Cellvex.getcolwidth(1));
+print("done");

@@ -1,0 +1,1 @@
+Cellvex.NoSuchMember(1);
