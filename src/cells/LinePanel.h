@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPen>
 #include <QWidget>
 
 namespace cellvex {
@@ -13,6 +14,8 @@ public:
     explicit LinePanel(int lineType, QWidget *parent = nullptr);
     int lineType() const { return m_lineType; }
     void setLineType(int t);
+    // The pen a line of this type is drawn with.
+    static QPen penFor(int lineType);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

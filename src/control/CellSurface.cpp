@@ -1,7 +1,9 @@
 #include "CellSurface.h"
 
 #include "cells/CellDrawing.h"
+#include "cells/LinePanel.h"
 #include "control/Report.h"
+#include "print/PageBreakLines.h"
 
 #include <QPaintEvent>
 #include <QPainter>
@@ -89,6 +91,29 @@ void CellSurface::paintArea(QPainter &p, const QRect &area) const
     outsideMasters.erase(std::unique(outsideMasters.begin(), outsideMasters.end()), outsideMasters.end());
     for (const auto &[c, r] : outsideMasters)
         paintOne(c, r);
+    paintBreakLines(p, area);
+}
+
+void CellSurface::paintBreakLines(QPainter &p, const QRect &area) const
+{
+    if (!m_breakLines || m_breakLines->empty())
+        return;
+    const std::int64_t ox = originX(), oy = originY();
+    const QRect clip = area.adjusted(-1, -1, 1, 1);
+    p.save();
+    for (const PageBreakLine &l : *m_breakLines) {
+        // Clip in 64 bit before narrowing: lines of a huge report reach far beyond the view.
+        const std::int64_t x0 = l.x - ox, y0 = l.y - oy;
+        const std::int64_t x1 = l.vertical ? x0 : x0 + l.length - 1;
+        const std::int64_t y1 = l.vertical ? y0 + l.length - 1 : y0;
+        if (x1 < clip.left() || x0 > clip.right() || y1 < clip.top() || y0 > clip.bottom())
+            continue;
+        auto cl = [](std::int64_t v, int lo, int hi) { return int(std::clamp<std::int64_t>(v, lo, hi)); };
+        p.setPen(LinePanel::penFor(l.lineType));
+        p.drawLine(cl(x0, clip.left(), clip.right()), cl(y0, clip.top(), clip.bottom()),
+                   cl(x1, clip.left(), clip.right()), cl(y1, clip.top(), clip.bottom()));
+    }
+    p.restore();
 }
 
 void CellSurface::paintEvent(QPaintEvent *event)

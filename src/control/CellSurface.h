@@ -3,10 +3,12 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <vector>
 
 namespace cellvex {
 
 class Report;
+struct PageBreakLine;
 
 // The cell surface: one widget that paints the cells in view straight from
 // the report and the rulers' geometry. Its top-left corner shows the leading
@@ -28,11 +30,17 @@ public:
     // Repaints one cell (a master repaints its whole block).
     void updateCell(int col, int row);
 
+    // Page-break and header/footer lines drawn over the cells (not owned).
+    void setPageBreakLines(const std::vector<PageBreakLine> *lines) { m_breakLines = lines; }
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    void paintBreakLines(QPainter &p, const QRect &area) const;
+
     Report &m_report;
+    const std::vector<PageBreakLine> *m_breakLines = nullptr;
 };
 
 } // namespace cellvex

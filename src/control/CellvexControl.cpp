@@ -4,6 +4,7 @@
 #include "common/Fonts.h"
 #include "control/CellSurface.h"
 #include "control/FontObject.h"
+#include "print/PageSetupMembers.h"
 #include "control/PaintSuspension.h"
 #include "rulers/RulerWidget.h"
 
@@ -63,8 +64,11 @@ CellvexControl::CellvexControl(QWidget *parent) : QWidget(parent), m_report(std:
     m_fontObject->onChanged = [this](const QFont &f) { setFont(f); };
     setFormColor(kButtonFace);
     setAutoFillBackground(true);
+    m_pageSettings.setPixelsPerInch(logicalDpiY());
+    m_pageSetup = std::make_unique<PageSetupMembers>(*m_report, m_pageSettings, [this] { paginate(); });
     buildChildren();
     connectReport();
+    paginate();
     resize(632, 453);
     setPoleVisible(1);
     m_report->setSaved(true);
@@ -111,6 +115,7 @@ void CellvexControl::buildChildren()
 
     m_cellSurface = new CellSurface(*m_report, m_client);
     m_cellSurface->setObjectName(QStringLiteral("pnl_cell"));
+    m_cellSurface->setPageBreakLines(&m_breakLines);
 
     // In-place editors live on the surface, zero-sized until input opens them.
     m_edtInput = new QLineEdit(m_cellSurface);
@@ -224,6 +229,8 @@ void CellvexControl::NewReport(int aCols, int aRows)
         for (LinePanel *l : m_selLines)
             l->hide();
         m_report->newReport(aCols, aRows);
+        m_pageSettings.resetToDefaults();
+        paginate();
         m_polex->update();
         m_poley->update();
     }
@@ -321,11 +328,36 @@ bool CellvexControl::previewKey(QWidget *receiver, QKeyEvent *event)
 
 void CellvexControl::setHeaderCount(int v)
 {
-    // Stored as given; pagination decides later whether the rows fit.
+    // Stored as given; pagination resets the counts when the rows do not fit.
     m_report->setHeaderCount(v);
+    paginate();
 }
 
-void CellvexControl::setFooterCount(int v) { m_report->setFooterCount(v); }
+void CellvexControl::setFooterCount(int v)
+{
+    m_report->setFooterCount(v);
+    paginate();
+}
+
+void CellvexControl::paginate()
+{
+    m_pagination.paginate(*m_report, m_pageSettings);
+    m_breakLines = cellvex::pageBreakLines(*m_report, m_pagination);
+    if (m_cellSurface)
+        m_cellSurface->update();
+}
+
+void CellvexControl::setInputColor(ColorRef c)
+{
+    m_report->setInputColor(c);
+    m_cellSurface->update();
+}
+
+void CellvexControl::setSelectedColor(ColorRef c)
+{
+    m_report->setSelectedColor(c);
+    m_cellSurface->update();
+}
 
 void CellvexControl::setPoleVisible(int mode)
 {

@@ -3,6 +3,9 @@
 #include "control/EventRaiser.h"
 #include "control/FormProperties.h"
 #include "control/Report.h"
+#include "print/PageBreakLines.h"
+#include "print/PageSettings.h"
+#include "print/Pagination.h"
 
 #include <QWidget>
 
@@ -18,6 +21,7 @@ class QFrame;
 namespace cellvex {
 
 class FontObject;
+class PageSetupMembers;
 class RulerWidget;
 class CellSurface;
 class LinePanel;
@@ -43,6 +47,16 @@ public:
     void setFormColor(ColorRef c);
     void setFormCursor(short cursor);
     bool isActiveForm() const { return m_active; }
+    void setInputColor(ColorRef c);
+    void setSelectedColor(ColorRef c);
+
+    // --- pages ---------------------------------------------------------------------
+    PageSettings &pageSettings() { return m_pageSettings; }
+    PageSetupMembers &pageSetup() { return *m_pageSetup; }
+    const Pagination &pagination() const { return m_pagination; }
+    const std::vector<PageBreakLine> &pageBreakLines() const { return m_breakLines; }
+    // Cuts the report into pages again and redraws the page-break lines.
+    void paginate();
 
     // Finishes in-place input; the editors arrive with the input area.
     void commitInput() {}
@@ -148,6 +162,10 @@ private:
     std::unique_ptr<Report> m_report;
     EventRaiser m_events;
     FontObject *m_fontObject = nullptr;
+    PageSettings m_pageSettings;
+    std::unique_ptr<PageSetupMembers> m_pageSetup;
+    Pagination m_pagination;
+    std::vector<PageBreakLine> m_breakLines;
     ColorRef m_formColor = kButtonFace;
     FormProperties m_form;
     bool m_suppressControlError = false;

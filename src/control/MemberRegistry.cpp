@@ -31,6 +31,8 @@ const MemberRegistry &MemberRegistry::instance()
         registerFormMembers(r);
         registerReportMembers(r);
         registerCellMembers(r);
+        registerKindMembers(r);
+        registerPageMembers(r);
         return r;
     }();
     return registry;

@@ -42,5 +42,7 @@ private:
 void registerFormMembers(MemberRegistry &r);
 void registerReportMembers(MemberRegistry &r);
 void registerCellMembers(MemberRegistry &r);
+void registerKindMembers(MemberRegistry &r);
+void registerPageMembers(MemberRegistry &r);
 
 } // namespace cellvex

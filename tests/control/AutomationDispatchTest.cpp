@@ -7,6 +7,7 @@
 #include "control/MemberBoundary.h"
 
 #include <QFile>
+#include <QTemporaryDir>
 #include <QTextStream>
 
 #include <gtest/gtest.h>
@@ -275,4 +276,51 @@ TEST(AutomationDispatch, FontObject)
     EXPECT_EQ(obj.call("Font", DISPATCH_PROPERTYPUT, {Variant::fromObject(&other)}), S_OK);
     EXPECT_EQ(obj.control().font().family(), QStringLiteral("Arial"));
     EXPECT_EQ(obj.call("Font", DISPATCH_PROPERTYPUTREF, {Variant::fromObject(nullptr)}), E_FAIL);
+}
+
+TEST(AutomationDispatch, HeaderAndFooterCountsFollowPagination)
+{
+    Obj obj;
+    obj.method("NewReport", {L(3), L(5)});
+    EXPECT_EQ(obj.call("HeaderCount", DISPATCH_PROPERTYPUT, {L(5)}), S_OK);
+    EXPECT_EQ(obj.get("HeaderCount").asLong(), 0); // header and footer must leave a body row
+    EXPECT_EQ(obj.call("HeaderCount", DISPATCH_PROPERTYPUT, {L(2)}), S_OK);
+    EXPECT_EQ(obj.call("FooterCount", DISPATCH_PROPERTYPUT, {L(1)}), S_OK);
+    EXPECT_EQ(obj.get("HeaderCount").asLong(), 2);
+    EXPECT_EQ(obj.get("FooterCount").asLong(), 1);
+    EXPECT_TRUE(obj.get("Saved").asBool());
+    // A new report resets them and the page settings.
+    EXPECT_EQ(obj.call("PageLeftMargin", DISPATCH_PROPERTYPUT, {Variant::fromDouble(33.5)}), S_OK);
+    EXPECT_DOUBLE_EQ(obj.get("PageLeftMargin").asDouble(), 33.5);
+    EXPECT_FALSE(obj.get("Saved").asBool());
+    obj.method("NewReport", {L(3), L(5)});
+    EXPECT_EQ(obj.get("HeaderCount").asLong(), 0);
+    EXPECT_NE(obj.get("PageLeftMargin").asDouble(), 33.5);
+}
+
+TEST(AutomationDispatch, CellKindsThroughTheInterface)
+{
+    Obj obj;
+    obj.method("SetCheckCell", {L(1), L(1), S("同意")});
+    EXPECT_EQ(obj.method("GetCellType", {L(1), L(1)}).asLong(), 14);
+    EXPECT_EQ(obj.method("GetCellCheckText", {L(1), L(1)}).asString(), QStringLiteral("同意"));
+    obj.method("SetDropCell", {L(2), L(1), S("a\r\nb")});
+    EXPECT_EQ(obj.method("GetCellType", {L(2), L(1)}).asLong(), 2);
+    EXPECT_EQ(obj.method("GetCellType", {L(9), L(1)}).asLong(), -1);
+    std::vector<Variant> outs;
+    EXPECT_EQ(obj.call("GetCellFormat", DISPATCH_METHOD, {L(9), L(9), Variant(), Variant()}, nullptr, &outs), S_OK);
+    EXPECT_EQ(outs[2].asLong(), -1);
+    EXPECT_EQ(outs[3].asString(), QString());
+    // A missing file changes nothing; a file that is no picture fails the call.
+    EXPECT_EQ(obj.call("SetCellPicture", DISPATCH_METHOD, {L(1), L(2), S("/nonexistent/x.bmp"), B(true)}), S_OK);
+    QTemporaryDir dir;
+    const QString bad = dir.filePath(QStringLiteral("bad.bmp"));
+    QFile f(bad);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("not a bitmap");
+    f.close();
+    EXPECT_EQ(obj.call("SetCellPicture", DISPATCH_METHOD,
+                       {L(1), L(2), Variant::fromString(bad), B(true)}),
+              E_FAIL);
+    EXPECT_TRUE(obj->errorInfo().description().contains(QStringLiteral("bad.bmp")));
 }
