@@ -174,6 +174,10 @@ void CellvexControl::connectReport()
     m_report->onCaptionChanged = [this](int col, int row, const QString &value) {
         m_events.cellChanged(col + 1, row + 1, value);
     };
+    // Without a sink the event is skipped and the stored list stays as it is.
+    m_report->onButtonClick = [this](int col, int row, const QString &name, QString &script) {
+        m_events.buttonClick(col + 1, row + 1, name, script);
+    };
     m_report->onReportChanged = [this] {
         m_cellSurface->update();
         m_polex->update();

@@ -120,20 +120,21 @@ HResult runMember(CellvexControl &control, int rowIndex, std::vector<Variant> &a
     if (rowIndex < 0 || size_t(rowIndex) >= memberTable().size())
         return errors.fail(DISP_E_MEMBERNOTFOUND, QStringLiteral("成员不存在"));
     const MemberRow &row = memberTable()[size_t(rowIndex)];
-    const QString source = QStringLiteral("ICellvex.") + nameOf(row);
+    // Built only when a failure needs it: the boundary is on every call's path.
+    auto source = [&row] { return QStringLiteral("ICellvex.") + nameOf(row); };
     HResult hr = S_OK;
     try {
         if (row.commitsInput())
             control.commitInput();
         hr = runResolved(control, rowIndex, args, result);
     } catch (const NotImplemented &e) {
-        hr = errors.fail(E_NOTIMPL, QString::fromUtf8(e.what()), source);
+        hr = errors.fail(E_NOTIMPL, QString::fromUtf8(e.what()), source());
     } catch (const std::bad_alloc &) {
-        hr = errors.fail(E_OUTOFMEMORY, QStringLiteral("内存不足"), source);
+        hr = errors.fail(E_OUTOFMEMORY, QStringLiteral("内存不足"), source());
     } catch (const std::exception &e) {
-        hr = errors.fail(E_FAIL, QString::fromUtf8(e.what()), source);
+        hr = errors.fail(E_FAIL, QString::fromUtf8(e.what()), source());
     } catch (...) {
-        hr = errors.fail(E_FAIL, QStringLiteral("未知错误"), source);
+        hr = errors.fail(E_FAIL, QStringLiteral("未知错误"), source());
     }
     // A failure reported by a host call must not swallow the next real error.
     control.setSuppressControlError(false);

@@ -1,4 +1,5 @@
 #include "automation/TypedEventSink.h"
+#include "cells/CellWidgetClicks.h"
 #include "control/CellvexObject.h"
 
 #include <QApplication>
@@ -207,4 +208,23 @@ TEST(Events, DispatchSinkSeesEveryEventById)
     EXPECT_EQ(sink.ids, (std::vector<DispId>{19, 15}));
     EXPECT_EQ(o->control()->report().cell(0, 0)->caption(), QStringLiteral("42"));
     o->Release();
+}
+
+TEST(Events, ButtonClickMayReplaceTheStoredActionList)
+{
+    Connected x;
+    ASSERT_EQ(x.o->SetButtonCell(2, 2, QStringLiteral("Go"), QStringLiteral("1;old")), S_OK);
+    QString seen;
+    x.sink.button = [&](QString *script) {
+        seen = *script;
+        *script = QStringLiteral("1;new");
+    };
+    EXPECT_EQ(clickCellButton(x.c().report(), 1, 1), ButtonAnswer::RunActions);
+    EXPECT_EQ(seen, QStringLiteral("1;old"));
+    QString stored;
+    x.o->GetCellButtonText(2, 2, &stored);
+    EXPECT_EQ(stored, QStringLiteral("1;new"));
+    // The next press hands the replaced list to the host.
+    clickCellButton(x.c().report(), 1, 1);
+    EXPECT_EQ(seen, QStringLiteral("1;new"));
 }
