@@ -35,7 +35,9 @@ public:
     virtual void OnTopChange(std::int32_t) {}
     virtual void OnLeftChange(std::int32_t) {}
     virtual void OnCellChanging(std::int32_t, std::int32_t, QString *) {}
-    virtual void OnAdjustedSeries(std::int32_t, std::int32_t, std::int32_t, const QString &, const QString &) {}
+    virtual void OnAdjustedSeries(std::int32_t, std::int32_t, std::int32_t, const QString &, const QString &)
+    {
+    }
 };
 
 } // namespace cellvex::automation

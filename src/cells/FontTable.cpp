@@ -9,7 +9,10 @@ size_t qHash(const FontSpec &f, size_t seed)
     return qHashMulti(seed, f.name, f.size, f.color, f.charset, f.bold, f.italic, f.underline, f.strikeOut);
 }
 
-FontTable::FontTable() { reset(); }
+FontTable::FontTable()
+{
+    reset();
+}
 
 FontSpec FontTable::defaultSpec()
 {

@@ -30,8 +30,8 @@ struct TextLayoutInput
     bool multiLine = false;
     HAlign alignment = HAlign::Left;
     VAlign vAlignment = VAlign::Center;
-    int width = 0;  // cell width W
-    int height = 0; // cell height H
+    int width = 0;                                // cell width W
+    int height = 0;                               // cell height H
     int left = 1, top = 1, right = 0, bottom = 0; // border widths L, T, R, B
 };
 

@@ -5,7 +5,10 @@
 
 namespace cellvex {
 
-bool isSystemColor(ColorRef c) { return (c & 0xFF000000u) == 0x80000000u; }
+bool isSystemColor(ColorRef c)
+{
+    return (c & 0xFF000000u) == 0x80000000u;
+}
 
 namespace {
 
@@ -17,7 +20,7 @@ QColor systemColor(int index)
         return pal.color(QPalette::Button);
     case 1: // desktop
         return pal.color(QPalette::Dark);
-    case 2: // active caption
+    case 2:  // active caption
     case 13: // highlight
         return pal.color(QPalette::Highlight);
     case 14: // highlighted text
@@ -27,7 +30,7 @@ QColor systemColor(int index)
     case 4: // menu
     case 5: // window
         return pal.color(QPalette::Base);
-    case 6: // window frame
+    case 6:  // window frame
     case 21: // 3D dark shadow
         return pal.color(QPalette::Shadow);
     case 7: // menu text

@@ -27,8 +27,7 @@ void installFontSubstitutions()
     QFont::insertSubstitution(QStringLiteral("Times New Roman"), serif);
 }
 
-QFont reportFont(const QString &family, int pointSize, bool bold, bool italic, bool underline,
-                 bool strikeOut)
+QFont reportFont(const QString &family, int pointSize, bool bold, bool italic, bool underline, bool strikeOut)
 {
     QFont f(family);
     f.setPointSize(pointSize > 0 ? pointSize : 1);

@@ -129,7 +129,8 @@ void CellSurface::updateCell(int col, int row)
     if (x > width() || y > height() || x + rr.width < 0 || y + rr.height < 0)
         return;
     update(QRect(int(std::max<std::int64_t>(x, -1)), int(std::max<std::int64_t>(y, -1)),
-                 int(std::min<std::int64_t>(rr.width, width() + 2)), int(std::min<std::int64_t>(rr.height, height() + 2))));
+                 int(std::min<std::int64_t>(rr.width, width() + 2)),
+                 int(std::min<std::int64_t>(rr.height, height() + 2))));
 }
 
 } // namespace cellvex

@@ -120,7 +120,10 @@ void CellvexControl::SetCellAlias(int aCol, int aRow, const QString &alias)
     m_report->setCellAlias(ix(aCol), ix(aRow), alias);
 }
 
-void CellvexControl::DeleteAlias(const QString &alias) { m_report->deleteAlias(alias); }
+void CellvexControl::DeleteAlias(const QString &alias)
+{
+    m_report->deleteAlias(alias);
+}
 
 QString CellvexControl::GetCellAlias(int aCol, int aRow) const
 {

@@ -15,9 +15,13 @@ using namespace automation;
 const Guid IID_IUnknown = TypeLibrary::kIUnknownId;
 const Guid IID_IDispatch = TypeLibrary::kIDispatchId;
 const Guid IID_IQtWidget = {0x5d8e6a31, 0x9c2b, 0x4f0e, {0x8a, 0x61, 0x3b, 0x27, 0xc4, 0x19, 0x55, 0x0d}};
-const Guid IID_IConnectionPoint = {0xB196B286, 0xBAB4, 0x101A, {0xB6, 0x9C, 0x00, 0xAA, 0x00, 0x34, 0x1D, 0x07}};
+const Guid IID_IConnectionPoint = {
+    0xB196B286, 0xBAB4, 0x101A, {0xB6, 0x9C, 0x00, 0xAA, 0x00, 0x34, 0x1D, 0x07}};
 
-CellvexObject::CellvexObject(QWidget *parent) : m_control(new CellvexControl(parent)) { ++s_live; }
+CellvexObject::CellvexObject(QWidget *parent) : m_control(new CellvexControl(parent))
+{
+    ++s_live;
+}
 
 CellvexObject::~CellvexObject()
 {
@@ -45,7 +49,10 @@ HResult CellvexObject::QueryInterface(const Guid &iid, void **object)
     return S_OK;
 }
 
-std::uint32_t CellvexObject::AddRef() { return ++m_refs; }
+std::uint32_t CellvexObject::AddRef()
+{
+    return ++m_refs;
+}
 
 std::uint32_t CellvexObject::Release()
 {
@@ -73,7 +80,8 @@ HResult CellvexObject::GetTypeInfo(std::uint32_t index, std::uint32_t, const Mem
     return S_OK;
 }
 
-HResult CellvexObject::GetIDsOfNames(const QString *names, std::uint32_t count, std::uint32_t, DispId *dispIds)
+HResult CellvexObject::GetIDsOfNames(const QString *names, std::uint32_t count, std::uint32_t,
+                                     DispId *dispIds)
 {
     if (!names || !dispIds || count == 0)
         return E_INVALIDARG;
@@ -108,7 +116,8 @@ HResult CellvexObject::Invoke(DispId dispId, std::uint32_t, std::uint16_t flags,
     if (!bound.ok()) {
         if (argError && bound.argumentIndex >= 0)
             *argError = std::uint32_t(bound.argumentIndex);
-        return m_errors.fail(bound.code, bound.message, QString::fromLatin1(row->name.data(), qsizetype(row->name.size())));
+        return m_errors.fail(bound.code, bound.message,
+                             QString::fromLatin1(row->name.data(), qsizetype(row->name.size())));
     }
     return dispatchRow(row->slot - kFirstMemberSlot, args, result);
 }
@@ -147,11 +156,13 @@ HResult CellvexObject::dispatchRow(int rowIndex, std::vector<Variant> &args, Var
 #define ARG_OUT CVX_TUPLE_OUT
 #define ARG_INOUT CVX_TUPLE_INOUT
 #define CELLVEX_MEMBER(s_, d_, n_, k_, rt, c_, sv_, e_, v_, ch_, a_)                                         \
-    HResult CellvexObject::CELLVEX_FUNCTION_NAME(k_, n_) CVX_PARAMS(rt, a_)                                   \
-    {                                                                                                         \
-        return callTyped<ArgType::rt>(                                                                        \
-            [this](std::vector<Variant> &args, Variant *r) { return dispatchRow(s_ - kFirstMemberSlot, args, r); }, \
-            CVX_RES_##rt CVX_WRAPS(a_));                                                                      \
+    HResult CellvexObject::CELLVEX_FUNCTION_NAME(k_, n_) CVX_PARAMS(rt, a_)                                  \
+    {                                                                                                        \
+        return callTyped<ArgType::rt>(                                                                       \
+            [this](std::vector<Variant> &args, Variant *r) {                                                 \
+                return dispatchRow(s_ - kFirstMemberSlot, args, r);                                          \
+            },                                                                                               \
+            CVX_RES_##rt CVX_WRAPS(a_));                                                                     \
     }
 #include "automation/Members.def"
 

@@ -90,7 +90,10 @@ HResult DllGetClassObject(const Guid &classId, const Guid &iid, void **object)
     return g_factory.QueryInterface(iid, object);
 }
 
-HResult DllCanUnloadNow() { return g_serverLocks.load() == 0 && CellvexObject::liveCount() == 0 ? S_OK : S_FALSE; }
+HResult DllCanUnloadNow()
+{
+    return g_serverLocks.load() == 0 && CellvexObject::liveCount() == 0 ? S_OK : S_FALSE;
+}
 
 HResult DllRegisterServer()
 {
@@ -101,7 +104,8 @@ HResult DllRegisterServer()
     e.threadingModel = QStringLiteral("Apartment");
     e.miscStatus = 0x12000; // simple frame, acts like a label
     e.typeLibId = TypeLibrary::kId.toString();
-    e.typeLibVersion = QStringLiteral("%1.%2").arg(TypeLibrary::kMajorVersion).arg(TypeLibrary::kMinorVersion);
+    e.typeLibVersion =
+        QStringLiteral("%1.%2").arg(TypeLibrary::kMajorVersion).arg(TypeLibrary::kMinorVersion);
     if (e.libraryPath.isEmpty())
         return SELFREG_E_CLASS;
     return ServerRegistry().add(e) ? S_OK : SELFREG_E_CLASS;

@@ -5,8 +5,14 @@ namespace cellvex {
 using automation::Variant;
 
 namespace {
-Variant L(int v) { return Variant::fromLong(v); }
-Variant S(const QString &v) { return Variant::fromString(v); }
+Variant L(int v)
+{
+    return Variant::fromLong(v);
+}
+Variant S(const QString &v)
+{
+    return Variant::fromString(v);
+}
 } // namespace
 
 bool EventRaiser::raise(automation::DispId id, std::vector<Variant> &&args)
@@ -43,11 +49,20 @@ void EventRaiser::selectChange(int minCol, int minRow, int maxCol, int maxRow)
     raise(4, {L(minCol), L(minRow), L(maxCol), L(maxRow)});
 }
 
-void EventRaiser::error(const QString &message) { raise(5, {S(message)}); }
+void EventRaiser::error(const QString &message)
+{
+    raise(5, {S(message)});
+}
 
-void EventRaiser::inputChange(int col, int row) { raise(8, {L(col), L(row)}); }
+void EventRaiser::inputChange(int col, int row)
+{
+    raise(8, {L(col), L(row)});
+}
 
-void EventRaiser::poleLClick(int index, int orientation) { raise(9, {L(index), L(orientation)}); }
+void EventRaiser::poleLClick(int index, int orientation)
+{
+    raise(9, {L(index), L(orientation)});
+}
 
 void EventRaiser::poleRClick(int index, int orientation, int screenX, int screenY)
 {
@@ -64,20 +79,35 @@ void EventRaiser::keyPress(std::int16_t &key)
     }
 }
 
-void EventRaiser::cellLClick(int col, int row) { raise(12, {L(col), L(row)}); }
+void EventRaiser::cellLClick(int col, int row)
+{
+    raise(12, {L(col), L(row)});
+}
 
 void EventRaiser::cellRClick(int col, int row, int screenX, int screenY)
 {
     raise(13, {L(col), L(row), L(screenX), L(screenY)});
 }
 
-void EventRaiser::cellLDblClick(int col, int row) { raise(14, {L(col), L(row)}); }
+void EventRaiser::cellLDblClick(int col, int row)
+{
+    raise(14, {L(col), L(row)});
+}
 
-void EventRaiser::cellChanged(int col, int row, const QString &value) { raise(15, {L(col), L(row), S(value)}); }
+void EventRaiser::cellChanged(int col, int row, const QString &value)
+{
+    raise(15, {L(col), L(row), S(value)});
+}
 
-void EventRaiser::topChange(int top) { raise(17, {L(top)}); }
+void EventRaiser::topChange(int top)
+{
+    raise(17, {L(top)});
+}
 
-void EventRaiser::leftChange(int left) { raise(18, {L(left)}); }
+void EventRaiser::leftChange(int left)
+{
+    raise(18, {L(left)});
+}
 
 void EventRaiser::cellChanging(int col, int row, QString &value)
 {

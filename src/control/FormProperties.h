@@ -10,16 +10,16 @@ struct FormProperties
 {
     bool autoScroll = false;
     bool autoSize = false;
-    int axBorderStyle = 0;   // afbNone
-    bool keyPreview = true;  // the form sees every key first
+    int axBorderStyle = 0;  // afbNone
+    bool keyPreview = true; // the form sees every key first
     int pixelsPerInch = 96;
-    int printScale = 1;      // poProportional
+    int printScale = 1; // poProportional
     bool scaled = false;
     bool dropTarget = false;
     QString helpFile;
     bool doubleBuffered = false;
-    short cursor = 0;        // crDefault
-    int helpType = 1;        // htContext
+    short cursor = 0; // crDefault
+    int helpType = 1; // htContext
     QString helpKeyword;
 };
 

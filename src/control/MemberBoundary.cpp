@@ -14,7 +14,10 @@ using namespace automation;
 
 namespace {
 
-QString nameOf(const MemberRow &row) { return QString::fromLatin1(row.name.data(), qsizetype(row.name.size())); }
+QString nameOf(const MemberRow &row)
+{
+    return QString::fromLatin1(row.name.data(), qsizetype(row.name.size()));
+}
 
 bool takesCell(const MemberRow &row)
 {
@@ -147,7 +150,8 @@ std::vector<QString> unimplementedMembers()
     const auto table = memberTable();
     for (size_t i = 0; i < table.size(); ++i)
         if (!MemberRegistry::instance().at(aliasCounterparts()[i] >= 0 ? aliasCounterparts()[i] : int(i)))
-            out.push_back(nameOf(table[i]) + (table[i].kind == MemberKind::PropPut ? QStringLiteral(" (put)") : QString()));
+            out.push_back(nameOf(table[i]) +
+                          (table[i].kind == MemberKind::PropPut ? QStringLiteral(" (put)") : QString()));
     return out;
 }
 

@@ -30,7 +30,10 @@ public:
     void get(std::string_view name, MemberImpl impl) { add(name, automation::MemberKind::PropGet, impl); }
     void put(std::string_view name, MemberImpl impl) { add(name, automation::MemberKind::PropPut, impl); }
 
-    MemberImpl at(int rowIndex) const { return rowIndex >= 0 && rowIndex < kRows ? m_impls[size_t(rowIndex)] : nullptr; }
+    MemberImpl at(int rowIndex) const
+    {
+        return rowIndex >= 0 && rowIndex < kRows ? m_impls[size_t(rowIndex)] : nullptr;
+    }
     // Row index of name/kind, or -1.
     static int rowIndexOf(std::string_view name, automation::MemberKind kind);
 

@@ -35,8 +35,10 @@ void Report::checkNewReportSize(int cols, int rows) const
         throw ReportError(QStringLiteral("列数和行数不能为负数"));
     const std::int64_t colRange = m_colRuler.defaultRange();
     const std::int64_t rowRange = m_rowRuler.defaultRange();
-    if (!fitsPixelExtent(std::int64_t(cols) * colRange + 3) || !fitsPixelExtent(std::int64_t(rows) * rowRange + 3))
-        throw ReportError(QStringLiteral("报表尺寸超出范围：列宽或行高的总和不能超过 %1 像素").arg(kMaxPixelExtent));
+    if (!fitsPixelExtent(std::int64_t(cols) * colRange + 3) ||
+        !fitsPixelExtent(std::int64_t(rows) * rowRange + 3))
+        throw ReportError(
+            QStringLiteral("报表尺寸超出范围：列宽或行高的总和不能超过 %1 像素").arg(kMaxPixelExtent));
 }
 
 void Report::newReport(int cols, int rows)

@@ -76,24 +76,27 @@ automation::HResult callTyped(Dispatch &&dispatch, ResultPtr result, const Args 
 #define CVX_FE_7(m, a, ...) m a, CVX_FE_6(m, __VA_ARGS__)
 #define CVX_FE_8(m, a, ...) m a, CVX_FE_7(m, __VA_ARGS__)
 #define CVX_FE_PICK(_1, _2, _3, _4, _5, _6, _7, _8, NAME, ...) NAME
-#define CVX_FOR_EACH(m, ...)                                                                                  \
-    CVX_FE_PICK(__VA_ARGS__ __VA_OPT__(, ) CVX_FE_8, CVX_FE_7, CVX_FE_6, CVX_FE_5, CVX_FE_4, CVX_FE_3, CVX_FE_2,  \
-                CVX_FE_1, CVX_FE_0)                                                                           \
+#define CVX_FOR_EACH(m, ...)                                                                                 \
+    CVX_FE_PICK(__VA_ARGS__ __VA_OPT__(, ) CVX_FE_8, CVX_FE_7, CVX_FE_6, CVX_FE_5, CVX_FE_4, CVX_FE_3,       \
+                CVX_FE_2, CVX_FE_1, CVX_FE_0)                                                                \
     (m __VA_OPT__(, ) __VA_ARGS__)
 
-#define CVX_DECL(dir, t, n) ::cellvex::automation::ParamType<::cellvex::automation::ArgType::t,               \
-                                                             ::cellvex::automation::Direction::dir> n
-#define CVX_WRAP(dir, t, n) ::cellvex::wrapArg<::cellvex::automation::ArgType::t,                              \
-                                               ::cellvex::automation::Direction::dir>(n)
+#define CVX_DECL(dir, t, n)                                                                                  \
+    ::cellvex::automation::ParamType<::cellvex::automation::ArgType::t,                                      \
+                                     ::cellvex::automation::Direction::dir>                                  \
+        n
+#define CVX_WRAP(dir, t, n)                                                                                  \
+    ::cellvex::wrapArg<::cellvex::automation::ArgType::t, ::cellvex::automation::Direction::dir>(n)
 
 // (declarations..., result pointer unless Void)
 #define CVX_PARAMS(rt, args) CVX_PARAMS_X(rt, CELLVEX_UNPAREN args)
 #define CVX_PARAMS_X(rt, ...) CVX_PARAMS_Y(rt, __VA_ARGS__)
 #define CVX_PARAMS_Y(rt, ...) (CVX_FOR_EACH(CVX_DECL, __VA_ARGS__) CVX_RESULT_DECL_##rt(__VA_ARGS__))
 #define CVX_COMMA_IF(...) __VA_OPT__(, )
-#define CVX_RESULT_DECL(t, ...)                                                                               \
-    CVX_COMMA_IF(__VA_ARGS__)                                                                                 \
-    ::cellvex::automation::ParamType<::cellvex::automation::ArgType::t, ::cellvex::automation::Direction::Out> \
+#define CVX_RESULT_DECL(t, ...)                                                                              \
+    CVX_COMMA_IF(__VA_ARGS__)                                                                                \
+    ::cellvex::automation::ParamType<::cellvex::automation::ArgType::t,                                      \
+                                     ::cellvex::automation::Direction::Out>                                  \
         result
 #define CVX_RESULT_DECL_Void(...)
 #define CVX_RESULT_DECL_Long(...) CVX_RESULT_DECL(Long, __VA_ARGS__)

@@ -29,16 +29,19 @@ HResult createControl(const QString &name, ICellvex **control, QString *error)
     if (!entry)
         entry = registry.findByClassId(classId.toUpper());
     if (!entry)
-        return fail(REGDB_E_CLASSNOTREG, QStringLiteral("class not registered: %1 (registry %2)").arg(name, registry.path()));
+        return fail(REGDB_E_CLASSNOTREG,
+                    QStringLiteral("class not registered: %1 (registry %2)").arg(name, registry.path()));
     void *lib = dlopen(entry->libraryPath.toLocal8Bit().constData(), RTLD_NOW | RTLD_GLOBAL);
     if (!lib)
         return fail(CLASS_E_CLASSNOTAVAILABLE, QString::fromLocal8Bit(dlerror()));
     using GetClassObject = HResult (*)(const Guid &, const Guid &, void **);
     auto getClassObject = reinterpret_cast<GetClassObject>(dlsym(lib, "DllGetClassObject"));
     if (!getClassObject)
-        return fail(CLASS_E_CLASSNOTAVAILABLE, QStringLiteral("%1 exports no class factory").arg(entry->libraryPath));
+        return fail(CLASS_E_CLASSNOTAVAILABLE,
+                    QStringLiteral("%1 exports no class factory").arg(entry->libraryPath));
     IClassFactory *factory = nullptr;
-    HResult hr = getClassObject(TypeLibrary::kCoclassId, IID_IClassFactory, reinterpret_cast<void **>(&factory));
+    HResult hr =
+        getClassObject(TypeLibrary::kCoclassId, IID_IClassFactory, reinterpret_cast<void **>(&factory));
     if (failed(hr) || !factory)
         return fail(failed(hr) ? hr : E_FAIL, QStringLiteral("the class factory refused"));
     hr = factory->CreateInstance(nullptr, TypeLibrary::kInterfaceId, reinterpret_cast<void **>(control));

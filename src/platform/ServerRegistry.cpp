@@ -19,7 +19,10 @@ QString ServerRegistry::defaultPath()
 
 namespace {
 
-QString classGroup(const QString &classId) { return QStringLiteral("CLSID/") + classId; }
+QString classGroup(const QString &classId)
+{
+    return QStringLiteral("CLSID/") + classId;
+}
 
 std::optional<ServerEntry> readEntry(const QSettings &s, const QString &classId)
 {

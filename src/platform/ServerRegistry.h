@@ -12,9 +12,9 @@ namespace cellvex {
 // container looks up to create a control by name or class identifier.
 struct ServerEntry
 {
-    QString classId;      // "{43D039F9-...}"
-    QString progId;       // "Cellvexlib.Cellvex"
-    QString libraryPath;  // absolute path of the shared library
+    QString classId;     // "{43D039F9-...}"
+    QString progId;      // "Cellvexlib.Cellvex"
+    QString libraryPath; // absolute path of the shared library
     QString threadingModel;
     quint32 miscStatus = 0;
     QString typeLibId;

@@ -10,7 +10,10 @@
 
 namespace cellvex {
 
-std::int64_t millimetreMark(int mm, double dpi) { return roundHalfEven(mm / 25.4 * dpi); }
+std::int64_t millimetreMark(int mm, double dpi)
+{
+    return roundHalfEven(mm / 25.4 * dpi);
+}
 
 void drawMillimetreStrip(QPainter &p, Orientation orientation, std::int64_t length, int thickness,
                          std::int64_t origin, double dpi)

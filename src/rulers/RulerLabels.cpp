@@ -20,6 +20,9 @@ QString columnLabel(std::int64_t n)
     return s;
 }
 
-QString rowLabel(std::int64_t n) { return QString::number(n); }
+QString rowLabel(std::int64_t n)
+{
+    return QString::number(n);
+}
 
 } // namespace cellvex

@@ -63,7 +63,7 @@ public:
     void setLength(std::int64_t len);
 
     // --- geometry -------------------------------------------------------------
-    std::int64_t poleEdge(int i) const;  // 0 <= i <= count(); edge(count()) = total
+    std::int64_t poleEdge(int i) const; // 0 <= i <= count(); edge(count()) = total
     int panelRange(int i) const { return m_poleLens[size_t(i)] + m_splitLens[size_t(i)]; }
     int poleLength(int i) const { return m_poleLens[size_t(i)]; }
     int splitLength(int i) const { return m_splitLens[size_t(i)]; }

@@ -15,10 +15,12 @@ TEST(AnsiText, ByteLengthCountsCodePageBytes)
         {"abc", 3},
         {"中文", 4},
         {"中文A", 5},
-        {"€", 2},             // non-ASCII character the code page holds
+        {"€", 2},                // non-ASCII character the code page holds
         {"\xF0\x9F\x98\x80", 1}, // emoji: outside the code page, becomes "?"
-        {"한", 1},            // Hangul syllable the code page lacks
-        {"a中\xF0\x9F\x98\x80" "b", 5},
+        {"한", 1},               // Hangul syllable the code page lacks
+        {"a中\xF0\x9F\x98\x80"
+         "b",
+         5},
     };
     for (const Case &c : cases)
         EXPECT_EQ(ansiByteLength(QString::fromUtf8(c.utf8)), c.bytes) << c.utf8;

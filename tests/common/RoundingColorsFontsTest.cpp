@@ -13,12 +13,23 @@ using namespace cellvex;
 TEST(Rounding, HalvesGoToTheEvenNeighbour)
 {
     const std::pair<double, std::int64_t> cases[] = {
-        {0.5, 0}, {1.5, 2}, {2.5, 2}, {3.5, 4}, {-0.5, 0}, {-1.5, -2}, {-2.5, -2},
-        {2.4999, 2}, {2.5001, 3}, {-2.6, -3}, {75.59055118110236, 76}, {1e12 + 0.5, 1000000000000},
+        {0.5, 0},
+        {1.5, 2},
+        {2.5, 2},
+        {3.5, 4},
+        {-0.5, 0},
+        {-1.5, -2},
+        {-2.5, -2},
+        {2.4999, 2},
+        {2.5001, 3},
+        {-2.6, -3},
+        {75.59055118110236, 76},
+        {1e12 + 0.5, 1000000000000},
     };
     for (auto [v, expected] : cases)
         EXPECT_EQ(roundHalfEven(v), expected) << v;
-    const std::pair<std::int64_t, std::int64_t> halves[] = {{5, 2}, {7, 4}, {6, 3}, {-5, -2}, {-7, -4}, {0, 0}};
+    const std::pair<std::int64_t, std::int64_t> halves[] = {{5, 2},   {7, 4},   {6, 3},
+                                                            {-5, -2}, {-7, -4}, {0, 0}};
     for (auto [v, expected] : halves)
         EXPECT_EQ(halfRoundedEven(v), expected) << v;
 }
@@ -39,6 +50,7 @@ TEST(Fonts, StoredNameSurvivesSubstitution)
     EXPECT_EQ(f.family(), kDefaultFontName);
     EXPECT_EQ(f.pointSize(), 9);
     // The CJK family actually used for drawing is the installed one.
-    EXPECT_TRUE(QFontInfo(f).family().contains(QStringLiteral("WenQuanYi"))) << QFontInfo(f).family().toStdString();
+    EXPECT_TRUE(QFontInfo(f).family().contains(QStringLiteral("WenQuanYi")))
+        << QFontInfo(f).family().toStdString();
     EXPECT_NE(QFontInfo(reportFont(QStringLiteral("Times New Roman"), 7)).family(), QString());
 }

@@ -52,9 +52,18 @@ struct Obj
     }
 };
 
-Variant L(int v) { return Variant::fromLong(v); }
-Variant S(const char *v) { return Variant::fromString(QString::fromUtf8(v)); }
-Variant B(bool v) { return Variant::fromBool(v); }
+Variant L(int v)
+{
+    return Variant::fromLong(v);
+}
+Variant S(const char *v)
+{
+    return Variant::fromString(QString::fromUtf8(v));
+}
+Variant B(bool v)
+{
+    return Variant::fromBool(v);
+}
 
 // A zero of the declared type, for calling every member with the right count.
 Variant zeroOf(ArgType t)
@@ -102,7 +111,8 @@ TEST(AutomationDispatch, EveryMemberAnswersThroughInvoke)
     const auto notBuilt = unimplementedMembers();
     for (const MemberRow &row : memberTable()) {
         if (row.name == "NewReport" || row.kind == MemberKind::PropPutRef ||
-            (row.kind == MemberKind::PropPut && (row.name == "Font" || row.name == "Visible" || row.name == "Enabled")))
+            (row.kind == MemberKind::PropPut &&
+             (row.name == "Font" || row.name == "Visible" || row.name == "Enabled")))
             continue;
         Obj obj;
         std::vector<Variant> args;
@@ -110,13 +120,14 @@ TEST(AutomationDispatch, EveryMemberAnswersThroughInvoke)
             args.push_back(zeroOf(a.type));
         Variant result;
         std::uint32_t argError = 0;
-        const std::uint16_t flags = row.kind == MemberKind::PropPut ? DISPATCH_PROPERTYPUT
+        const std::uint16_t flags = row.kind == MemberKind::PropPut   ? DISPATCH_PROPERTYPUT
                                     : row.kind == MemberKind::PropGet ? DISPATCH_PROPERTYGET
                                                                       : DISPATCH_METHOD;
         const HResult hr = obj->Invoke(row.dispId, 0x409, flags, args, &result, &argError);
         const QString name = QString::fromLatin1(row.name.data(), qsizetype(row.name.size()));
         if (hr == E_NOTIMPL) {
-            EXPECT_TRUE(obj->errorInfo().description().contains(QStringLiteral("not implemented"))) << row.name;
+            EXPECT_TRUE(obj->errorInfo().description().contains(QStringLiteral("not implemented")))
+                << row.name;
         } else {
             EXPECT_EQ(hr, S_OK) << row.name << " " << obj->errorInfo().description().toStdString();
         }
@@ -190,7 +201,9 @@ TEST(AutomationDispatch, EmptyValuesOutsideTheGrid)
     for (const Case &c : cases)
         EXPECT_EQ(obj.method(c.name, c.args), c.expected) << c.name;
     std::vector<Variant> outs;
-    EXPECT_EQ(obj.call("GetCellReferenceByAlias", DISPATCH_METHOD, {S(""), Variant(), Variant()}, nullptr, &outs), S_OK);
+    EXPECT_EQ(
+        obj.call("GetCellReferenceByAlias", DISPATCH_METHOD, {S(""), Variant(), Variant()}, nullptr, &outs),
+        S_OK);
     EXPECT_EQ(outs[1].asLong(), -1);
     EXPECT_EQ(outs[2].asLong(), -1);
     // Setters outside the grid do nothing and succeed.
@@ -241,11 +254,23 @@ TEST(AutomationDispatch, FormPropertiesRoundTrip)
         const char *name;
         Variant value;
     } cases[] = {
-        {"AutoScroll", B(true)},   {"AutoSize", B(true)},      {"AxBorderStyle", L(2)},   {"Caption", S("标题")},
-        {"Color", Variant::fromColor(0x00FF00)}, {"KeyPreview", B(false)}, {"PixelsPerInch", L(120)},
-        {"PrintScale", L(2)},      {"Scaled", B(true)},        {"DropTarget", B(true)},   {"HelpFile", S("a.hlp")},
-        {"DoubleBuffered", B(true)}, {"Enabled", B(false)},    {"Cursor", Variant::fromShort(-21)},
-        {"HelpType", L(0)},        {"HelpKeyword", S("grid")}, {"Visible", B(false)},
+        {"AutoScroll", B(true)},
+        {"AutoSize", B(true)},
+        {"AxBorderStyle", L(2)},
+        {"Caption", S("标题")},
+        {"Color", Variant::fromColor(0x00FF00)},
+        {"KeyPreview", B(false)},
+        {"PixelsPerInch", L(120)},
+        {"PrintScale", L(2)},
+        {"Scaled", B(true)},
+        {"DropTarget", B(true)},
+        {"HelpFile", S("a.hlp")},
+        {"DoubleBuffered", B(true)},
+        {"Enabled", B(false)},
+        {"Cursor", Variant::fromShort(-21)},
+        {"HelpType", L(0)},
+        {"HelpKeyword", S("grid")},
+        {"Visible", B(false)},
     };
     for (const Case &c : cases) {
         EXPECT_EQ(obj.call(c.name, DISPATCH_PROPERTYPUT, {c.value}), S_OK) << c.name;
@@ -308,19 +333,20 @@ TEST(AutomationDispatch, CellKindsThroughTheInterface)
     EXPECT_EQ(obj.method("GetCellType", {L(2), L(1)}).asLong(), 2);
     EXPECT_EQ(obj.method("GetCellType", {L(9), L(1)}).asLong(), -1);
     std::vector<Variant> outs;
-    EXPECT_EQ(obj.call("GetCellFormat", DISPATCH_METHOD, {L(9), L(9), Variant(), Variant()}, nullptr, &outs), S_OK);
+    EXPECT_EQ(obj.call("GetCellFormat", DISPATCH_METHOD, {L(9), L(9), Variant(), Variant()}, nullptr, &outs),
+              S_OK);
     EXPECT_EQ(outs[2].asLong(), -1);
     EXPECT_EQ(outs[3].asString(), QString());
     // A missing file changes nothing; a file that is no picture fails the call.
-    EXPECT_EQ(obj.call("SetCellPicture", DISPATCH_METHOD, {L(1), L(2), S("/nonexistent/x.bmp"), B(true)}), S_OK);
+    EXPECT_EQ(obj.call("SetCellPicture", DISPATCH_METHOD, {L(1), L(2), S("/nonexistent/x.bmp"), B(true)}),
+              S_OK);
     QTemporaryDir dir;
     const QString bad = dir.filePath(QStringLiteral("bad.bmp"));
     QFile f(bad);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write("not a bitmap");
     f.close();
-    EXPECT_EQ(obj.call("SetCellPicture", DISPATCH_METHOD,
-                       {L(1), L(2), Variant::fromString(bad), B(true)}),
+    EXPECT_EQ(obj.call("SetCellPicture", DISPATCH_METHOD, {L(1), L(2), Variant::fromString(bad), B(true)}),
               E_FAIL);
     EXPECT_TRUE(obj->errorInfo().description().contains(QStringLiteral("bad.bmp")));
 }

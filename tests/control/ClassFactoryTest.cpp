@@ -1,7 +1,7 @@
+#include "control/ClassFactory.h"
 #include "automation/ICellvex.h"
 #include "automation/TypeLibrary.h"
 #include "control/CellvexObject.h"
-#include "control/ClassFactory.h"
 #include "platform/ControlHost.h"
 #include "platform/ServerRegistry.h"
 

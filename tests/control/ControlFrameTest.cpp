@@ -27,18 +27,24 @@ QImage renderSurface(CellSurface *s, int w, int h)
     return img;
 }
 
-bool black(const QImage &img, int x, int y) { return img.pixel(x, y) == qRgb(0, 0, 0); }
+bool black(const QImage &img, int x, int y)
+{
+    return img.pixel(x, y) == qRgb(0, 0, 0);
+}
 
 } // namespace
 
 TEST(ControlFrame, NamedChildrenExist)
 {
     CellvexControl c;
-    for (const char *name : {"pnl_main", "pnl_header", "pnl_lmargin", "ppl_polex", "ppl_poley", "pnl_client", "pnl_cell",
-                             "edt_input", "cbb_input", "pnl_datetime", "dtp_datetime", "pnl_datetimeok",
-                             "pnl_datetimecancel", "pnl_datetimeclear", "lpl_selectedleft", "lpl_selectedtop",
-                             "lpl_selectedright", "lpl_selectedbottom", "pnl_right", "pnl_rmargin", "scb_scrolly",
-                             "pnl_footer", "pnl_scroll", "pnl_xscroll", "pnl_smargin", "scb_scrollx"})
+    for (const char *name :
+         {"pnl_main",           "pnl_header",         "pnl_lmargin",      "ppl_polex",
+          "ppl_poley",          "pnl_client",         "pnl_cell",         "edt_input",
+          "cbb_input",          "pnl_datetime",       "dtp_datetime",     "pnl_datetimeok",
+          "pnl_datetimecancel", "pnl_datetimeclear",  "lpl_selectedleft", "lpl_selectedtop",
+          "lpl_selectedright",  "lpl_selectedbottom", "pnl_right",        "pnl_rmargin",
+          "scb_scrolly",        "pnl_footer",         "pnl_scroll",       "pnl_xscroll",
+          "pnl_smargin",        "scb_scrollx"})
         EXPECT_NE(child(c, name), nullptr) << name;
     EXPECT_EQ(child(c, "lpl_selectedleft")->width(), 2);
     EXPECT_EQ(child(c, "lpl_selectedright")->width(), 3);
@@ -70,7 +76,8 @@ TEST(ControlFrame, PoleVisibleModes)
         EXPECT_EQ(child(c, "pnl_rmargin")->height(), k.headerHeight) << k.mode;
         EXPECT_EQ(c.report().colRuler().poleRuler(), k.stripX) << k.mode;
         EXPECT_EQ(c.report().rowRuler().poleRuler(), k.stripY) << k.mode;
-        EXPECT_EQ(c.findChild<QLabel *>(QStringLiteral("pnl_lmargin_caption"))->text(), QString::fromUtf8(k.caption));
+        EXPECT_EQ(c.findChild<QLabel *>(QStringLiteral("pnl_lmargin_caption"))->text(),
+                  QString::fromUtf8(k.caption));
     }
     // Other values are stored and change nothing else.
     c.setPoleVisible(7);
@@ -109,10 +116,10 @@ TEST(ControlFrame, SurfacePaintsTheScrolledViewOfALargeReport)
     r.colRuler().setDisplayIndex(990);
     r.rowRuler().setDisplayIndex(995);
     const QImage img = renderSurface(c.cellSurface(), 400, 200);
-    EXPECT_EQ(img.pixel(40, 10), qRgb(255, 0, 0));          // cell (990, 995) at the corner
-    EXPECT_EQ(img.pixel(120, 10), qRgb(255, 255, 255));     // its neighbour
-    EXPECT_TRUE(black(img, 80, 10));                        // the neighbour's left line
-    EXPECT_EQ(img.pixel(399, 199), qRgb(255, 255, 255));    // past the last row: white
+    EXPECT_EQ(img.pixel(40, 10), qRgb(255, 0, 0));       // cell (990, 995) at the corner
+    EXPECT_EQ(img.pixel(120, 10), qRgb(255, 255, 255));  // its neighbour
+    EXPECT_TRUE(black(img, 80, 10));                     // the neighbour's left line
+    EXPECT_EQ(img.pixel(399, 199), qRgb(255, 255, 255)); // past the last row: white
 }
 
 TEST(ControlFrame, MasterOutsideTheViewIsStillPainted)

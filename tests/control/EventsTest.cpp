@@ -22,7 +22,10 @@ public:
     std::function<void(std::int16_t *)> key;
     std::function<void(QString *)> button;
 
-    void OnInputChange(std::int32_t c, std::int32_t r) override { log.push_back(QString("input %1,%2").arg(c).arg(r)); }
+    void OnInputChange(std::int32_t c, std::int32_t r) override
+    {
+        log.push_back(QString("input %1,%2").arg(c).arg(r));
+    }
     void OnSelectChange(std::int32_t a, std::int32_t b, std::int32_t c, std::int32_t d) override
     {
         log.push_back(QString("select %1,%2,%3,%4").arg(a).arg(b).arg(c).arg(d));

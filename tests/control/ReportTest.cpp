@@ -106,7 +106,9 @@ TEST(Report, CaptionHooksAdjustTheTextAndSurviveARebuild)
     Report r;
     std::vector<QString> seen;
     r.onCaptionChanging = [&](int, int, QString &v) { v = v.toUpper(); };
-    r.onCaptionChanged = [&](int c, int row, const QString &v) { seen.push_back(QString("%1,%2:%3").arg(c).arg(row).arg(v)); };
+    r.onCaptionChanged = [&](int c, int row, const QString &v) {
+        seen.push_back(QString("%1,%2:%3").arg(c).arg(row).arg(v));
+    };
     r.setCellCaption(1, 2, QStringLiteral("abc"));
     EXPECT_EQ(r.cell(1, 2)->caption(), QStringLiteral("ABC"));
     EXPECT_EQ(seen, std::vector<QString>{"1,2:ABC"});
@@ -130,7 +132,8 @@ TEST(Report, CheckBoxCaptionIsZeroOrOne)
 {
     Report r;
     r.cell(0, 0)->setKind(CellKind::CheckBox);
-    const std::pair<const char *, const char *> cases[] = {{"1", "1"}, {"0", "0"}, {"yes", "0"}, {"", "0"}, {"11", "0"}};
+    const std::pair<const char *, const char *> cases[] = {
+        {"1", "1"}, {"0", "0"}, {"yes", "0"}, {"", "0"}, {"11", "0"}};
     for (auto [in, out] : cases) {
         r.setCellCaption(0, 0, QString::fromLatin1(in));
         EXPECT_EQ(r.cell(0, 0)->caption(), QString::fromLatin1(out)) << in;

@@ -19,7 +19,10 @@ QImage strip(Orientation o, int length, int thickness, std::int64_t origin)
     return img;
 }
 
-bool black(const QImage &img, int x, int y) { return qGray(img.pixel(x, y)) < 64; }
+bool black(const QImage &img, int x, int y)
+{
+    return qGray(img.pixel(x, y)) < 64;
+}
 
 // Length of the dark run from the top (outer edge) of column x.
 int outerTick(const QImage &img, int x)
@@ -34,9 +37,9 @@ int outerTick(const QImage &img, int x)
 
 TEST(MillimetreStrip, MarksAtRoundedMillimetres)
 {
-    EXPECT_EQ(millimetreMark(2, 96), 8);    // 7.559
-    EXPECT_EQ(millimetreMark(10, 96), 38);  // 37.795
-    EXPECT_EQ(millimetreMark(20, 96), 76);  // 75.59
+    EXPECT_EQ(millimetreMark(2, 96), 8);     // 7.559
+    EXPECT_EQ(millimetreMark(10, 96), 38);   // 37.795
+    EXPECT_EQ(millimetreMark(20, 96), 76);   // 75.59
     EXPECT_EQ(millimetreMark(127, 96), 480); // exactly 480
 }
 

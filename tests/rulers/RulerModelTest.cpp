@@ -67,10 +67,10 @@ TEST(RulerModel, GetDisplayIndexFindsSmallestScroll)
     } cases[] = {
         {0, 8, 8, 3}, // span 80 and edge 640 need edge(i) >= 220
         {0, 2, 4, 0}, // already in view
-        {0, 5, 5, 0}, {0, 6, 6, 1}, {0, 9, 9, 4},
-        {5, 2, 2, 2}, // before the current position: scroll back to it
-        {0, 0, 9, 0}, // wider than the view: show the first
-        {4, 9, 9, 4}, // never before the current position
+        {0, 5, 5, 0}, {0, 6, 6, 1},
+        {0, 9, 9, 4}, {5, 2, 2, 2}, // before the current position: scroll back to it
+        {0, 0, 9, 0},               // wider than the view: show the first
+        {4, 9, 9, 4},               // never before the current position
     };
     for (const Case &c : cases) {
         r.setDisplayIndex(c.displayIndex);
@@ -186,7 +186,8 @@ TEST(RulerModel, EmptyRulerIsSafe)
 TEST(RulerModel, PoleAtOffsetSkipsHiddenPoles)
 {
     RulerModel r = ruler(500, {80, 0, 0, 80, 19});
-    const std::pair<std::int64_t, int> cases[] = {{-1, -1}, {0, 0}, {79, 0}, {80, 3}, {159, 3}, {160, 4}, {178, 4}, {179, -1}};
+    const std::pair<std::int64_t, int> cases[] = {{-1, -1}, {0, 0},   {79, 0},  {80, 3},
+                                                  {159, 3}, {160, 4}, {178, 4}, {179, -1}};
     for (auto [offset, pole] : cases)
         EXPECT_EQ(r.poleAtOffset(offset), pole) << offset;
 }

@@ -82,9 +82,10 @@ QJSValue ScriptBridge::invoke(const QString &name, std::uint16_t flags, std::vec
     const HResult hr = m_control.Invoke(row->dispId, 0x409, flags, args, &result, &argError);
     if (failed(hr)) {
         const ErrorInfo info = ErrorInfo::last();
-        const QString message = info.description().isEmpty()
-                                    ? QStringLiteral("%1 failed (0x%2)").arg(name).arg(std::uint32_t(hr), 8, 16, QLatin1Char('0'))
-                                    : info.description();
+        const QString message =
+            info.description().isEmpty()
+                ? QStringLiteral("%1 failed (0x%2)").arg(name).arg(std::uint32_t(hr), 8, 16, QLatin1Char('0'))
+                : info.description();
         m_engine.throwError(QJSValue::GenericError, message);
         return QJSValue();
     }
@@ -169,7 +170,8 @@ HResult ScriptEventSink::Invoke(DispId dispId, std::vector<Variant> &args)
     const EventRow *event = findEvent(dispId);
     if (!event)
         return DISP_E_MEMBERNOTFOUND;
-    const QString handlerName = QStringLiteral("Cellvex_") + QString::fromLatin1(event->name.data(), qsizetype(event->name.size()));
+    const QString handlerName =
+        QStringLiteral("Cellvex_") + QString::fromLatin1(event->name.data(), qsizetype(event->name.size()));
     QJSValue handler = m_engine.globalObject().property(handlerName);
     if (!handler.isCallable())
         return S_OK;

@@ -129,8 +129,8 @@ int runScript(const QStringList &argsIn)
         QStringList stack;
         const QJSValue result = engine.evaluate(source, path, 1, &stack);
         if (result.isError() || !stack.isEmpty()) {
-            err << path << ":" << result.property(QStringLiteral("lineNumber")).toInt() << ": " << result.toString()
-                << "\n";
+            err << path << ":" << result.property(QStringLiteral("lineNumber")).toInt() << ": "
+                << result.toString() << "\n";
             status = 1;
         } else if (show) {
             QApplication::exec();

@@ -8,8 +8,14 @@ namespace cellvex {
 
 namespace {
 // 1-based coordinates of the call's (checked) cell.
-int C(const MemberCall &m) { return m.col + 1; }
-int R(const MemberCall &m) { return m.cellRow + 1; }
+int C(const MemberCall &m)
+{
+    return m.col + 1;
+}
+int R(const MemberCall &m)
+{
+    return m.cellRow + 1;
+}
 } // namespace
 
 void registerCellMembers(MemberRegistry &r)
@@ -18,17 +24,20 @@ void registerCellMembers(MemberRegistry &r)
     r.method("GetFontName", [](CellvexControl &c, MemberCall &m) { m.retString(c.GetFontName(C(m), R(m))); });
     r.method("SetFontSize", [](CellvexControl &c, MemberCall &m) { c.SetFontSize(C(m), R(m), m.i32(2)); });
     r.method("GetFontSize", [](CellvexControl &c, MemberCall &m) { m.retLong(c.GetFontSize(C(m), R(m))); });
-    r.method("SetFontColor", [](CellvexControl &c, MemberCall &m) { c.SetFontColor(C(m), R(m), m.color(2)); });
+    r.method("SetFontColor",
+             [](CellvexControl &c, MemberCall &m) { c.SetFontColor(C(m), R(m), m.color(2)); });
     r.method("GetFontColor",
              [](CellvexControl &c, MemberCall &m) { m.retLong(std::int32_t(c.GetFontColor(C(m), R(m)))); });
-    r.method("SetFontStyleBold", [](CellvexControl &c, MemberCall &m) { c.SetFontStyleBold(C(m), R(m), m.b(2)); });
+    r.method("SetFontStyleBold",
+             [](CellvexControl &c, MemberCall &m) { c.SetFontStyleBold(C(m), R(m), m.b(2)); });
     r.method("SetFontStyleItalic",
              [](CellvexControl &c, MemberCall &m) { c.SetFontStyleItalic(C(m), R(m), m.b(2)); });
     r.method("SetFontStyleUnderline",
              [](CellvexControl &c, MemberCall &m) { c.SetFontStyleUnderline(C(m), R(m), m.b(2)); });
     r.method("SetFontStyleStrikeout",
              [](CellvexControl &c, MemberCall &m) { c.SetFontStyleStrikeout(C(m), R(m), m.b(2)); });
-    r.method("GetFontStyleBold", [](CellvexControl &c, MemberCall &m) { m.retBool(c.GetFontStyleBold(C(m), R(m))); });
+    r.method("GetFontStyleBold",
+             [](CellvexControl &c, MemberCall &m) { m.retBool(c.GetFontStyleBold(C(m), R(m))); });
     r.method("GetFontStyleItalic",
              [](CellvexControl &c, MemberCall &m) { m.retBool(c.GetFontStyleItalic(C(m), R(m))); });
     r.method("GetFontStyleUnderline",
@@ -49,12 +58,14 @@ void registerCellMembers(MemberRegistry &r)
              [](CellvexControl &c, MemberCall &m) { m.retLong(c.GetCellBorders(C(m), R(m), m.i32(2))); });
     r.method("SetCellBackColor",
              [](CellvexControl &c, MemberCall &m) { c.SetCellBackColor(C(m), R(m), m.color(2)); });
-    r.method("GetCellBackColor",
-             [](CellvexControl &c, MemberCall &m) { m.retLong(std::int32_t(c.GetCellBackColor(C(m), R(m)))); });
+    r.method("GetCellBackColor", [](CellvexControl &c, MemberCall &m) {
+        m.retLong(std::int32_t(c.GetCellBackColor(C(m), R(m))));
+    });
     r.method("SetMultiLine", [](CellvexControl &c, MemberCall &m) { c.SetMultiLine(C(m), R(m), m.b(2)); });
     r.method("GetMultiLine", [](CellvexControl &c, MemberCall &m) { m.retBool(c.GetMultiLine(C(m), R(m))); });
     r.method("SetCellAlias", [](CellvexControl &c, MemberCall &m) { c.SetCellAlias(C(m), R(m), m.s(2)); });
-    r.method("GetCellAlias", [](CellvexControl &c, MemberCall &m) { m.retString(c.GetCellAlias(C(m), R(m))); });
+    r.method("GetCellAlias",
+             [](CellvexControl &c, MemberCall &m) { m.retString(c.GetCellAlias(C(m), R(m))); });
     r.method("DeleteAlias", [](CellvexControl &c, MemberCall &m) { c.DeleteAlias(m.s(0)); });
     r.method("GetAllAlias", [](CellvexControl &c, MemberCall &m) { m.retString(c.GetAllAlias()); });
     r.method("GetCellReferenceByAlias", [](CellvexControl &c, MemberCall &m) {
@@ -63,8 +74,10 @@ void registerCellMembers(MemberRegistry &r)
         m.out(1, automation::Variant::fromLong(col));
         m.out(2, automation::Variant::fromLong(row));
     });
-    r.method("SetAppendRange", [](CellvexControl &c, MemberCall &m) { c.SetAppendRange(C(m), R(m), m.i32(2)); });
-    r.method("GetAppendRange", [](CellvexControl &c, MemberCall &m) { m.retLong(c.GetAppendRange(C(m), R(m))); });
+    r.method("SetAppendRange",
+             [](CellvexControl &c, MemberCall &m) { c.SetAppendRange(C(m), R(m), m.i32(2)); });
+    r.method("GetAppendRange",
+             [](CellvexControl &c, MemberCall &m) { m.retLong(c.GetAppendRange(C(m), R(m))); });
     r.method("SetAppendString",
              [](CellvexControl &c, MemberCall &m) { c.SetAppendString(C(m), R(m), m.i32(2), m.s(3)); });
     r.method("GetAppendString",

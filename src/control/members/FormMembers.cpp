@@ -14,13 +14,13 @@ using automation::Variant;
 namespace {
 
 // A stored form attribute: get returns it, put stores it.
-#define CVX_STORED_BOOL(Name, field)                                                                          \
+#define CVX_STORED_BOOL(Name, field)                                                                         \
     r.get(#Name, [](CellvexControl &c, MemberCall &m) { m.retBool(c.form().field); });                       \
     r.put(#Name, [](CellvexControl &c, MemberCall &m) { c.form().field = m.b(0); })
-#define CVX_STORED_LONG(Name, field)                                                                          \
+#define CVX_STORED_LONG(Name, field)                                                                         \
     r.get(#Name, [](CellvexControl &c, MemberCall &m) { m.retLong(c.form().field); });                       \
     r.put(#Name, [](CellvexControl &c, MemberCall &m) { c.form().field = m.i32(0); })
-#define CVX_STORED_STRING(Name, field)                                                                        \
+#define CVX_STORED_STRING(Name, field)                                                                       \
     r.get(#Name, [](CellvexControl &c, MemberCall &m) { m.retString(c.form().field); });                     \
     r.put(#Name, [](CellvexControl &c, MemberCall &m) { c.form().field = m.s(0); })
 

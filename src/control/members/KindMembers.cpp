@@ -25,14 +25,18 @@ void registerKindMembers(MemberRegistry &r)
     });
     r.method("GetCellType",
              [](CellvexControl &c, MemberCall &m) { m.retLong(cellType(c.report(), m.col, m.cellRow)); });
-    r.method("GetCellTextLength",
-             [](CellvexControl &c, MemberCall &m) { m.retLong(cellTextLength(c.report(), m.col, m.cellRow)); });
-    r.method("GetCellDropText",
-             [](CellvexControl &c, MemberCall &m) { m.retString(cellDropText(c.report(), m.col, m.cellRow)); });
-    r.method("GetCellCheckText",
-             [](CellvexControl &c, MemberCall &m) { m.retString(cellCheckText(c.report(), m.col, m.cellRow)); });
-    r.method("GetCellButtonText",
-             [](CellvexControl &c, MemberCall &m) { m.retString(cellButtonText(c.report(), m.col, m.cellRow)); });
+    r.method("GetCellTextLength", [](CellvexControl &c, MemberCall &m) {
+        m.retLong(cellTextLength(c.report(), m.col, m.cellRow));
+    });
+    r.method("GetCellDropText", [](CellvexControl &c, MemberCall &m) {
+        m.retString(cellDropText(c.report(), m.col, m.cellRow));
+    });
+    r.method("GetCellCheckText", [](CellvexControl &c, MemberCall &m) {
+        m.retString(cellCheckText(c.report(), m.col, m.cellRow));
+    });
+    r.method("GetCellButtonText", [](CellvexControl &c, MemberCall &m) {
+        m.retString(cellButtonText(c.report(), m.col, m.cellRow));
+    });
     r.method("SetCellPicture", [](CellvexControl &c, MemberCall &m) {
         setCellPicture(c.report(), m.col, m.cellRow, m.s(2), m.b(3));
     });
@@ -46,16 +50,20 @@ void registerKindMembers(MemberRegistry &r)
         m.out(2, Variant::fromLong(type));
         m.out(3, Variant::fromString(text));
     });
-    r.method("SetCellIme", [](CellvexControl &c, MemberCall &m) { setCellIme(c.report(), m.col, m.cellRow, m.s(2)); });
-    r.method("GetCellIme", [](CellvexControl &c, MemberCall &m) { m.retString(cellIme(c.report(), m.col, m.cellRow)); });
+    r.method("SetCellIme",
+             [](CellvexControl &c, MemberCall &m) { setCellIme(c.report(), m.col, m.cellRow, m.s(2)); });
+    r.method("GetCellIme",
+             [](CellvexControl &c, MemberCall &m) { m.retString(cellIme(c.report(), m.col, m.cellRow)); });
     r.method("SetCellReadOnly",
              [](CellvexControl &c, MemberCall &m) { setCellReadOnly(c.report(), m.col, m.cellRow, m.b(2)); });
     r.method("GetCellReadOnly",
              [](CellvexControl &c, MemberCall &m) { m.retBool(cellReadOnly(c.report(), m.col, m.cellRow)); });
-    r.method("SetCellPrintHide",
-             [](CellvexControl &c, MemberCall &m) { setCellPrintHide(c.report(), m.col, m.cellRow, m.b(2)); });
-    r.method("GetCellPrintHide",
-             [](CellvexControl &c, MemberCall &m) { m.retBool(cellPrintHide(c.report(), m.col, m.cellRow)); });
+    r.method("SetCellPrintHide", [](CellvexControl &c, MemberCall &m) {
+        setCellPrintHide(c.report(), m.col, m.cellRow, m.b(2));
+    });
+    r.method("GetCellPrintHide", [](CellvexControl &c, MemberCall &m) {
+        m.retBool(cellPrintHide(c.report(), m.col, m.cellRow));
+    });
     r.method("SetCellNextPos", [](CellvexControl &c, MemberCall &m) {
         // The 1-based target minus one, in 64 bit so that no value can wrap.
         setCellNextPos(c.report(), m.col, m.cellRow, std::int64_t(m.i32(2)) - 1, std::int64_t(m.i32(3)) - 1);
@@ -81,7 +89,8 @@ void registerKindMembers(MemberRegistry &r)
         m.out(0, Variant::fromLong(a));
         m.out(1, Variant::fromLong(b));
     });
-    r.get("InputColor", [](CellvexControl &c, MemberCall &m) { m.retLong(std::int32_t(c.report().inputColor())); });
+    r.get("InputColor",
+          [](CellvexControl &c, MemberCall &m) { m.retLong(std::int32_t(c.report().inputColor())); });
     r.put("InputColor", [](CellvexControl &c, MemberCall &m) { c.setInputColor(m.color(0)); });
     r.get("SelectedColor",
           [](CellvexControl &c, MemberCall &m) { m.retLong(std::int32_t(c.report().selectedColor())); });

@@ -7,8 +7,8 @@
 
 namespace cellvex {
 
-#define CVX_PAGE_PROP(Name, getter, setter, ret, arg)                                                         \
-    r.get(#Name, [](CellvexControl &c, MemberCall &m) { m.ret(c.pageSetup().getter()); });                    \
+#define CVX_PAGE_PROP(Name, getter, setter, ret, arg)                                                        \
+    r.get(#Name, [](CellvexControl &c, MemberCall &m) { m.ret(c.pageSetup().getter()); });                   \
     r.put(#Name, [](CellvexControl &c, MemberCall &m) { c.pageSetup().setter(m.arg(0)); })
 
 void registerPageMembers(MemberRegistry &r)
@@ -20,8 +20,10 @@ void registerPageMembers(MemberRegistry &r)
     CVX_PAGE_PROP(PageName, pageName, setPageName, retLong, i32);
     CVX_PAGE_PROP(PrintWidth, printWidth, setPrintWidth, retDouble, d);
     CVX_PAGE_PROP(PrintHeight, printHeight, setPrintHeight, retDouble, d);
-    CVX_PAGE_PROP(PageHeaderFooterFontName, pageHeaderFooterFontName, setPageHeaderFooterFontName, retString, s);
-    CVX_PAGE_PROP(PageHeaderFooterFontSize, pageHeaderFooterFontSize, setPageHeaderFooterFontSize, retLong, i32);
+    CVX_PAGE_PROP(PageHeaderFooterFontName, pageHeaderFooterFontName, setPageHeaderFooterFontName, retString,
+                  s);
+    CVX_PAGE_PROP(PageHeaderFooterFontSize, pageHeaderFooterFontSize, setPageHeaderFooterFontSize, retLong,
+                  i32);
     CVX_PAGE_PROP(PageHeaderContent, pageHeaderContent, setPageHeaderContent, retString, s);
     CVX_PAGE_PROP(PageFooterContent, pageFooterContent, setPageFooterContent, retString, s);
     CVX_PAGE_PROP(PageHeaderMargin, pageHeaderMargin, setPageHeaderMargin, retDouble, d);
