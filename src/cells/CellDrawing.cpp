@@ -115,9 +115,9 @@ void paintCell(QPainter &p, const Cell &cell, const QRect &rect, ColorRef displa
     if ((isTextLike(cell.kind()) || cell.kind() == CellKind::Button) && !faceHidesText) {
         const TextLayout layout = layoutCell(cell, W, H, fonts);
         if (!layout.lineValues.isEmpty()) {
-            const FontSpec &spec = fonts.spec(cell.fontId());
+            const FontAttributes &attrs = fonts.attributes(cell.fontId());
             p.setFont(fonts.font(cell.fontId()));
-            p.setPen(toQColor(spec.color));
+            p.setPen(toQColor(attrs.color));
             const int ascent = fonts.metrics(cell.fontId()).ascent();
             for (const TextLine &l : layout.lines)
                 if (l.visible)

@@ -4,7 +4,7 @@
 
 namespace cellvex {
 
-size_t qHash(const FontSpec &f, size_t seed)
+size_t qHash(const FontAttributes &f, size_t seed)
 {
     return qHashMulti(seed, f.name, f.size, f.color, f.charset, f.bold, f.italic, f.underline, f.strikeOut);
 }
@@ -14,45 +14,45 @@ FontTable::FontTable()
     reset();
 }
 
-FontSpec FontTable::defaultSpec()
+FontAttributes FontTable::defaultAttributes()
 {
-    FontSpec s;
+    FontAttributes s;
     s.name = kDefaultFontName;
     return s;
 }
 
 void FontTable::reset()
 {
-    m_specs.clear();
+    m_entries.clear();
     m_resolved.clear();
     m_index.clear();
-    intern(defaultSpec()); // id 0 is the default cell font
+    intern(defaultAttributes()); // id 0 is the default cell font
 }
 
-std::uint32_t FontTable::intern(const FontSpec &spec)
+std::uint32_t FontTable::intern(const FontAttributes &attrs)
 {
-    auto it = m_index.constFind(spec);
+    auto it = m_index.constFind(attrs);
     if (it != m_index.constEnd())
         return it.value();
-    const auto id = std::uint32_t(m_specs.size());
-    m_specs.push_back(spec);
+    const auto id = std::uint32_t(m_entries.size());
+    m_entries.push_back(attrs);
     m_resolved.emplace_back();
-    m_index.insert(spec, id);
+    m_index.insert(attrs, id);
     return id;
 }
 
-const FontSpec &FontTable::spec(std::uint32_t id) const
+const FontAttributes &FontTable::attributes(std::uint32_t id) const
 {
-    return id < m_specs.size() ? m_specs[id] : m_specs[0];
+    return id < m_entries.size() ? m_entries[id] : m_entries[0];
 }
 
 const QFont &FontTable::font(std::uint32_t id) const
 {
-    if (id >= m_specs.size())
+    if (id >= m_entries.size())
         id = 0;
     auto &slot = m_resolved[id];
     if (!slot) {
-        const FontSpec &s = m_specs[id];
+        const FontAttributes &s = m_entries[id];
         slot = std::make_unique<Resolved>();
         slot->font = reportFont(s.name, s.size, s.bold, s.italic, s.underline, s.strikeOut);
     }
@@ -61,7 +61,7 @@ const QFont &FontTable::font(std::uint32_t id) const
 
 const QFontMetrics &FontTable::metrics(std::uint32_t id) const
 {
-    if (id >= m_specs.size())
+    if (id >= m_entries.size())
         id = 0;
     font(id);
     auto &slot = m_resolved[id];

@@ -16,7 +16,7 @@ namespace cellvex {
 
 // A cell font as stored: the family name exactly as given (the window system
 // may substitute another family for drawing), size in points, colour and styles.
-struct FontSpec
+struct FontAttributes
 {
     QString name;
     int size = 9;
@@ -27,10 +27,10 @@ struct FontSpec
     bool underline = false;
     bool strikeOut = false;
 
-    bool operator==(const FontSpec &o) const = default;
+    bool operator==(const FontAttributes &o) const = default;
 };
 
-size_t qHash(const FontSpec &f, size_t seed = 0);
+size_t qHash(const FontAttributes &f, size_t seed = 0);
 
 // Interns the fonts of a report: every cell holds a small id, cells with the
 // same font share one entry, and the QFont with its metrics is built once.
@@ -39,13 +39,13 @@ class FontTable
 public:
     FontTable();
 
-    static FontSpec defaultSpec();
+    static FontAttributes defaultAttributes();
 
-    std::uint32_t intern(const FontSpec &spec);
-    const FontSpec &spec(std::uint32_t id) const;
+    std::uint32_t intern(const FontAttributes &attrs);
+    const FontAttributes &attributes(std::uint32_t id) const;
     const QFont &font(std::uint32_t id) const;
     const QFontMetrics &metrics(std::uint32_t id) const;
-    size_t size() const { return m_specs.size(); }
+    size_t size() const { return m_entries.size(); }
     void reset();
 
 private:
@@ -54,9 +54,9 @@ private:
         QFont font;
         std::optional<QFontMetrics> metrics;
     };
-    std::vector<FontSpec> m_specs;
+    std::vector<FontAttributes> m_entries;
     mutable std::vector<std::unique_ptr<Resolved>> m_resolved;
-    QHash<FontSpec, std::uint32_t> m_index;
+    QHash<FontAttributes, std::uint32_t> m_index;
 };
 
 } // namespace cellvex

@@ -50,7 +50,7 @@ void paintCheckBox(QPainter &p, const Cell &cell, const CellFrame &f, ColorRef b
     if (!label.isEmpty()) {
         const int x = glyph.right() + 1 + 4;
         p.setFont(fonts.font(cell.fontId()));
-        p.setPen(toQColor(fonts.spec(cell.fontId()).color));
+        p.setPen(toQColor(fonts.attributes(cell.fontId()).color));
         p.drawText(QRect(x, area.top(), area.right() + 1 - x, area.height()),
                    Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, label);
     }
@@ -78,7 +78,7 @@ void paintButtonFace(QPainter &p, const Cell &cell, const CellFrame &f, const Fo
     if (!cell.caption().isEmpty()) {
         const std::uint32_t font = cell.faceFontId();
         p.setFont(fonts.font(font));
-        p.setPen(toQColor(fonts.spec(font).color));
+        p.setPen(toQColor(fonts.attributes(font).color));
         p.drawText(face, Qt::AlignCenter | Qt::TextSingleLine, cell.caption());
     }
     if (pressed)

@@ -33,6 +33,7 @@ const MemberRegistry &MemberRegistry::instance()
         registerCellMembers(r);
         registerKindMembers(r);
         registerPageMembers(r);
+        registerValueMembers(r);
         return r;
     }();
     return registry;

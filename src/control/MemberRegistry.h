@@ -47,5 +47,6 @@ void registerReportMembers(MemberRegistry &r);
 void registerCellMembers(MemberRegistry &r);
 void registerKindMembers(MemberRegistry &r);
 void registerPageMembers(MemberRegistry &r);
+void registerValueMembers(MemberRegistry &r);
 
 } // namespace cellvex

@@ -170,42 +170,42 @@ void Report::setCellCaption(int col, int row, const QString &value)
         onCaptionChanged(col, row, text);
 }
 
-const FontSpec &Report::cellFont(int col, int row) const
+const FontAttributes &Report::cellFont(int col, int row) const
 {
     const Cell *c = cell(col, row);
-    return m_fonts.spec(c ? c->fontId() : 0);
+    return m_fonts.attributes(c ? c->fontId() : 0);
 }
 
-void Report::changeFont(int col, int row, const std::function<void(FontSpec &)> &edit)
+void Report::changeFont(int col, int row, const std::function<void(FontAttributes &)> &edit)
 {
     Cell *c = cell(col, row);
     if (!c)
         return;
-    FontSpec spec = m_fonts.spec(c->fontId());
-    edit(spec);
-    c->setFontId(m_fonts.intern(spec));
+    FontAttributes attrs = m_fonts.attributes(c->fontId());
+    edit(attrs);
+    c->setFontId(m_fonts.intern(attrs));
     markChanged();
     cellChanged(col, row);
 }
 
 void Report::setFontName(int col, int row, const QString &name)
 {
-    changeFont(col, row, [&](FontSpec &s) { s.name = name; });
+    changeFont(col, row, [&](FontAttributes &s) { s.name = name; });
 }
 
 void Report::setFontSize(int col, int row, int size)
 {
-    changeFont(col, row, [&](FontSpec &s) { s.size = size; });
+    changeFont(col, row, [&](FontAttributes &s) { s.size = size; });
 }
 
 void Report::setFontColor(int col, int row, ColorRef color)
 {
-    changeFont(col, row, [&](FontSpec &s) { s.color = color; });
+    changeFont(col, row, [&](FontAttributes &s) { s.color = color; });
 }
 
 void Report::setFontStyle(int col, int row, int style, bool on)
 {
-    changeFont(col, row, [&](FontSpec &s) {
+    changeFont(col, row, [&](FontAttributes &s) {
         switch (style) {
         case 0:
             s.bold = on;

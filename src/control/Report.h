@@ -125,7 +125,7 @@ public:
     void setFontSize(int col, int row, int size);
     void setFontColor(int col, int row, ColorRef color);
     void setFontStyle(int col, int row, int style, bool on); // style: 0 bold, 1 italic, 2 underline, 3 strike
-    const FontSpec &cellFont(int col, int row) const;
+    const FontAttributes &cellFont(int col, int row) const;
 
     void setAlignment(int col, int row, HAlign a);
     void setVAlignment(int col, int row, VAlign a);
@@ -168,7 +168,7 @@ private:
     void markChanged() { m_saved = false; }
     void cellChanged(int col, int row);
     void reportChanged();
-    void changeFont(int col, int row, const std::function<void(FontSpec &)> &edit);
+    void changeFont(int col, int row, const std::function<void(FontAttributes &)> &edit);
 
     RulerModel m_colRuler{Orientation::Horizontal};
     RulerModel m_rowRuler{Orientation::Vertical};

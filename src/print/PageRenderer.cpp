@@ -140,14 +140,14 @@ void PageRenderer::renderPageArea(QPainter &p, const PageArea &area, std::int64_
                 const int H = int(std::min<std::int64_t>(r.height, std::numeric_limits<int>::max()));
                 const TextLayout layout = layoutCell(*cell, W, H, fonts);
                 if (!layout.lineValues.isEmpty()) {
-                    const QFont font = fontAt(fonts.font(cell->fontId()), fonts.spec(cell->fontId()).size,
+                    const QFont font = fontAt(fonts.font(cell->fontId()), fonts.attributes(cell->fontId()).size,
                                               target.targetDpiY);
                     const int ascent = QFontMetrics(font).ascent();
                     p.save();
                     p.setClipRect(dev);
                     p.setBrush(Qt::NoBrush);
                     p.setFont(font);
-                    p.setPen(toQColor(fonts.spec(cell->fontId()).color));
+                    p.setPen(toQColor(fonts.attributes(cell->fontId()).color));
                     for (qsizetype j = 0; j < layout.lineValues.size(); ++j) {
                         const QPoint at = layout.linePoints[size_t(j)];
                         p.drawText(QPoint(map.x(left + at.x()), map.y(top + at.y()) + ascent),

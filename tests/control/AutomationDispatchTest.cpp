@@ -350,3 +350,24 @@ TEST(AutomationDispatch, CellKindsThroughTheInterface)
               E_FAIL);
     EXPECT_TRUE(obj->errorInfo().description().contains(QStringLiteral("bad.bmp")));
 }
+
+TEST(AutomationDispatch, ValuesGoThroughTheAssignmentPath)
+{
+    Obj obj;
+    obj.method("SetCellFormat", {L(1), L(1), L(3), S("0.00")});
+    obj.method("SetCellValue", {L(1), L(1), S("3.14159")});
+    EXPECT_EQ(obj.method("GetCellValue", {L(1), L(1)}).asString(), QStringLiteral("3.14"));
+    EXPECT_FALSE(obj.get("Saved").asBool());
+    // Outside the grid: an empty text and no event.
+    EXPECT_EQ(obj.method("GetCellValue", {L(0), L(1)}).asString(), QString());
+    EXPECT_EQ(obj.method("GetCellValue", {L(7), L(1)}).asString(), QString());
+    obj.control().setSaved(true);
+    obj.method("SetCellValueByAlias", {S("nobody"), S("x")});
+    EXPECT_TRUE(obj.get("Saved").asBool());
+    obj.method("SetCellAlias", {L(2), L(3), S("Total")});
+    obj.method("SetCellValueByAlias", {S("Total"), S("42")});
+    EXPECT_EQ(obj.method("GetCellValueByAlias", {S("Total")}).asString(), QStringLiteral("42"));
+    // A value the format cannot take fails the call and keeps the caption.
+    EXPECT_EQ(obj.call("SetCellValue", DISPATCH_METHOD, {L(1), L(1), S("1e400")}), E_FAIL);
+    EXPECT_EQ(obj.method("GetCellValue", {L(1), L(1)}).asString(), QStringLiteral("3.14"));
+}

@@ -1,0 +1,202 @@
+#include "grid/NumberText.h"
+
+#include "grid/DecimalDigits.h"
+
+#include <charconv>
+#include <cmath>
+#include <string>
+
+namespace cellvex {
+
+namespace {
+
+bool isDigit(QChar c)
+{
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+bool isSign(QChar c)
+{
+    return c == QLatin1Char('+') || c == QLatin1Char('-');
+}
+bool isExponentLetter(QChar c)
+{
+    return c == QLatin1Char('e') || c == QLatin1Char('E');
+}
+
+} // namespace
+
+bool isDigitsText(const QString &text)
+{
+    if (text.isEmpty())
+        return false;
+    for (QChar c : text)
+        if (!isDigit(c))
+            return false;
+    return true;
+}
+
+QString cleanNumberText(const QString &text)
+{
+    QString out;
+    bool pointKept = false;
+    bool exponentKept = false;
+    for (QChar c : text) {
+        if (out.isEmpty()) {
+            if (isSign(c) || isDigit(c) || c == QLatin1Char('.')) {
+                out.append(c);
+                pointKept = c == QLatin1Char('.');
+            }
+            continue;
+        }
+        if (isDigit(c)) {
+            out.append(c);
+        } else if (c == QLatin1Char('.')) {
+            if (!pointKept && !exponentKept) {
+                out.append(c);
+                pointKept = true;
+            }
+        } else if (isExponentLetter(c)) {
+            const bool onlySign = out.size() == 1 && isSign(out.at(0));
+            if (!exponentKept && !onlySign) {
+                out.append(c);
+                exponentKept = true;
+            }
+        } else if (isSign(c)) {
+            if (isExponentLetter(out.back()))
+                out.append(c);
+        }
+    }
+    return out;
+}
+
+NumberParse parseNumberText(const QString &text, double &value)
+{
+    const QString t = text.trimmed();
+    qsizetype i = 0;
+    const qsizetype n = t.size();
+    bool negative = false;
+    if (i < n && isSign(t.at(i)))
+        negative = t.at(i++) == QLatin1Char('-');
+    const qsizetype mantissaStart = i;
+    qsizetype digitCount = 0;
+    // Place of the first significant digit relative to the decimal point,
+    // to tell an overflow from an underflow when the double range is left.
+    qsizetype integerDigits = 0;
+    qsizetype leadingFractionZeros = 0;
+    bool seenPoint = false;
+    bool seenNonZero = false;
+    for (; i < n; ++i) {
+        const QChar c = t.at(i);
+        if (isDigit(c)) {
+            ++digitCount;
+            if (c != QLatin1Char('0'))
+                seenNonZero = true;
+            if (!seenPoint && seenNonZero)
+                ++integerDigits;
+            else if (seenPoint && !seenNonZero)
+                ++leadingFractionZeros;
+        } else if (c == QLatin1Char('.') && !seenPoint) {
+            seenPoint = true;
+        } else {
+            break;
+        }
+    }
+    if (digitCount == 0)
+        return NumberParse::NotANumber;
+    qint64 exponent = 0;
+    if (i < n) {
+        if (!isExponentLetter(t.at(i)))
+            return NumberParse::NotANumber;
+        ++i;
+        bool expNegative = false;
+        if (i < n && isSign(t.at(i)))
+            expNegative = t.at(i++) == QLatin1Char('-');
+        if (i >= n)
+            return NumberParse::NotANumber;
+        for (; i < n; ++i) {
+            if (!isDigit(t.at(i)))
+                return NumberParse::NotANumber;
+            // Saturate: a huge exponent only has to stay huge.
+            if (exponent < 1000000000)
+                exponent = exponent * 10 + (t.at(i).unicode() - '0');
+        }
+        if (expNegative)
+            exponent = -exponent;
+    }
+    if (!seenNonZero) {
+        value = negative ? -0.0 : 0.0;
+        return NumberParse::Ok;
+    }
+    const std::string ascii = t.mid(mantissaStart).toStdString();
+    double v = 0;
+    const auto res = std::from_chars(ascii.data(), ascii.data() + ascii.size(), v);
+    if (res.ec == std::errc::result_out_of_range) {
+        const qint64 magnitude =
+            (integerDigits > 0 ? qint64(integerDigits) : -qint64(leadingFractionZeros)) + exponent;
+        if (magnitude > 0)
+            return NumberParse::OutOfRange;
+        v = 0.0;
+    } else if (res.ec != std::errc() || !std::isfinite(v)) {
+        return NumberParse::OutOfRange;
+    }
+    value = negative ? -v : v;
+    return NumberParse::Ok;
+}
+
+QString generalNumberText(double x)
+{
+    if (std::isnan(x))
+        return QStringLiteral("NAN");
+    if (std::isinf(x))
+        return x < 0 ? QStringLiteral("-INF") : QStringLiteral("INF");
+    const DecimalDigits d = DecimalDigits::fromDouble(x, 15);
+    if (d.isZero())
+        return QStringLiteral("0");
+    QString out;
+    if (x < 0)
+        out.append(QLatin1Char('-'));
+    const QString &digits = d.digits();
+    const int pos = d.pointPos();
+    // pos > 15: more than 15 integer digits; pos < -3: below 0.0001.
+    if (pos > 15 || pos < -3) {
+        out.append(digits.at(0));
+        if (digits.size() > 1) {
+            out.append(QLatin1Char('.'));
+            out.append(QStringView(digits).mid(1));
+        }
+        out.append(QLatin1Char('E'));
+        out.append(QString::number(pos - 1));
+        return out;
+    }
+    if (pos <= 0) {
+        out.append(QLatin1String("0."));
+        out.append(QString(-pos, QLatin1Char('0')));
+        out.append(digits);
+        return out;
+    }
+    out.append(d.integerDigits());
+    if (digits.size() > pos) {
+        out.append(QLatin1Char('.'));
+        out.append(QStringView(digits).mid(pos));
+    }
+    return out;
+}
+
+void splitExponent(const QString &text, QString &mantissa, QString &exponent)
+{
+    qsizetype at = -1;
+    for (qsizetype i = 0; i < text.size(); ++i)
+        if (isExponentLetter(text.at(i))) {
+            at = i;
+            break;
+        }
+    if (at < 0) {
+        mantissa = text;
+        exponent.clear();
+    } else {
+        mantissa = text.left(at);
+        exponent = text.mid(at);
+    }
+}
+
+} // namespace cellvex

@@ -1,0 +1,62 @@
+#include "grid/ValueAssignment.h"
+
+#include "cells/CellWidgets.h"
+#include "control/Report.h"
+#include "grid/SystemDateFormat.h"
+#include "grid/ValueRules.h"
+
+namespace cellvex {
+
+namespace {
+
+void setCaptionIfChanged(Report &report, int col, int row, const Cell &cell, const QString &text)
+{
+    if (cell.caption() != text)
+        report.setCellCaption(col, row, text);
+}
+
+} // namespace
+
+void assignCellValue(Report &report, int col, int row, const QString &text)
+{
+    Cell *cell = report.cell(col, row);
+    if (!cell)
+        return;
+    // The report paints its cells in one fixed order (picture, text, borders,
+    // widgets), so the stacking that a border refresh restores needs no step here.
+    switch (cell->kind()) {
+    case CellKind::Text: {
+        const std::optional<QString> caption =
+            textCellCaption(cell->formatType(), cell->formatText(), cell->textLength(), text);
+        if (caption)
+            setCaptionIfChanged(report, col, row, *cell, *caption);
+        break;
+    }
+    case CellKind::DropDown:
+        if (dropListHasItem(cell->dropText(), text))
+            report.setCellCaption(col, row, text);
+        break;
+    case CellKind::Date: {
+        const std::optional<QString> caption = dateCellCaption(cell->formatType(), cell->formatText(),
+                                                               cell->caption(), text, systemDateFormat());
+        if (caption)
+            setCaptionIfChanged(report, col, row, *cell, *caption);
+        break;
+    }
+    case CellKind::Button:
+        // The value renames the button, which writes the caption directly
+        // (no change hooks) and keeps the action list.
+        attachButtonFace(*cell, text, cell->buttonScript(), cell->fontId());
+        if (report.onCellChanged)
+            report.onCellChanged(col, row);
+        break;
+    case CellKind::CheckBox:
+        setCaptionIfChanged(report, col, row, *cell,
+                            text == QLatin1String("1") ? QStringLiteral("1") : QStringLiteral("0"));
+        break;
+    case CellKind::Chart:
+        break;
+    }
+}
+
+} // namespace cellvex
