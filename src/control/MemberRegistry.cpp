@@ -34,6 +34,7 @@ const MemberRegistry &MemberRegistry::instance()
         registerKindMembers(r);
         registerPageMembers(r);
         registerValueMembers(r);
+        registerPrintMembers(r);
         return r;
     }();
     return registry;

@@ -48,5 +48,6 @@ void registerCellMembers(MemberRegistry &r);
 void registerKindMembers(MemberRegistry &r);
 void registerPageMembers(MemberRegistry &r);
 void registerValueMembers(MemberRegistry &r);
+void registerPrintMembers(MemberRegistry &r);
 
 } // namespace cellvex

@@ -47,6 +47,10 @@ public:
     // Index of the printer later calls apply to: the system default until one
     // is selected; -1 when no printer is installed.
     virtual int currentPrinter() const = 0;
+    // Index of the system's default printer; -1 when no printer is installed.
+    // Printing falls back to it when the report names no installed printer,
+    // whatever an earlier job selected.
+    virtual int defaultPrinter() const = 0;
     virtual void selectPrinter(int index) = 0;
 
     virtual void setDeviceSettings(const DeviceSettings &settings) = 0;

@@ -371,3 +371,17 @@ TEST(AutomationDispatch, ValuesGoThroughTheAssignmentPath)
     EXPECT_EQ(obj.call("SetCellValue", DISPATCH_METHOD, {L(1), L(1), S("1e400")}), E_FAIL);
     EXPECT_EQ(obj.method("GetCellValue", {L(1), L(1)}).asString(), QStringLiteral("3.14"));
 }
+
+TEST(AutomationDispatch, UnsetArgumentsNeverReachCellA1)
+{
+    // A late-bound caller passing unset variables sends empty values; they
+    // read as 0, which is outside the grid, so nothing is written anywhere.
+    Obj obj;
+    obj.method("SetCellValue", {L(1), L(1), S("kept")});
+    obj.control().setSaved(true);
+    EXPECT_EQ(obj.call("SetCellValue", DISPATCH_METHOD, {Variant(), Variant(), S("lost")}), S_OK);
+    EXPECT_EQ(obj.call("SetCellBackColor", DISPATCH_METHOD, {Variant(), Variant(), L(255)}), S_OK);
+    EXPECT_EQ(obj.method("GetCellValue", {L(1), L(1)}).asString(), QStringLiteral("kept"));
+    EXPECT_EQ(obj.method("GetCellBackColor", {L(1), L(1)}).asLong(), 0xFFFFFF);
+    EXPECT_TRUE(obj.get("Saved").asBool());
+}

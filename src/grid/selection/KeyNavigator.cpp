@@ -85,7 +85,7 @@ KeyOutcome KeyNavigator::enter()
         target = QPoint(c->cellNextPX(), c->cellNextPY());
     }
     if (target.x() < 0) {
-        const QPoint from = r.contains(ic, ir) ? QPoint(ic, ir) : QPoint(0, 0);
+        const QPoint from = r.contains(ic, ir) ? QPoint(ic + 1, ir) : QPoint(0, 0);
         target = scanCellsWrapping(r, ScanOrder::Reading, true, from, isEnterable);
         if (target.x() < 0) {
             m_sel.clearAfterFailedMove();

@@ -67,7 +67,7 @@ QRect expandToMerges(const Report &report, QRect rect)
             growByBlocks(report, cur.left(), seen.top(), seen.left() - 1, seen.bottom(), next);
             growByBlocks(report, seen.right() + 1, seen.top(), cur.right(), seen.bottom(), next);
         }
-        if (true)
+        if (next == cur)
             return cur;
         seen = cur;
         cur = next;

@@ -65,16 +65,6 @@ QPoint scanRange(const Report &report, const Linear &lin, std::int64_t from, std
 
 } // namespace
 
-QPoint scanCells(const Report &report, ScanOrder order, bool forwards, QPoint from, const CellTest &test)
-{
-    const Linear lin{order, report.colCount(), report.rowCount()};
-    if (lin.total() == 0)
-        return QPoint(-1, -1);
-    const std::int64_t start = lin.index(from);
-    return forwards ? scanRange(report, lin, start, lin.total() - 1, true, test)
-                    : scanRange(report, lin, start, 0, false, test);
-}
-
 QPoint scanCellsWrapping(const Report &report, ScanOrder order, bool forwards, QPoint from,
                          const CellTest &test)
 {

@@ -23,14 +23,11 @@ enum class ScanOrder { Reading, Column };
 using CellTest = std::function<bool(const Report &, int col, int row)>;
 
 // The first cell at or after `from` (forwards) or at or before it
-// (backwards) in the given order that passes the test; (-1, -1) when none.
-// `from` may lie one step outside a line (column -1 or count), it then
-// continues on the neighbouring line.
-QPoint scanCells(const Report &report, ScanOrder order, bool forwards, QPoint from, const CellTest &test);
-
-// As scanCells, and when the scan runs off the end (or the beginning) of the
-// report without a hit it starts again from the far end of the whole report,
-// up to `from`.
+// (backwards) in the given order that passes the test; when the scan runs
+// off the end (or the beginning) of the report without a hit it starts
+// again from the far end of the whole report, up to `from`. (-1, -1) when no
+// cell passes. `from` may lie one step outside a line (column -1 or count);
+// it then continues on the neighbouring line.
 QPoint scanCellsWrapping(const Report &report, ScanOrder order, bool forwards, QPoint from,
                          const CellTest &test);
 

@@ -1,0 +1,114 @@
+#include "PrintJob.h"
+
+#include "print/PageRenderer.h"
+#include "print/PageSettings.h"
+#include "print/Pagination.h"
+#include "print/PrintJobSetup.h"
+#include "print/PrinterService.h"
+
+#include <algorithm>
+#include <exception>
+
+namespace cellvex {
+
+PrintJob::PrintJob(const Report &report, const PageSettings &settings, const Pagination &pagination,
+                   PrinterService &printer, ErrorSink onError)
+    : m_report(report), m_settings(settings), m_pagination(pagination), m_printer(printer),
+      m_onError(std::move(onError))
+{
+}
+
+bool PrintJob::checkPrinterInstalled()
+{
+    if (m_printer.printerCount() > 0)
+        return true;
+    if (m_onError)
+        m_onError(kNoPrinterMessage);
+    return false;
+}
+
+PrintJob::Result PrintJob::printAll(const QString &title)
+{
+    std::vector<std::int64_t> pages;
+    for (std::int64_t n = 1; n <= m_pagination.pageCount(); ++n)
+        pages.push_back(n);
+    return printPages(std::move(pages), title);
+}
+
+PrintJob::Result PrintJob::printPages(std::vector<std::int64_t> pages, const QString &title)
+{
+    if (!checkPrinterInstalled())
+        return Result::NoPrinter;
+    std::sort(pages.begin(), pages.end());
+    pages.erase(std::unique(pages.begin(), pages.end()), pages.end());
+    std::erase_if(pages, [this](std::int64_t n) { return n < 1 || n > m_pagination.pageCount(); });
+    // A report without a page would otherwise come out as one blank sheet.
+    if (pages.empty()) {
+        if (m_onError)
+            m_onError(kNothingToPrintMessage);
+        return Result::NothingToPrint;
+    }
+
+    configurePrinter();
+    const bool printed = drawPages(pages, title);
+    // The custom size applies to this job only.
+    m_printer.clearCustomSize();
+    return printed ? Result::Printed : Result::Aborted;
+}
+
+void PrintJob::configurePrinter()
+{
+    const DeviceSettings device = deviceSettingsFor(m_settings);
+    const int named = findPrinter(m_printer.printers(), m_settings.printerName);
+    m_printer.selectPrinter(named >= 0 ? named : m_printer.defaultPrinter());
+    m_printer.setDeviceSettings(device);
+}
+
+bool PrintJob::drawPages(const std::vector<std::int64_t> &pages, const QString &title)
+{
+    if (!m_printer.beginJob(title))
+        return false;
+    // Metrics of the device the job actually draws on.
+    const QSize dpi = m_printer.resolution();
+    if (dpi.width() <= 0 || dpi.height() <= 0) {
+        m_printer.abortJob();
+        return false;
+    }
+    const DeviceScale scale = deviceScaleFor(dpi, m_settings.pixelsPerInch());
+    RenderTarget target;
+    target.scaleX = scale.x;
+    target.scaleY = scale.y;
+    target.targetDpiY = dpi.height();
+    target.forPrinter = true;
+    target.physicalOffset = m_printer.physicalOffset();
+
+    const PageRenderer renderer(m_report, m_settings, m_pagination);
+    try {
+        for (size_t i = 0; i < pages.size(); ++i) {
+            int colBand = 0, rowBand = 0;
+            m_pagination.bandsOfPage(pages[i], colBand, rowBand);
+            if (i > 0 && !m_printer.newPage()) {
+                m_printer.abortJob();
+                return false;
+            }
+            QPainter *canvas = m_printer.pageCanvas();
+            if (!canvas) {
+                m_printer.abortJob();
+                return false;
+            }
+            renderer.drawPage(*canvas, colBand, rowBand, target);
+        }
+    } catch (const std::exception &) {
+        // Drawing failed (out of memory, a cell that cannot be laid out):
+        // half a report must not reach the paper.
+        m_printer.abortJob();
+        return false;
+    }
+    if (!m_printer.endJob()) {
+        m_printer.abortJob();
+        return false;
+    }
+    return true;
+}
+
+} // namespace cellvex
