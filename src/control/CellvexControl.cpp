@@ -6,6 +6,11 @@
 #include "control/FontObject.h"
 #include "print/PageSetupMembers.h"
 #include "control/PaintSuspension.h"
+#include "grid/layout/GridViewport.h"
+#include "grid/selection/CellMouseInput.h"
+#include "grid/selection/KeyNavigator.h"
+#include "control/SelectionEventAdapter.h"
+#include "grid/selection/SelectionController.h"
 #include "rulers/RulerWidget.h"
 
 #include <QApplication>
@@ -68,6 +73,15 @@ CellvexControl::CellvexControl(QWidget *parent) : QWidget(parent), m_report(std:
     m_pageSetup = std::make_unique<PageSetupMembers>(*m_report, m_pageSettings, [this] { paginate(); });
     buildChildren();
     connectReport();
+    // --- layout: scroll bars, wheel, viewport resizes, column/row sizes ---
+    const GridViewportWidgets layoutWidgets{this,      m_client,  m_cellSurface, m_scrollX, m_scrollY,
+                                            m_lmargin, m_rmargin, m_smargin,     m_footer};
+    m_viewport = std::make_unique<GridViewport>(*m_report, layoutWidgets);
+    m_viewport->scroll().onLeftChange = [this](int left) { m_events.leftChange(left); };
+    m_viewport->scroll().onTopChange = [this](int top) { m_events.topChange(top); };
+    m_viewport->sizer().onGeometryChanged = [this](Orientation) { paginate(); };
+    // --- end layout ---
+    buildSelection();
     paginate();
     resize(632, 453);
     setPoleVisible(1);
@@ -89,6 +103,10 @@ CellvexControl::~CellvexControl()
     m_report->rowRuler().onChanged = nullptr;
     m_report->colRuler().onHighlightChanged = nullptr;
     m_report->rowRuler().onHighlightChanged = nullptr;
+    m_keys.reset();
+    m_cellMouse.reset();
+    m_selection.reset();
+    m_viewport.reset(); // layout: unhooks the rulers before the widgets go
     delete m_main;
     m_main = nullptr;
     m_report->colRuler().setCount(0);
@@ -219,6 +237,8 @@ void CellvexControl::layoutChildren()
     m_smargin->setGeometry(std::max(0, W - kRightWidth), 0, std::min(W, kRightWidth), m_footer->height());
     m_xscroll->setGeometry(0, 0, std::max(0, W - kRightWidth), m_footer->height());
     m_scrollX->setGeometry(0, 0, m_xscroll->width(), m_xscroll->height());
+    if (m_viewport) // layout: rulers take the viewport's size, the grid may scroll back
+        m_viewport->viewportResized();
 }
 
 void CellvexControl::NewReport(int aCols, int aRows)
@@ -294,6 +314,12 @@ void CellvexControl::focusChanged(QWidget *old, QWidget *now)
 
 bool CellvexControl::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == m_cellSurface && m_cellMouse) {
+        bool handled = false;
+        guarded([&] { handled = cellSurfaceMouse(event); });
+        if (handled)
+            return true;
+    }
     if (event->type() != QEvent::KeyPress || m_inKeyPreview || !m_form.keyPreview)
         return false;
     auto *w = qobject_cast<QWidget *>(watched);
@@ -302,8 +328,19 @@ bool CellvexControl::eventFilter(QObject *watched, QEvent *event)
     // Propagation to parents passes the filter again: preview once, at the receiver.
     if (QApplication::focusWidget() && w != QApplication::focusWidget())
         return false;
+    if (event == m_lastKeyEvent && m_lastKeyReceiver && w != m_lastKeyReceiver && w->isAncestorOf(m_lastKeyReceiver))
+        return false;
+    m_lastKeyEvent = event;
+    m_lastKeyReceiver = w;
     bool swallow = false;
-    guarded([&] { swallow = previewKey(w, static_cast<QKeyEvent *>(event)); });
+    guarded([&] {
+        auto *key = static_cast<QKeyEvent *>(event);
+        // Navigation keys act first; the key still reaches the focused
+        // child (a key that starts input is typed into the editor).
+        if (m_keys)
+            m_keys->handleKey(key->key(), key->modifiers(), key->text());
+        swallow = previewKey(w, key);
+    });
     return swallow;
 }
 

@@ -7,6 +7,7 @@
 #include "print/PageSettings.h"
 #include "print/Pagination.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include <memory>
@@ -25,6 +26,11 @@ class PageSetupMembers;
 class RulerWidget;
 class CellSurface;
 class LinePanel;
+class GridViewport; // layout: scrolling, wheel, viewport resizes, column/row sizes
+class SelectionController;
+class CellMouseInput;
+class KeyNavigator;
+class SelectionEventAdapter;
 
 // The report control: the frame of named child windows (rulers, cell
 // surface, scroll bars, corner boxes, in-place editors, selection frame)
@@ -141,6 +147,8 @@ public:
     RulerWidget *rowRuler() const { return m_poley; }
     CellSurface *cellSurface() const { return m_cellSurface; }
     QWidget *mainPanel() const { return m_main; }
+    GridViewport &viewport() { return *m_viewport; } // layout
+    SelectionController &selection() { return *m_selection; }
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -157,6 +165,11 @@ private:
     void setStyle(int aCol, int aRow, int style, bool on);
     void reportControlError(const QString &message);
     void focusChanged(QWidget *old, QWidget *now);
+    // Selection, mouse and keys on the cells (CellvexControlInput.cpp).
+    void buildSelection();
+    void placeSelectionLines();
+    bool cellSurfaceMouse(QEvent *event);
+    void poleDown(Orientation orientation, int pole, bool left);
     bool previewKey(QWidget *receiver, QKeyEvent *event);
 
     std::unique_ptr<Report> m_report;
@@ -171,6 +184,9 @@ private:
     bool m_suppressControlError = false;
     bool m_active = false;
     bool m_inKeyPreview = false;
+    // The key event last previewed and where, to recognise its propagation to parents.
+    const QEvent *m_lastKeyEvent = nullptr;
+    QPointer<QWidget> m_lastKeyReceiver;
 
     QWidget *m_main = nullptr;
     QWidget *m_header = nullptr;
@@ -192,6 +208,11 @@ private:
     QWidget *m_xscroll = nullptr;
     QWidget *m_smargin = nullptr;
     QScrollBar *m_scrollX = nullptr;
+    std::unique_ptr<GridViewport> m_viewport; // layout
+    std::unique_ptr<SelectionEventAdapter> m_selectionEvents;
+    std::unique_ptr<SelectionController> m_selection;
+    std::unique_ptr<CellMouseInput> m_cellMouse;
+    std::unique_ptr<KeyNavigator> m_keys;
 };
 
 } // namespace cellvex

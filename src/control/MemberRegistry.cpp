@@ -35,6 +35,8 @@ const MemberRegistry &MemberRegistry::instance()
         registerPageMembers(r);
         registerValueMembers(r);
         registerPrintMembers(r);
+        registerLayoutMembers(r);
+        registerSelectionMembers(r);
         return r;
     }();
     return registry;

@@ -49,5 +49,7 @@ void registerKindMembers(MemberRegistry &r);
 void registerPageMembers(MemberRegistry &r);
 void registerValueMembers(MemberRegistry &r);
 void registerPrintMembers(MemberRegistry &r);
+void registerLayoutMembers(MemberRegistry &r);
+void registerSelectionMembers(MemberRegistry &r);
 
 } // namespace cellvex

@@ -209,6 +209,23 @@ void RulerModel::setPoleRange(int poleIndex, int range)
     changed();
 }
 
+void RulerModel::setPoleRanges(int first, int last, int range)
+{
+    first = std::max(first, 0);
+    last = std::min(last, count() - 1);
+    if (first > last)
+        return;
+    int pole = 0;
+    int split = 0;
+    splitRangeInto(range, pole, split);
+    std::fill(m_poleLens.begin() + first, m_poleLens.begin() + last + 1, pole);
+    std::fill(m_splitLens.begin() + first, m_splitLens.begin() + last + 1, split);
+    invalidateEdgesFrom(first);
+    recalcDisplayCount();
+    recalcLastCount();
+    changed();
+}
+
 int RulerModel::getDisplayIndex(int first, int last) const
 {
     const int n = count();

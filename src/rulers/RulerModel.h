@@ -85,6 +85,9 @@ public:
     void insertPole(int poleIndex, int addCount);
     void deletePole(int poleIndex, int deleteCount);
     void setPoleRange(int poleIndex, int range);
+    // Gives poles first..last (clamped to the ruler) the same range with one
+    // recount, so resizing a long run of poles stays linear.
+    void setPoleRanges(int first, int last, int range);
     int getDisplayIndex(int first, int last) const;
 
     const PoleSelection &selection() const { return m_selected; }

@@ -4,6 +4,7 @@
 #include "rulers/MillimetreStrip.h"
 #include "rulers/RulerLabels.h"
 
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -49,6 +50,34 @@ void RulerWidget::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     m_model.setLength(axisLength());
+}
+
+int RulerWidget::poleAt(const QPoint &p) const
+{
+    const bool horizontal = m_model.orientation() == Orientation::Horizontal;
+    if ((horizontal ? p.y() : p.x()) < m_model.poleRuler())
+        return -1; // the millimetre strip
+    const std::int64_t along = horizontal ? p.x() : p.y();
+    const int pole = m_model.poleAtOffset(along - m_model.margin() + m_model.scrollOffset());
+    return pole >= m_model.displayIndex() ? pole : -1;
+}
+
+void RulerWidget::mousePressEvent(QMouseEvent *event)
+{
+    const QPoint p = event->position().toPoint();
+    const int pole = poleAt(p);
+    if (pole < 0)
+        return;
+    const std::int64_t start = m_model.polePosition(pole);
+    const bool horizontal = m_model.orientation() == Orientation::Horizontal;
+    const int x = int((horizontal ? p.x() : p.y()) - start);
+    const int y = (horizontal ? p.y() : p.x()) - m_model.poleRuler();
+    if (event->button() == Qt::LeftButton) {
+        if (m_model.onPoleLDown)
+            m_model.onPoleLDown(pole, horizontal ? x : y, horizontal ? y : x);
+    } else if (m_model.onPoleRDown) {
+        m_model.onPoleRDown(pole, horizontal ? x : y, horizontal ? y : x);
+    }
 }
 
 void RulerWidget::paintEvent(QPaintEvent *event)

@@ -30,6 +30,11 @@ public:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+
+public:
+    // The pole under a point of the widget (its face or split handle), or -1.
+    int poleAt(const QPoint &p) const;
 
 private:
     RulerModel &m_model;

@@ -4,6 +4,9 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMouseEvent>
+#include "control/CellSurface.h"
+#include "rulers/RulerWidget.h"
 #include <QLineEdit>
 
 #include <gtest/gtest.h>
@@ -48,6 +51,8 @@ public:
     }
     void OnError(const QString &m) override { log.push_back(QStringLiteral("error ") + m); }
     void OnDestroy() override { log.push_back(QStringLiteral("destroy")); }
+    void OnCellLClick(std::int32_t c, std::int32_t r) override { log.push_back(QString("lclick %1,%2").arg(c).arg(r)); }
+    void OnPoleLClick(std::int32_t i, std::int32_t o) override { log.push_back(QString("pole %1,%2").arg(i).arg(o)); }
     void OnButtonClick(std::int32_t, std::int32_t, const QString &, QString *script) override
     {
         if (button)
@@ -230,4 +235,42 @@ TEST(Events, ButtonClickMayReplaceTheStoredActionList)
     // The next press hands the replaced list to the host.
     clickCellButton(x.c().report(), 1, 1);
     EXPECT_EQ(seen, QStringLiteral("1;new"));
+}
+
+TEST(Events, MouseAndKeysOnTheGrid)
+{
+    Connected x;
+    x.c().resize(640, 480);
+    QWidget *surface = x.c().cellSurface();
+    auto press = [&](QPoint p) {
+        QMouseEvent down(QEvent::MouseButtonPress, p, surface->mapToGlobal(p), Qt::LeftButton, Qt::LeftButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(surface, &down);
+        QMouseEvent up(QEvent::MouseButtonRelease, p, surface->mapToGlobal(p), Qt::LeftButton, Qt::NoButton,
+                       Qt::NoModifier);
+        QApplication::sendEvent(surface, &up);
+    };
+    press(QPoint(100, 25)); // column B, row 2
+    ASSERT_GE(x.sink.log.size(), 3u);
+    EXPECT_EQ(std::vector<QString>(x.sink.log.begin(), x.sink.log.begin() + 3),
+              (std::vector<QString>{"lclick 2,2", "input 2,2", "select 2,2,2,2"}));
+    // Clicking the same cell again raises the same three events again.
+    x.sink.log.clear();
+    press(QPoint(100, 25));
+    EXPECT_EQ(std::vector<QString>(x.sink.log.begin(), x.sink.log.begin() + 3),
+              (std::vector<QString>{"lclick 2,2", "input 2,2", "select 2,2,2,2"}));
+    // Arrow down moves the input cell.
+    x.sink.log.clear();
+    QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+    QApplication::sendEvent(surface, &down);
+    std::int32_t c = 0, r = 0;
+    x.o->GetInputingCell(&c, &r);
+    EXPECT_EQ(std::pair(c, r), std::pair(2, 3));
+    // A press on the column ruler selects the whole column.
+    x.sink.log.clear();
+    QWidget *ruler = x.c().columnRuler();
+    QMouseEvent onPole(QEvent::MouseButtonPress, QPoint(2 + 80 * 2 + 30, 8), ruler->mapToGlobal(QPoint(192, 8)),
+                       Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(ruler, &onPole);
+    EXPECT_EQ(x.sink.log, (std::vector<QString>{"pole 3,0", "input 3,1", "select 3,1,3,30"}));
 }

@@ -1,0 +1,125 @@
+// The control's glue between window input and the selection core: mouse on
+// the cell surface and the rulers, keys, the selection frame lines.
+#include "control/CellSurface.h"
+#include "control/CellvexControl.h"
+
+#include "cells/LinePanel.h"
+#include "grid/layout/GridViewport.h"
+#include "grid/selection/CellHitTest.h"
+#include "grid/selection/CellMouseInput.h"
+#include "grid/selection/KeyNavigator.h"
+#include "grid/selection/SelectionController.h"
+#include "control/SelectionEventAdapter.h"
+#include "rulers/RulerWidget.h"
+
+#include <QCursor>
+#include <QLineEdit>
+#include <QMouseEvent>
+
+#include <algorithm>
+
+namespace cellvex {
+
+void CellvexControl::buildSelection()
+{
+    m_selectionEvents = std::make_unique<SelectionEventAdapter>(m_events);
+    SelectionHooks hooks;
+    hooks.commitInput = [this] { commitInput(); };
+    hooks.focusInput = [this] { m_edtInput->setFocus(); };
+    hooks.scrollSelectionIntoView = [this] { m_viewport->scroll().scrollSelectionIntoView(); };
+    hooks.keepColumnInView = [this](int col) { m_viewport->scroll().keepInView(Orientation::Horizontal, col); };
+    hooks.keepRowInView = [this](int row) { m_viewport->scroll().keepInView(Orientation::Vertical, row); };
+    hooks.frameChanged = [this] { placeSelectionLines(); };
+    hooks.repaint = [this] { m_cellSurface->update(); };
+    hooks.pageBands = [this] { return PageBands{m_pagination.colPageStarts(), m_pagination.rowPageStarts()}; };
+    hooks.dateEditorShown = [this] { return m_datetime->width() > 0 || m_datetime->height() > 0; };
+    hooks.dropListOpen = [] { return false; };
+    m_selection = std::make_unique<SelectionController>(*m_report, m_selectionEvents.get(), hooks);
+    m_cellMouse = std::make_unique<CellMouseInput>(*m_selection);
+    m_keys = std::make_unique<KeyNavigator>(*m_selection);
+    m_viewport->onViewMoved = [this] { placeSelectionLines(); };
+
+    m_report->colRuler().onPoleLDown = [this](int pole, int, int) { poleDown(Orientation::Horizontal, pole, true); };
+    m_report->colRuler().onPoleRDown = [this](int pole, int, int) { poleDown(Orientation::Horizontal, pole, false); };
+    m_report->rowRuler().onPoleLDown = [this](int pole, int, int) { poleDown(Orientation::Vertical, pole, true); };
+    m_report->rowRuler().onPoleRDown = [this](int pole, int, int) { poleDown(Orientation::Vertical, pole, false); };
+}
+
+void CellvexControl::placeSelectionLines()
+{
+    const SelectionFrame &f = m_selection->frame();
+    const std::int64_t ox = surfaceOriginX(*m_report), oy = surfaceOriginY(*m_report);
+    const ReportRect parts[4] = {f.left, f.top, f.right, f.bottom};
+    const std::int64_t limit = std::int64_t(m_cellSurface->width()) + m_cellSurface->height() + 16;
+    for (int i = 0; i < 4; ++i) {
+        const ReportRect &r = parts[i];
+        // Clip in 64 bit: on a huge report the frame may lie far outside the view.
+        const std::int64_t x0 = std::clamp<std::int64_t>(r.x - ox, -8, limit);
+        const std::int64_t y0 = std::clamp<std::int64_t>(r.y - oy, -8, limit);
+        const std::int64_t x1 = std::clamp<std::int64_t>(r.x - ox + r.width, -8, limit);
+        const std::int64_t y1 = std::clamp<std::int64_t>(r.y - oy + r.height, -8, limit);
+        LinePanel *line = m_selLines[i];
+        if (!f.visible() || x1 <= x0 || y1 <= y0) {
+            line->hide();
+            continue;
+        }
+        line->setGeometry(int(x0), int(y0), int(x1 - x0), int(y1 - y0));
+        line->show();
+        line->raise();
+    }
+}
+
+bool CellvexControl::cellSurfaceMouse(QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::MouseButtonPress: {
+        auto *me = static_cast<QMouseEvent *>(event);
+        const QPoint p = me->position().toPoint();
+        const CellHit hit = hitTestSurface(*m_report, p.x(), p.y());
+        if (me->button() == Qt::LeftButton)
+            m_cellMouse->leftPress(hit);
+        else if (me->button() == Qt::RightButton)
+            m_cellMouse->rightPress(hit, QCursor::pos().x(), QCursor::pos().y());
+        return true;
+    }
+    case QEvent::MouseMove: {
+        auto *me = static_cast<QMouseEvent *>(event);
+        if (me->buttons() == Qt::LeftButton) {
+            const QPoint p = me->position().toPoint();
+            m_cellMouse->leftMove(surfaceOriginX(*m_report) + p.x(), surfaceOriginY(*m_report) + p.y());
+        }
+        return true;
+    }
+    case QEvent::MouseButtonRelease:
+        if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
+            m_cellMouse->leftRelease();
+        return true;
+    case QEvent::MouseButtonDblClick: {
+        auto *me = static_cast<QMouseEvent *>(event);
+        if (me->button() == Qt::LeftButton) {
+            const QPoint p = me->position().toPoint();
+            m_cellMouse->doubleClick(hitTestSurface(*m_report, p.x(), p.y()));
+        }
+        return true; // never turned into a second press
+    }
+    default:
+        return false;
+    }
+}
+
+void CellvexControl::poleDown(Orientation orientation, int pole, bool left)
+{
+    commitInput();
+    const std::uint64_t gen = m_report->generation();
+    if (!m_selection->selectPoleLine(orientation, pole))
+        return;
+    const int orient = orientation == Orientation::Horizontal ? 0 : 1;
+    if (left)
+        m_events.poleLClick(pole + 1, orient);
+    else
+        m_events.poleRClick(pole + 1, orient, QCursor::pos().x(), QCursor::pos().y());
+    if (m_selection->raiseInputChange(gen))
+        m_selection->raiseSelectChange(gen);
+}
+
+} // namespace cellvex

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "grid/layout/FrameDragMover.h"
+#include "grid/layout/PoleSizer.h"
+#include "grid/layout/ScrollBarBinding.h"
+#include "grid/layout/ScrollController.h"
+
+#include <QObject>
+#include <QPointer>
+
+#include <functional>
+
+class QScrollBar;
+
+namespace cellvex {
+
+class Report;
+
+// The control's widgets the viewport works with; all owned by the control.
+struct GridViewportWidgets
+{
+    QWidget *control = nullptr;     // receives the wheel after its children
+    QWidget *client = nullptr;      // pnl_client, the viewport
+    QWidget *surface = nullptr;     // the cell surface painting the cells in view
+    QScrollBar *scrollX = nullptr;  // scb_scrollx
+    QScrollBar *scrollY = nullptr;  // scb_scrolly
+    QWidget *leftCorner = nullptr;  // pnl_lmargin
+    QWidget *rightCorner = nullptr; // pnl_rmargin
+    QWidget *sizeCorner = nullptr;  // pnl_smargin
+    QWidget *footer = nullptr;      // pnl_footer
+};
+
+// Binds the widget-free scrolling and sizing logic to the control's widgets:
+// the scroll bars, the wheel, the viewport's size and the corner boxes. The
+// control owns one, calls viewportResized() after laying out its children and
+// connects the events.
+class GridViewport : public QObject
+{
+public:
+    GridViewport(Report &report, const GridViewportWidgets &widgets);
+    ~GridViewport() override;
+
+    ScrollController &scroll() { return m_scroll; }
+    PoleSizer &sizer() { return m_sizer; }
+    FrameDragMover &mover() { return m_mover; }
+
+    // The viewport was laid out again: take its size, scroll back if needed.
+    void viewportResized();
+    // Shows the axes' ranges and positions on the scroll bars.
+    void refreshScrollBars();
+
+    // The grid scrolled: whatever sits on the cell surface at report
+    // positions (editors, selection frame) is placed again.
+    std::function<void()> onViewMoved;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    Report &m_report;
+    QPointer<QWidget> m_client;
+    QPointer<QWidget> m_surface;
+    ScrollController m_scroll;
+    PoleSizer m_sizer;
+    ScrollBarBinding m_bindX;
+    ScrollBarBinding m_bindY;
+    FrameDragMover m_mover;
+    std::function<void(int)> m_prevDisplayCountX;
+    std::function<void(int)> m_prevDisplayCountY;
+    std::function<void(int)> m_prevDragEndX;
+    std::function<void(int)> m_prevDragEndY;
+};
+
+} // namespace cellvex
