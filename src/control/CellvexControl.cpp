@@ -10,6 +10,8 @@
 #include "grid/selection/CellMouseInput.h"
 #include "grid/selection/KeyNavigator.h"
 #include "control/SelectionEventAdapter.h"
+#include "control/input/CellWidgetMouse.h"
+#include "control/input/InPlaceEditor.h"
 #include "grid/selection/SelectionController.h"
 #include "rulers/RulerWidget.h"
 
@@ -103,6 +105,8 @@ CellvexControl::~CellvexControl()
     m_report->rowRuler().onChanged = nullptr;
     m_report->colRuler().onHighlightChanged = nullptr;
     m_report->rowRuler().onHighlightChanged = nullptr;
+    m_inPlace.reset(); // its handlers must not run while the editors go
+    m_widgetMouse.reset();
     m_keys.reset();
     m_cellMouse.reset();
     m_selection.reset();
@@ -247,9 +251,7 @@ void CellvexControl::NewReport(int aCols, int aRows)
     {
         PaintSuspension suspend(m_main);
         // Unfinished input is discarded, never written back.
-        m_edtInput->hide();
-        m_cbbInput->hide();
-        m_datetime->hide();
+        m_inPlace->hideEditors();
         for (LinePanel *l : m_selLines)
             l->hide();
         m_report->newReport(aCols, aRows);
@@ -337,9 +339,19 @@ bool CellvexControl::eventFilter(QObject *watched, QEvent *event)
         auto *key = static_cast<QKeyEvent *>(event);
         // Navigation keys act first; the key still reaches the focused
         // child (a key that starts input is typed into the editor).
+        KeyOutcome outcome = KeyOutcome::Ignored;
         if (m_keys)
-            m_keys->handleKey(key->key(), key->modifiers(), key->text());
-        swallow = previewKey(w, key);
+            outcome = m_keys->handleKey(key->key(), key->modifiers(), key->text());
+        // The key that opened the editor is typed into it, wherever the focus was.
+        QWidget *target = outcome == KeyOutcome::StartedInput ? m_edtInput : w;
+        swallow = previewKey(target, key);
+        if (!swallow && target != w) {
+            QKeyEvent retyped(QEvent::KeyPress, key->key(), key->modifiers(), key->text());
+            m_inKeyPreview = true;
+            QApplication::sendEvent(target, &retyped);
+            m_inKeyPreview = false;
+            swallow = true;
+        }
     });
     return swallow;
 }

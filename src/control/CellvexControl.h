@@ -3,6 +3,7 @@
 #include "control/EventRaiser.h"
 #include "control/FormProperties.h"
 #include "control/Report.h"
+#include "control/RulerInput.h"
 #include "print/PageBreakLines.h"
 #include "print/PageSettings.h"
 #include "print/Pagination.h"
@@ -31,6 +32,8 @@ class SelectionController;
 class CellMouseInput;
 class KeyNavigator;
 class SelectionEventAdapter;
+class InPlaceEditor;
+class CellWidgetMouse;
 
 // The report control: the frame of named child windows (rulers, cell
 // surface, scroll bars, corner boxes, in-place editors, selection frame)
@@ -64,8 +67,9 @@ public:
     // Cuts the report into pages again and redraws the page-break lines.
     void paginate();
 
-    // Finishes in-place input; the editors arrive with the input area.
-    void commitInput() {}
+    // Finishes in-place input: writes the open editor's value into the input
+    // cell and hides it (input/InPlaceEditor).
+    void commitInput();
     bool suppressControlError() const { return m_suppressControlError; }
     void setSuppressControlError(bool v) { m_suppressControlError = v; }
     // Runs a window handler: anything it throws becomes OnError("控件错误，" ...)
@@ -149,6 +153,8 @@ public:
     QWidget *mainPanel() const { return m_main; }
     GridViewport &viewport() { return *m_viewport; } // layout
     SelectionController &selection() { return *m_selection; }
+    InPlaceEditor &inPlaceEditor() { return *m_inPlace; } // the editors over the input cell
+    RulerInput &rulerInput() { return *m_rulerInput; } // ruler drags (RulerInput.cpp)
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -213,6 +219,9 @@ private:
     std::unique_ptr<SelectionController> m_selection;
     std::unique_ptr<CellMouseInput> m_cellMouse;
     std::unique_ptr<KeyNavigator> m_keys;
+    std::unique_ptr<InPlaceEditor> m_inPlace;
+    std::unique_ptr<CellWidgetMouse> m_widgetMouse;
+    std::unique_ptr<RulerInput> m_rulerInput;
 };
 
 } // namespace cellvex

@@ -10,6 +10,8 @@
 #include "grid/selection/KeyNavigator.h"
 #include "grid/selection/SelectionController.h"
 #include "control/SelectionEventAdapter.h"
+#include "control/input/CellWidgetMouse.h"
+#include "control/input/InPlaceEditor.h"
 #include "rulers/RulerWidget.h"
 
 #include <QCursor>
@@ -23,6 +25,8 @@ namespace cellvex {
 void CellvexControl::buildSelection()
 {
     m_selectionEvents = std::make_unique<SelectionEventAdapter>(m_events);
+    m_inPlace = std::make_unique<InPlaceEditor>(
+        *this, InPlaceEditorWidgets{m_client, m_cellSurface, m_edtInput, m_cbbInput, m_datetime});
     SelectionHooks hooks;
     hooks.commitInput = [this] { commitInput(); };
     hooks.focusInput = [this] { m_edtInput->setFocus(); };
@@ -32,17 +36,35 @@ void CellvexControl::buildSelection()
     hooks.frameChanged = [this] { placeSelectionLines(); };
     hooks.repaint = [this] { m_cellSurface->update(); };
     hooks.pageBands = [this] { return PageBands{m_pagination.colPageStarts(), m_pagination.rowPageStarts()}; };
-    hooks.dateEditorShown = [this] { return m_datetime->width() > 0 || m_datetime->height() > 0; };
-    hooks.dropListOpen = [] { return false; };
+    hooks.prepareInput = [this](bool dropOnPrepare) { m_inPlace->prepareInput(dropOnPrepare); };
+    hooks.openTypingEditor = [this] { m_inPlace->openTypingEditor(); };
+    hooks.dateEditorShown = [this] { return m_inPlace->dateEditorShown(); };
+    hooks.acceptDateEditor = [this] { m_inPlace->acceptDate(); };
+    hooks.dropListOpen = [this] { return m_inPlace->dropListOpen(); };
     m_selection = std::make_unique<SelectionController>(*m_report, m_selectionEvents.get(), hooks);
     m_cellMouse = std::make_unique<CellMouseInput>(*m_selection);
     m_keys = std::make_unique<KeyNavigator>(*m_selection);
-    m_viewport->onViewMoved = [this] { placeSelectionLines(); };
+    // A drop-down cell's button opens the list; the release that follows must not prepare again.
+    m_widgetMouse = std::make_unique<CellWidgetMouse>(*m_report, [this] {
+        m_selection->prepareInput(true);
+        m_cellMouse->setSkipCellPrepare(true);
+    });
+    m_viewport->onViewMoved = [this] {
+        placeSelectionLines();
+        m_inPlace->placeEditors();
+    };
 
     m_report->colRuler().onPoleLDown = [this](int pole, int, int) { poleDown(Orientation::Horizontal, pole, true); };
     m_report->colRuler().onPoleRDown = [this](int pole, int, int) { poleDown(Orientation::Horizontal, pole, false); };
     m_report->rowRuler().onPoleLDown = [this](int pole, int, int) { poleDown(Orientation::Vertical, pole, true); };
     m_report->rowRuler().onPoleRDown = [this](int pole, int, int) { poleDown(Orientation::Vertical, pole, false); };
+    m_rulerInput = std::make_unique<RulerInput>(*this);
+}
+
+void CellvexControl::commitInput()
+{
+    if (m_inPlace)
+        m_inPlace->commitInput();
 }
 
 void CellvexControl::placeSelectionLines()
@@ -76,8 +98,10 @@ bool CellvexControl::cellSurfaceMouse(QEvent *event)
         auto *me = static_cast<QMouseEvent *>(event);
         const QPoint p = me->position().toPoint();
         const CellHit hit = hitTestSurface(*m_report, p.x(), p.y());
-        if (me->button() == Qt::LeftButton)
+        if (me->button() == Qt::LeftButton) {
+            m_widgetMouse->press(hit);
             m_cellMouse->leftPress(hit);
+        }
         else if (me->button() == Qt::RightButton)
             m_cellMouse->rightPress(hit, QCursor::pos().x(), QCursor::pos().y());
         return true;
@@ -90,15 +114,30 @@ bool CellvexControl::cellSurfaceMouse(QEvent *event)
         }
         return true;
     }
-    case QEvent::MouseButtonRelease:
-        if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
+    case QEvent::MouseButtonRelease: {
+        auto *me = static_cast<QMouseEvent *>(event);
+        if (me->button() == Qt::LeftButton) {
+            // A click on a cell's widget acts before the release reaches the cell.
+            const QPoint p = me->position().toPoint();
+            m_widgetMouse->release(hitTestSurface(*m_report, p.x(), p.y()));
             m_cellMouse->leftRelease();
+        }
         return true;
+    }
     case QEvent::MouseButtonDblClick: {
         auto *me = static_cast<QMouseEvent *>(event);
         if (me->button() == Qt::LeftButton) {
             const QPoint p = me->position().toPoint();
-            m_cellMouse->doubleClick(hitTestSurface(*m_report, p.x(), p.y()));
+            const CellHit hit = hitTestSurface(*m_report, p.x(), p.y());
+            // A check box takes the second click as a click of its own.
+            if (m_widgetMouse->partAt(hit) == CellWidgetPart::CheckBox) {
+                m_widgetMouse->press(hit);
+                return true;
+            }
+            const std::uint64_t gen = m_report->generation();
+            m_cellMouse->doubleClick(hit);
+            if (m_report->generation() == gen)
+                m_widgetMouse->doubleClick(hit);
         }
         return true; // never turned into a second press
     }

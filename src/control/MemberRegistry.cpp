@@ -37,6 +37,7 @@ const MemberRegistry &MemberRegistry::instance()
         registerPrintMembers(r);
         registerLayoutMembers(r);
         registerSelectionMembers(r);
+        registerFormulaMembers(r);
         return r;
     }();
     return registry;

@@ -51,5 +51,6 @@ void registerValueMembers(MemberRegistry &r);
 void registerPrintMembers(MemberRegistry &r);
 void registerLayoutMembers(MemberRegistry &r);
 void registerSelectionMembers(MemberRegistry &r);
+void registerFormulaMembers(MemberRegistry &r);
 
 } // namespace cellvex

@@ -153,6 +153,23 @@ public:
     // Restores the layering of every captioned cell after a load.
     void refreshAllBorders();
 
+    // --- chains of computations --------------------------------------------------------
+    // A formula computation or a cell script changes captions, and a caption
+    // change can start another one (a host's change handler, a cell's script,
+    // a button's action list). They share this one depth count so that a
+    // chain alternating between them ends instead of exhausting the stack.
+    static constexpr int kMaxChainDepth = 32;
+    // False, changing nothing, when the chain is already at its limit.
+    bool enterChain()
+    {
+        if (m_chainDepth >= kMaxChainDepth)
+            return false;
+        ++m_chainDepth;
+        return true;
+    }
+    void leaveChain() { --m_chainDepth; }
+    int chainDepth() const { return m_chainDepth; }
+
     // --- hooks to the control ------------------------------------------------------------
     std::function<void(int col, int row, QString &value)> onCaptionChanging;
     std::function<void(int col, int row, const QString &value)> onCaptionChanged;
@@ -175,6 +192,7 @@ private:
     CellMatrix m_cells;
     FontTable m_fonts;
     std::uint64_t m_generation = 0;
+    int m_chainDepth = 0;
 
     int m_inputCol = -1;
     int m_inputRow = -1;

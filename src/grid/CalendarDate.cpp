@@ -68,7 +68,8 @@ std::optional<CalendarDate> readDate(const QString &text)
     d.year = boundedValue(yearPart, 9999);
     d.month = boundedValue(monthPart, 12);
     d.day = boundedValue(dayPart, 31);
-    if (d.year < 0 || d.month < 1 || d.day < 1 || d.day > CalendarDate::daysInMonth(d.year, d.month))
+    // There is no year 0 in the calendar dates are written in.
+    if (d.year < 1 || d.month < 1 || d.day < 1 || d.day > CalendarDate::daysInMonth(d.year, d.month))
         return std::nullopt;
     return d;
 }

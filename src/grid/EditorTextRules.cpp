@@ -125,6 +125,8 @@ std::optional<QString> captionFromEditorText(int formatType, const QString &form
     case FormatCode::Real:
         if (text.isEmpty() || loneSign)
             return QString();
+        if (double value = 0; parseNumberText(text, value) != NumberParse::Ok)
+            return QString(); // no number: the cell is cleared
         return formatPatternNumber(text, formatText);
     case FormatCode::Significant:
         if (text.isEmpty() || loneSign)

@@ -75,6 +75,11 @@ std::optional<QString> textCellCaption(int formatType, const QString &formatText
         const QString clean = cleanNumberText(text);
         if (clean.isEmpty() || clean == QLatin1String("+") || clean == QLatin1String("-"))
             return QString();
+        // What is no number (or none a double can hold) clears the cell
+        // rather than failing the assignment.
+        double value = 0;
+        if (parseNumberText(clean, value) != NumberParse::Ok)
+            return QString();
         return formatPatternNumber(clean, formatText);
     }
     case FormatCode::Significant: {

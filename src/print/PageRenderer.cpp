@@ -140,8 +140,8 @@ void PageRenderer::renderPageArea(QPainter &p, const PageArea &area, std::int64_
                 const int H = int(std::min<std::int64_t>(r.height, std::numeric_limits<int>::max()));
                 const TextLayout layout = layoutCell(*cell, W, H, fonts);
                 if (!layout.lineValues.isEmpty()) {
-                    const QFont font = fontAt(fonts.font(cell->fontId()), fonts.attributes(cell->fontId()).size,
-                                              target.targetDpiY);
+                    const QFont font = fontAt(fonts.font(cell->fontId()),
+                                              fonts.attributes(cell->fontId()).size, target.targetDpiY);
                     const int ascent = QFontMetrics(font).ascent();
                     p.save();
                     p.setClipRect(dev);

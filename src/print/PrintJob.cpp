@@ -42,7 +42,8 @@ PrintJob::Result PrintJob::printPages(std::vector<std::int64_t> pages, const QSt
     std::sort(pages.begin(), pages.end());
     pages.erase(std::unique(pages.begin(), pages.end()), pages.end());
     std::erase_if(pages, [this](std::int64_t n) { return n < 1 || n > m_pagination.pageCount(); });
-    // A report without a page would otherwise come out as one blank sheet.
+    // An empty report (or a selection of no existing page) would otherwise
+    // come out as one blank sheet.
     if (pages.empty()) {
         if (m_onError)
             m_onError(kNothingToPrintMessage);
@@ -50,10 +51,15 @@ PrintJob::Result PrintJob::printPages(std::vector<std::int64_t> pages, const QSt
     }
 
     configurePrinter();
-    const bool printed = drawPages(pages, title);
+    const std::optional<QString> failed = drawPages(pages, title);
     // The custom size applies to this job only.
     m_printer.clearCustomSize();
-    return printed ? Result::Printed : Result::Aborted;
+    if (!failed)
+        return Result::Printed;
+    // Raised once the device is free again: a handler may well retry.
+    if (m_onError)
+        m_onError(*failed);
+    return Result::Aborted;
 }
 
 void PrintJob::configurePrinter()
@@ -64,51 +70,63 @@ void PrintJob::configurePrinter()
     m_printer.setDeviceSettings(device);
 }
 
-bool PrintJob::drawPages(const std::vector<std::int64_t> &pages, const QString &title)
+QString PrintJob::failure(const QString &what) const
 {
-    if (!m_printer.beginJob(title))
-        return false;
-    // Metrics of the device the job actually draws on.
-    const QSize dpi = m_printer.resolution();
-    if (dpi.width() <= 0 || dpi.height() <= 0) {
-        m_printer.abortJob();
-        return false;
-    }
-    const DeviceScale scale = deviceScaleFor(dpi, m_settings.pixelsPerInch());
-    RenderTarget target;
-    target.scaleX = scale.x;
-    target.scaleY = scale.y;
-    target.targetDpiY = dpi.height();
-    target.forPrinter = true;
-    target.physicalOffset = m_printer.physicalOffset();
+    const QString reason = m_printer.lastError().trimmed();
+    return kPrintErrorPrefix + what + (reason.isEmpty() ? QString() : QStringLiteral("：") + reason);
+}
 
-    const PageRenderer renderer(m_report, m_settings, m_pagination);
+std::optional<QString> PrintJob::drawPages(const std::vector<std::int64_t> &pages, const QString &title)
+{
+    // Every failure after beginJob must abort: half a report must not reach
+    // the paper, and the device must be free for the next job.
+    const auto abortWith = [this](const QString &message) {
+        m_printer.abortJob();
+        return std::optional<QString>(message);
+    };
+    // The step under way, named in the message when it throws.
+    QString step = kJobNotStartedText;
     try {
+        if (!m_printer.beginJob(title))
+            return failure(step);
+        step = kNoResolutionText;
+        // Metrics of the device the job actually draws on.
+        const QSize dpi = m_printer.resolution();
+        if (dpi.width() <= 0 || dpi.height() <= 0)
+            return abortWith(failure(step));
+        const DeviceScale scale = deviceScaleFor(dpi, m_settings.pixelsPerInch());
+        RenderTarget target;
+        target.scaleX = scale.x;
+        target.scaleY = scale.y;
+        target.targetDpiY = dpi.height();
+        target.forPrinter = true;
+        target.physicalOffset = m_printer.physicalOffset();
+
+        const PageRenderer renderer(m_report, m_settings, m_pagination);
         for (size_t i = 0; i < pages.size(); ++i) {
             int colBand = 0, rowBand = 0;
             m_pagination.bandsOfPage(pages[i], colBand, rowBand);
-            if (i > 0 && !m_printer.newPage()) {
-                m_printer.abortJob();
-                return false;
-            }
+            step = kNoSheetText;
+            if (i > 0 && !m_printer.newPage())
+                return abortWith(failure(step));
+            step = kNoCanvasText;
             QPainter *canvas = m_printer.pageCanvas();
-            if (!canvas) {
-                m_printer.abortJob();
-                return false;
-            }
+            if (!canvas)
+                return abortWith(failure(step));
+            step = kPageNotDrawnText.arg(pages[i]);
             renderer.drawPage(*canvas, colBand, rowBand, target);
         }
-    } catch (const std::exception &) {
-        // Drawing failed (out of memory, a cell that cannot be laid out):
-        // half a report must not reach the paper.
-        m_printer.abortJob();
-        return false;
+        step = kJobNotSentText;
+        if (!m_printer.endJob())
+            return abortWith(failure(step));
+    } catch (const std::exception &e) {
+        // Out of memory, a cell that cannot be laid out: the reason is the
+        // exception's, not the printing layer's.
+        const QString reason = QString::fromUtf8(e.what()).trimmed();
+        return abortWith(kPrintErrorPrefix + step +
+                         (reason.isEmpty() ? QString() : QStringLiteral("：") + reason));
     }
-    if (!m_printer.endJob()) {
-        m_printer.abortJob();
-        return false;
-    }
-    return true;
+    return std::nullopt;
 }
 
 } // namespace cellvex

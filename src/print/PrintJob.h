@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace cellvex {
@@ -27,7 +28,7 @@ public:
         Printed,
         NoPrinter,      // reported through the sink
         NothingToPrint, // reported through the sink
-        Aborted,        // a failure while the job was open; reported to no one
+        Aborted,        // a failure while the job was open; reported through the sink
     };
 
     PrintJob(const Report &report, const PageSettings &settings, const Pagination &pagination,
@@ -46,7 +47,11 @@ private:
     // Printer choice and device settings; throws ReportError for a custom
     // paper size that is not a number (nothing has been opened then).
     void configurePrinter();
-    bool drawPages(const std::vector<std::int64_t> &pages, const QString &title);
+    // Opens the job, draws the pages and closes it. On a failure the job is
+    // aborted and the message for the user is returned; nothing on success.
+    std::optional<QString> drawPages(const std::vector<std::int64_t> &pages, const QString &title);
+    // The user's message for a failed step, with the printing layer's reason.
+    QString failure(const QString &what) const;
 
     const Report &m_report;
     const PageSettings &m_settings;

@@ -53,11 +53,17 @@ DeviceSettings deviceSettingsFor(const PageSettings &settings)
     DeviceSettings d;
     d.paperCode = PaperTable::printerPaperCode(settings.paperName);
     d.orientation = settings.landscape ? 2 : 1;
-    d.copies = settings.copies;
+    // The print dialog stores 0 copies as typed; a printer asked for no copy
+    // would print nothing and say nothing, so at least one is sent.
+    d.copies = std::max(settings.copies, 1);
     if (d.paperCode == PaperTable::kCustomPaper) {
         d.customSize = true;
-        d.paperWidthTenthsMm = tenthsOfMillimetre(settings.width);
-        d.paperLengthTenthsMm = tenthsOfMillimetre(settings.height);
+        // The page width and height lie as the page is turned; the device
+        // wants the sheet upright and turns it by the orientation itself.
+        const PaperLength &across = settings.landscape ? settings.height : settings.width;
+        const PaperLength &down = settings.landscape ? settings.width : settings.height;
+        d.paperWidthTenthsMm = tenthsOfMillimetre(across);
+        d.paperLengthTenthsMm = tenthsOfMillimetre(down);
     }
     return d;
 }

@@ -72,7 +72,12 @@ public:
     virtual bool endJob() = 0;
     virtual void abortJob() = 0;
     // The canvas of the current page in device pixels; null outside a job.
+    // Its origin is the corner of the printable area, physicalOffset() away
+    // from the paper's corner.
     virtual QPainter *pageCanvas() = 0;
+    // Why the last job step failed, in the printing layer's words; empty
+    // when it cannot tell.
+    virtual QString lastError() const { return QString(); }
 };
 
 } // namespace cellvex

@@ -1,5 +1,6 @@
 #include "SystemPrinterService.h"
 
+#include "common/Rounding.h"
 #include "print/CupsQueue.h"
 
 #include <QDir>
@@ -14,15 +15,13 @@ namespace cellvex {
 
 namespace {
 
-// The paper of the settings as Qt names it. The paper is always described
-// upright (short side across) and the orientation turns it, whichever way
-// round the custom width and length were given.
+// The paper of the settings as Qt names it. The custom size arrives upright
+// (as in portrait) and the orientation turns it, as with a named paper.
 QPageSize pageSizeFor(const DeviceSettings &s)
 {
     if (s.customSize && s.paperWidthTenthsMm > 0 && s.paperLengthTenthsMm > 0) {
-        const double a = s.paperWidthTenthsMm / 10.0, b = s.paperLengthTenthsMm / 10.0;
-        return QPageSize(QSizeF(std::min(a, b), std::max(a, b)), QPageSize::Millimeter, QString(),
-                         QPageSize::ExactMatch);
+        return QPageSize(QSizeF(s.paperWidthTenthsMm / 10.0, s.paperLengthTenthsMm / 10.0),
+                         QPageSize::Millimeter, QString(), QPageSize::ExactMatch);
     }
     const QPageSize::PageSizeId id = QPageSize::id(s.paperCode);
     return QPageSize(id == QPageSize::Custom ? QPageSize::A4 : id);
@@ -92,14 +91,33 @@ std::unique_ptr<QPrinter> SystemPrinterService::configuredPrinter() const
     if (info.isNull())
         return nullptr;
     auto printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
-    // Not full page: the canvas origin is the corner of the printable area,
-    // and physicalOffset() says how far that lies from the paper's corner.
-    printer->setFullPage(false);
+    // Full page: Qt's origin is the paper's corner, whatever margins its page
+    // layout carries. The job then places the canvas origin itself at the
+    // printer's unprintable border (see unprintableBorder), so that the page
+    // margins are measured from the paper's edges on every printer.
+    printer->setFullPage(true);
     // Orientation first: the printable margins Qt derives from the page size
     // depend on it.
     printer->setPageOrientation(m_settings.orientation == 2 ? QPageLayout::Landscape : QPageLayout::Portrait);
     printer->setPageSize(pageSizeFor(m_settings));
     return printer;
+}
+
+QPoint SystemPrinterService::unprintableBorder(const QPrinter &printer)
+{
+    // The printer's own minimum margins (its driver's imageable area), not
+    // the layout's margins, which are only a default or a user's choice.
+    QPageLayout layout = printer.pageLayout();
+    layout.setUnits(QPageLayout::Inch);
+    const QMarginsF border = layout.minimumMargins();
+    return QPoint(int(roundHalfEven(border.left() * printer.logicalDpiX())),
+                  int(roundHalfEven(border.top() * printer.logicalDpiY())));
+}
+
+void SystemPrinterService::placeCanvasOrigin()
+{
+    m_painter.resetTransform();
+    m_painter.translate(m_jobOffset);
 }
 
 QSize SystemPrinterService::resolution() const
@@ -118,7 +136,7 @@ QPoint SystemPrinterService::physicalOffset() const
         configured = configuredPrinter();
         printer = configured.get();
     }
-    return printer ? printer->pageRect(QPrinter::DevicePixel).topLeft().toPoint() : QPoint();
+    return printer ? unprintableBorder(*printer) : QPoint();
 }
 
 std::vector<int> SystemPrinterService::supportedPapers(const QString &printer, const QString &) const
@@ -147,7 +165,7 @@ bool SystemPrinterService::beginJob(const QString &title)
     m_lastError.clear();
     m_jobPrinter = configuredPrinter();
     if (!m_jobPrinter) {
-        m_lastError = QStringLiteral("no printer installed");
+        m_lastError = QStringLiteral("找不到打印机");
         return false;
     }
     // Not ".pdf": that name would switch Qt to its generic PDF writer, which
@@ -165,16 +183,26 @@ bool SystemPrinterService::beginJob(const QString &title)
     m_jobPrinter->setDocName(title);
     m_jobPrinter->setOutputFileName(m_jobFile->fileName());
     if (!m_painter.begin(m_jobPrinter.get())) {
-        m_lastError = QStringLiteral("cannot open the print device");
+        m_lastError = QStringLiteral("打印设备无法打开");
         dropJob();
         return false;
     }
+    m_jobOffset = unprintableBorder(*m_jobPrinter);
+    placeCanvasOrigin();
     return true;
 }
 
 bool SystemPrinterService::newPage()
 {
-    return m_painter.isActive() && m_jobPrinter->newPage();
+    if (!m_painter.isActive())
+        return false;
+    if (!m_jobPrinter->newPage()) {
+        m_lastError = QStringLiteral("打印设备拒绝换页");
+        return false;
+    }
+    // Each sheet starts with the same origin, whatever the last one left.
+    placeCanvasOrigin();
+    return true;
 }
 
 bool SystemPrinterService::endJob()
@@ -182,7 +210,7 @@ bool SystemPrinterService::endJob()
     if (!m_painter.isActive())
         return false;
     if (!m_painter.end()) {
-        m_lastError = QStringLiteral("cannot finish the document");
+        m_lastError = QStringLiteral("打印文档无法完成");
         dropJob();
         return false;
     }
@@ -216,6 +244,7 @@ void SystemPrinterService::dropJob()
     m_jobFile.reset();
     m_jobQueue.clear();
     m_jobTitle.clear();
+    m_jobOffset = QPoint();
 }
 
 } // namespace cellvex

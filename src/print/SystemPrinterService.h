@@ -46,8 +46,8 @@ public:
     void abortJob() override;
     QPainter *pageCanvas() override;
 
-    // Why the last job could not be spooled; empty after a good job.
-    QString lastError() const { return m_lastError; }
+    // Why the last job step failed; empty after a good job.
+    QString lastError() const override { return m_lastError; }
 
 private:
     // The queue later calls apply to: the selected one while it is installed,
@@ -55,6 +55,11 @@ private:
     QString currentName() const;
     // A printer for the current queue with the device settings applied.
     std::unique_ptr<QPrinter> configuredPrinter() const;
+    // The unprintable left and top border of the printer's current paper in
+    // its device pixels.
+    static QPoint unprintableBorder(const QPrinter &printer);
+    // Puts the canvas origin at the corner of the printable area.
+    void placeCanvasOrigin();
     void dropJob();
 
     QString m_selected;
@@ -63,6 +68,7 @@ private:
     std::unique_ptr<QTemporaryFile> m_jobFile;
     QString m_jobQueue;
     QString m_jobTitle;
+    QPoint m_jobOffset; // the unprintable border of the open job
     QPainter m_painter;
     QString m_lastError;
 };

@@ -154,8 +154,8 @@ TEST(EditorCommit, CaptionFromEditorText)
             EXPECT_EQ(*caption, QLatin1String(c.caption)) << c.format << " " << c.text;
         }
     }
-    EXPECT_THROW(captionFromEditorText(FormatCode::Real, QStringLiteral("0.00"), QStringLiteral("1e")),
-                 ReportError);
+    // No number: the cell is cleared, as with formats 1, 2 and 11.
+    EXPECT_EQ(captionFromEditorText(FormatCode::Real, QStringLiteral("0.00"), QStringLiteral("1e")), QString());
 }
 
 TEST(EditorCleaning, CleanTextIsStable)

@@ -6,6 +6,7 @@
 #include <QPainter>
 
 #include <memory>
+#include <stdexcept>
 
 namespace cellvex {
 
@@ -24,6 +25,8 @@ public:
     int failNewPageCall = 0; // 1-based call of newPage() that fails; 0 never
     bool failEnd = false;
     bool noCanvas = false;
+    bool throwOnCanvas = false; // pageCanvas() throws, as a device out of memory would
+    QString reason;             // what lastError() says
 
     int selected = -1;
     DeviceSettings settings;
@@ -84,7 +87,13 @@ public:
         log << QStringLiteral("abort");
         m_painter.reset();
     }
-    QPainter *pageCanvas() override { return noCanvas ? nullptr : m_painter.get(); }
+    QPainter *pageCanvas() override
+    {
+        if (throwOnCanvas)
+            throw std::runtime_error("设备内存不足");
+        return noCanvas ? nullptr : m_painter.get();
+    }
+    QString lastError() const override { return reason; }
 
 private:
     void startSheet()

@@ -12,8 +12,10 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QThread>
 
 #include <gtest/gtest.h>
@@ -129,6 +131,71 @@ QString pdfFolder()
     return QString::fromLocal8Bit(pw ? pw->pw_dir : "/root") + QStringLiteral("/PDF");
 }
 
+// The non-empty PDF cups-pdf wrote for the job titled `title`, once the
+// queue has drained; empty when none appeared in time.
+QString waitForPdf(const QString &queue, const QString &title)
+{
+    const bool drained = waitFor(
+        [&] {
+            const ToolRun r = runTool(QStringLiteral("lpstat"), {"-o", queue}, 5000);
+            return r.ok && r.output.trimmed().isEmpty();
+        },
+        60000);
+    if (!drained)
+        return QString();
+    QString pdf;
+    waitFor(
+        [&] {
+            const QFileInfoList files =
+                QDir(pdfFolder()).entryInfoList({QStringLiteral("*%1*.pdf").arg(title)}, QDir::Files);
+            if (files.isEmpty() || files.first().size() == 0)
+                return false;
+            pdf = files.first().absoluteFilePath();
+            return true;
+        },
+        10000);
+    return pdf;
+}
+
+// A copy of the cups-pdf driver whose A4 paper has an unprintable border of
+// `points` on every side, as most real printers have.
+QString borderedPpd(const QTemporaryDir &dir, int points)
+{
+    QFile in(QStringLiteral("/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd"));
+    if (!in.open(QIODevice::ReadOnly))
+        return QString();
+    QString ppd = QString::fromLatin1(in.readAll());
+    const QString area = QStringLiteral("*ImageableArea A4/A4: \"%1 %1 %2 %3\"")
+                             .arg(points)
+                             .arg(595 - points)
+                             .arg(842 - points);
+    ppd.replace(QRegularExpression(QStringLiteral("\\*ImageableArea A4/A4: \"[^\"]*\"")), area);
+    if (!ppd.contains(area))
+        return QString();
+    const QString path = dir.filePath(QStringLiteral("bordered.ppd"));
+    QFile out(path);
+    if (!out.open(QIODevice::WriteOnly) || out.write(ppd.toLatin1()) < 0)
+        return QString();
+    return path;
+}
+
+// Column of the first dark pixel on row y of page 1 of the PDF rendered at
+// 96 dpi (one pixel per screen pixel); -1 when there is none.
+int firstDarkColumn(const QString &pdf, const QTemporaryDir &dir, int y)
+{
+    const QString stem = dir.filePath(QStringLiteral("page"));
+    const ToolRun r = runTool(QStringLiteral("pdftoppm"),
+                              {"-png", "-r", "96", "-f", "1", "-l", "1", "-singlefile", pdf, stem});
+    const QImage page(stem + QStringLiteral(".png"));
+    if (!r.ok || page.isNull() || y >= page.height())
+        return -1;
+    for (int x = 0; x < page.width(); ++x) {
+        if (qGray(page.pixel(x, y)) < 128)
+            return x;
+    }
+    return -1;
+}
+
 } // namespace
 
 TEST(PrintSpooler, TwoPageReportComesOutAsTwoPdfPages)
@@ -181,24 +248,7 @@ TEST(PrintSpooler, TwoPageReportComesOutAsTwoPdfPages)
     ASSERT_EQ(job.printAll(title), PrintJob::Result::Printed) << printer.lastError().toStdString();
     EXPECT_TRUE(errors.isEmpty());
 
-    const bool drained = waitFor(
-        [] {
-            const ToolRun r = runTool(QStringLiteral("lpstat"), {"-o", kQueue}, 5000);
-            return r.ok && r.output.trimmed().isEmpty();
-        },
-        60000);
-    ASSERT_TRUE(drained) << "the queue did not empty within a minute";
-    QString pdf;
-    waitFor(
-        [&] {
-            const QFileInfoList files =
-                QDir(pdfFolder()).entryInfoList({QStringLiteral("*%1*.pdf").arg(title)}, QDir::Files);
-            if (files.isEmpty() || files.first().size() == 0)
-                return false;
-            pdf = files.first().absoluteFilePath();
-            return true;
-        },
-        10000);
+    const QString pdf = waitForPdf(kQueue, title);
     ASSERT_FALSE(pdf.isEmpty()) << "no PDF for " << title.toStdString() << " in "
                                 << pdfFolder().toStdString();
     const qint64 printMs = clock.elapsed() - printStart;
@@ -219,4 +269,53 @@ TEST(PrintSpooler, TwoPageReportComesOutAsTwoPdfPages)
               << "\n";
     std::cout << "spooler set-up " << setupMs << " ms, print to PDF " << printMs << " ms, "
               << pages.captured(1).toStdString() << " pages\n";
+}
+
+// Most printers cannot print the paper's edge. The canvas origin then lies
+// inside the paper, and the grid must still start at the left margin measured
+// from the paper's edge: at 76 pixels of 96 dpi for the 20 mm default.
+TEST(PrintSpooler, GridStartsAtTheMarginWhateverThePrintersBorder)
+{
+    if (geteuid() != 0)
+        GTEST_SKIP() << "starting cupsd and creating a queue needs root";
+    if (const QString missing = missingTool(); !missing.isEmpty())
+        GTEST_SKIP() << "missing " << missing.toStdString();
+    if (!QFileInfo::exists(QStringLiteral("/usr/bin/pdftoppm")))
+        GTEST_SKIP() << "missing /usr/bin/pdftoppm (package poppler-utils)";
+
+    LocalCupsServer server;
+    QString error;
+    ASSERT_TRUE(server.start(error)) << error.toStdString();
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const int border = 18; // points: a quarter of an inch
+    const QString ppd = borderedPpd(dir, border);
+    ASSERT_FALSE(ppd.isEmpty());
+    const QString queue = QStringLiteral("PDFBordered");
+    const ToolRun added =
+        runTool(QStringLiteral("lpadmin"), {"-p", queue, "-v", "cups-pdf:/", "-E", "-P", ppd});
+    ASSERT_TRUE(added.ok) << added.output.toStdString();
+
+    Report report;
+    report.newReport(4, 4); // 80 x 19 pixel cells with their left and top borders
+    PageSettings settings(96);
+    settings.printerName = queue;
+    Pagination pagination;
+    pagination.paginate(report, settings);
+    const QString title = QStringLiteral("cellvexborder%1").arg(QDateTime::currentMSecsSinceEpoch());
+    QStringList errors;
+    SystemPrinterService printer;
+    printer.selectPrinter(int(printer.printers().indexOf(queue)));
+    const QSize dpi = printer.resolution();
+    EXPECT_EQ(printer.physicalOffset(), QPoint(border * dpi.width() / 72, border * dpi.height() / 72));
+    PrintJob job(report, settings, pagination, printer, [&](const QString &m) { errors << m; });
+    ASSERT_EQ(job.printAll(title), PrintJob::Result::Printed) << printer.lastError().toStdString();
+    EXPECT_TRUE(errors.isEmpty());
+    const QString pdf = waitForPdf(queue, title);
+    runTool(QStringLiteral("lpadmin"), {"-x", queue});
+    ASSERT_FALSE(pdf.isEmpty()) << "no PDF for " << title.toStdString();
+
+    // Through the middle of row 0: the first dark pixel is column 0's left border.
+    EXPECT_NEAR(firstDarkColumn(pdf, dir, 76 + 9), 76, 1);
+    QFile::remove(pdf);
 }

@@ -37,6 +37,12 @@ public:
         out.flush();
     }
     Q_INVOKABLE QStringList args() const { return m_args; }
+    // Renders the control's window into a PNG file; false when it cannot be written.
+    Q_INVOKABLE bool snapshot(const QString &path)
+    {
+        QApplication::processEvents();
+        return m_window.grab().toImage().save(path, "PNG");
+    }
     QStringList m_args;
 
 private:
@@ -52,6 +58,7 @@ const char *kPrelude = R"JS(
     global.Host = {
         resize: function (w, h) { host.resize(w, h); },
         processEvents: function () { host.processEvents(); },
+        snapshot: function (path) { return host.snapshot(String(path)); },
         args: host.args()
     };
     global.Cellvex = new Proxy({}, {

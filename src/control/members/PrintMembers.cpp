@@ -21,7 +21,9 @@ void registerPrintMembers(MemberRegistry &r)
                 return;
             throw NotImplemented(QStringLiteral("Print with the print dialog"));
         }
-        // Failures while the job is open end the job quietly; the call succeeds.
+        // A failure while the job is open aborts it and raises OnError with
+        // what failed; the call itself still succeeds, as the event is the
+        // report. An empty report opens no job.
         job.printAll(QStringLiteral("Cellvex"));
     });
 }
