@@ -3,9 +3,9 @@
 // cost of a sheet when printing without the spooler.
 //
 // Into the image, the text dominates: a 9 point font at 600 dpi is 75 pixels,
-// above Qt's glyph cache limit (QT_MAX_CACHED_GLYPH_SIZE, default 64), so
-// every glyph is filled as a path. Run with QT_MAX_CACHED_GLYPH_SIZE=256 to
-// see the cached figure.
+// above Qt's default glyph cache limit of 64 pixels. installFontSubstitutions
+// (run by main, as by the control) raises the limit to 256; run with
+// QT_MAX_CACHED_GLYPH_SIZE=64 to see the cost of glyphs filled as paths.
 #include "control/Report.h"
 #include "print/PageRenderer.h"
 #include "print/PageSettings.h"

@@ -10,6 +10,7 @@ void installFontSubstitutions()
     if (done)
         return;
     done = true;
+    raiseGlyphCacheLimit();
     const QStringList families = QFontDatabase::families();
     auto pick = [&](std::initializer_list<const char *> candidates) -> QString {
         for (const char *c : candidates) {
@@ -25,6 +26,12 @@ void installFontSubstitutions()
     QFont::insertSubstitution(QStringLiteral("SimSun"), cjk);
     QFont::insertSubstitution(QStringLiteral("新宋体"), cjk);
     QFont::insertSubstitution(QStringLiteral("Times New Roman"), serif);
+}
+
+void raiseGlyphCacheLimit()
+{
+    if (qEnvironmentVariableIsEmpty("QT_MAX_CACHED_GLYPH_SIZE"))
+        qputenv("QT_MAX_CACHED_GLYPH_SIZE", "256");
 }
 
 QFont reportFont(const QString &family, int pointSize, bool bold, bool italic, bool underline, bool strikeOut)

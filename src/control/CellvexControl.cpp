@@ -4,22 +4,23 @@
 #include "common/Fonts.h"
 #include "control/CellSurface.h"
 #include "control/FontObject.h"
-#include "print/PageSetupMembers.h"
 #include "control/PaintSuspension.h"
-#include "grid/layout/GridViewport.h"
-#include "grid/selection/CellMouseInput.h"
-#include "grid/selection/KeyNavigator.h"
 #include "control/SelectionEventAdapter.h"
 #include "control/input/CellWidgetMouse.h"
 #include "control/input/InPlaceEditor.h"
+#include "grid/layout/GridViewport.h"
+#include "grid/selection/CellMouseInput.h"
+#include "grid/selection/KeyNavigator.h"
 #include "grid/selection/SelectionController.h"
+#include "print/PageSetupMembers.h"
 #include "rulers/RulerWidget.h"
 
 #include <QApplication>
 #include <QComboBox>
-#include <QKeyEvent>
 #include <QDateEdit>
 #include <QFrame>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -65,6 +66,8 @@ QFrame *loweredBox(const char *name, QWidget *parent)
 CellvexControl::CellvexControl(QWidget *parent) : QWidget(parent), m_report(std::make_unique<Report>())
 {
     setObjectName(QStringLiteral("Cellvex"));
+    // Hosts need not know about the report fonts: the first control maps them.
+    installFontSubstitutions();
     setFont(reportFont(kDefaultFontName, 9));
     m_fontObject = new FontObject(this);
     m_fontObject->setFont(font());
@@ -81,7 +84,16 @@ CellvexControl::CellvexControl(QWidget *parent) : QWidget(parent), m_report(std:
     m_viewport = std::make_unique<GridViewport>(*m_report, layoutWidgets);
     m_viewport->scroll().onLeftChange = [this](int left) { m_events.leftChange(left); };
     m_viewport->scroll().onTopChange = [this](int top) { m_events.topChange(top); };
-    m_viewport->sizer().onGeometryChanged = [this](Orientation) { paginate(); };
+    m_viewport->sizer().onBeforeResize = [this] {
+        if (m_inPlace)
+            m_inPlace->closeInputMethod();
+    };
+    // Cells moved: the frame follows them and the pages are cut again.
+    m_viewport->sizer().onGeometryChanged = [this](Orientation) {
+        if (m_selection)
+            m_selection->placeSelectionFrame();
+        paginate();
+    };
     // --- end layout ---
     buildSelection();
     paginate();
@@ -153,7 +165,8 @@ void CellvexControl::buildChildren()
     auto *picker = new QDateEdit(m_datetime);
     picker->setObjectName(QStringLiteral("dtp_datetime"));
     picker->setCalendarPopup(true);
-    const char *buttons[3][2] = {{"pnl_datetimeok", "确定"}, {"pnl_datetimecancel", "取消"}, {"pnl_datetimeclear", "清除"}};
+    const char *buttons[3][2] = {
+        {"pnl_datetimeok", "确定"}, {"pnl_datetimecancel", "取消"}, {"pnl_datetimeclear", "清除"}};
     for (const auto &b : buttons) {
         auto *btn = new QPushButton(QString::fromUtf8(b[1]), m_datetime);
         btn->setObjectName(QString::fromLatin1(b[0]));
@@ -162,7 +175,8 @@ void CellvexControl::buildChildren()
     m_datetime->hide();
 
     // Selection frame: left and top 2 pixels thick, right and bottom 3.
-    const char *lineNames[4] = {"lpl_selectedleft", "lpl_selectedtop", "lpl_selectedright", "lpl_selectedbottom"};
+    const char *lineNames[4] = {"lpl_selectedleft", "lpl_selectedtop", "lpl_selectedright",
+                                "lpl_selectedbottom"};
     const QSize lineSizes[4] = {{2, 0}, {0, 2}, {3, 0}, {0, 3}};
     for (int i = 0; i < 4; ++i) {
         m_selLines[i] = new LinePanel(2, m_cellSurface);
@@ -217,7 +231,8 @@ void CellvexControl::resizeEvent(QResizeEvent *event)
 
 void CellvexControl::layoutChildren()
 {
-    const int mode = (m_report->poleVisible() >= 0 && m_report->poleVisible() <= 2) ? m_report->poleVisible() : 1;
+    const int mode =
+        (m_report->poleVisible() >= 0 && m_report->poleVisible() <= 2) ? m_report->poleVisible() : 1;
     const PoleVisibleGeometry &g = kPoleVisibleModes[mode];
     const int W = width(), H = height();
     const int mainW = std::max(0, W - kRightWidth), mainH = std::max(0, H - kFooterHeight);
@@ -276,11 +291,13 @@ void CellvexControl::setFormCursor(short cursor)
 {
     m_form.cursor = cursor;
     static const std::pair<short, Qt::CursorShape> shapes[] = {
-        {-2, Qt::ArrowCursor},     {-3, Qt::CrossCursor},   {-4, Qt::IBeamCursor},   {-5, Qt::SizeAllCursor},
-        {-6, Qt::SizeBDiagCursor}, {-7, Qt::SizeVerCursor}, {-8, Qt::SizeFDiagCursor}, {-9, Qt::SizeHorCursor},
-        {-10, Qt::UpArrowCursor},  {-11, Qt::WaitCursor},   {-13, Qt::ForbiddenCursor}, {-14, Qt::SplitHCursor},
-        {-15, Qt::SplitVCursor},   {-18, Qt::ForbiddenCursor}, {-19, Qt::BusyCursor}, {-20, Qt::WhatsThisCursor},
-        {-21, Qt::PointingHandCursor}, {-22, Qt::SizeAllCursor}, {-1, Qt::BlankCursor}};
+        {-2, Qt::ArrowCursor},      {-3, Qt::CrossCursor},         {-4, Qt::IBeamCursor},
+        {-5, Qt::SizeAllCursor},    {-6, Qt::SizeBDiagCursor},     {-7, Qt::SizeVerCursor},
+        {-8, Qt::SizeFDiagCursor},  {-9, Qt::SizeHorCursor},       {-10, Qt::UpArrowCursor},
+        {-11, Qt::WaitCursor},      {-13, Qt::ForbiddenCursor},    {-14, Qt::SplitHCursor},
+        {-15, Qt::SplitVCursor},    {-18, Qt::ForbiddenCursor},    {-19, Qt::BusyCursor},
+        {-20, Qt::WhatsThisCursor}, {-21, Qt::PointingHandCursor}, {-22, Qt::SizeAllCursor},
+        {-1, Qt::BlankCursor}};
     for (const auto &[code, shape] : shapes)
         if (code == cursor) {
             setCursor(shape);
@@ -322,6 +339,14 @@ bool CellvexControl::eventFilter(QObject *watched, QEvent *event)
         if (handled)
             return true;
     }
+    if (event->type() == QEvent::InputMethod && watched == m_edtInput && m_keys && !m_report->editing()) {
+        // Composed text arrives without a key press: the first composition or
+        // commit starts input as a typed character would, then reaches the editor.
+        const auto *im = static_cast<QInputMethodEvent *>(event);
+        if (!im->commitString().isEmpty() || !im->preeditString().isEmpty())
+            guarded([&] { m_keys->inputMethodStarted(); });
+        return false;
+    }
     if (event->type() != QEvent::KeyPress || m_inKeyPreview || !m_form.keyPreview)
         return false;
     auto *w = qobject_cast<QWidget *>(watched);
@@ -330,7 +355,8 @@ bool CellvexControl::eventFilter(QObject *watched, QEvent *event)
     // Propagation to parents passes the filter again: preview once, at the receiver.
     if (QApplication::focusWidget() && w != QApplication::focusWidget())
         return false;
-    if (event == m_lastKeyEvent && m_lastKeyReceiver && w != m_lastKeyReceiver && w->isAncestorOf(m_lastKeyReceiver))
+    if (event == m_lastKeyEvent && m_lastKeyReceiver && w != m_lastKeyReceiver &&
+        w->isAncestorOf(m_lastKeyReceiver))
         return false;
     m_lastKeyEvent = event;
     m_lastKeyReceiver = w;

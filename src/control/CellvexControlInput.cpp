@@ -4,14 +4,15 @@
 #include "control/CellvexControl.h"
 
 #include "cells/LinePanel.h"
+#include "control/SelectionEventAdapter.h"
+#include "control/input/CellWidgetMouse.h"
+#include "control/input/InPlaceEditor.h"
+#include "grid/layout/FrameDragMover.h"
 #include "grid/layout/GridViewport.h"
 #include "grid/selection/CellHitTest.h"
 #include "grid/selection/CellMouseInput.h"
 #include "grid/selection/KeyNavigator.h"
 #include "grid/selection/SelectionController.h"
-#include "control/SelectionEventAdapter.h"
-#include "control/input/CellWidgetMouse.h"
-#include "control/input/InPlaceEditor.h"
 #include "rulers/RulerWidget.h"
 
 #include <QCursor>
@@ -31,11 +32,15 @@ void CellvexControl::buildSelection()
     hooks.commitInput = [this] { commitInput(); };
     hooks.focusInput = [this] { m_edtInput->setFocus(); };
     hooks.scrollSelectionIntoView = [this] { m_viewport->scroll().scrollSelectionIntoView(); };
-    hooks.keepColumnInView = [this](int col) { m_viewport->scroll().keepInView(Orientation::Horizontal, col); };
+    hooks.keepColumnInView = [this](int col) {
+        m_viewport->scroll().keepInView(Orientation::Horizontal, col);
+    };
     hooks.keepRowInView = [this](int row) { m_viewport->scroll().keepInView(Orientation::Vertical, row); };
     hooks.frameChanged = [this] { placeSelectionLines(); };
     hooks.repaint = [this] { m_cellSurface->update(); };
-    hooks.pageBands = [this] { return PageBands{m_pagination.colPageStarts(), m_pagination.rowPageStarts()}; };
+    hooks.pageBands = [this] {
+        return PageBands{m_pagination.colPageStarts(), m_pagination.rowPageStarts()};
+    };
     hooks.prepareInput = [this](bool dropOnPrepare) { m_inPlace->prepareInput(dropOnPrepare); };
     hooks.openTypingEditor = [this] { m_inPlace->openTypingEditor(); };
     hooks.dateEditorShown = [this] { return m_inPlace->dateEditorShown(); };
@@ -49,15 +54,26 @@ void CellvexControl::buildSelection()
         m_selection->prepareInput(true);
         m_cellMouse->setSkipCellPrepare(true);
     });
+    // Double-clicks on the corner boxes select everything or nothing.
+    m_viewport->mover().onLeftCornerDoubleClick = [this] { guarded([this] { m_selection->selectAll(); }); };
+    m_viewport->mover().onRightCornerDoubleClick = [this] { guarded([this] { m_selection->clearAll(); }); };
     m_viewport->onViewMoved = [this] {
         placeSelectionLines();
         m_inPlace->placeEditors();
     };
 
-    m_report->colRuler().onPoleLDown = [this](int pole, int, int) { poleDown(Orientation::Horizontal, pole, true); };
-    m_report->colRuler().onPoleRDown = [this](int pole, int, int) { poleDown(Orientation::Horizontal, pole, false); };
-    m_report->rowRuler().onPoleLDown = [this](int pole, int, int) { poleDown(Orientation::Vertical, pole, true); };
-    m_report->rowRuler().onPoleRDown = [this](int pole, int, int) { poleDown(Orientation::Vertical, pole, false); };
+    m_report->colRuler().onPoleLDown = [this](int pole, int, int) {
+        poleDown(Orientation::Horizontal, pole, true);
+    };
+    m_report->colRuler().onPoleRDown = [this](int pole, int, int) {
+        poleDown(Orientation::Horizontal, pole, false);
+    };
+    m_report->rowRuler().onPoleLDown = [this](int pole, int, int) {
+        poleDown(Orientation::Vertical, pole, true);
+    };
+    m_report->rowRuler().onPoleRDown = [this](int pole, int, int) {
+        poleDown(Orientation::Vertical, pole, false);
+    };
     m_rulerInput = std::make_unique<RulerInput>(*this);
 }
 
@@ -101,8 +117,7 @@ bool CellvexControl::cellSurfaceMouse(QEvent *event)
         if (me->button() == Qt::LeftButton) {
             m_widgetMouse->press(hit);
             m_cellMouse->leftPress(hit);
-        }
-        else if (me->button() == Qt::RightButton)
+        } else if (me->button() == Qt::RightButton)
             m_cellMouse->rightPress(hit, QCursor::pos().x(), QCursor::pos().y());
         return true;
     }

@@ -32,6 +32,7 @@ RulerInput::~RulerInput()
         r.onPoleLUp = nullptr;
         r.onDragBegin = nullptr;
         r.onPoleResize = nullptr;
+        r.onDragEnd = m_prevDragEnd[o == Orientation::Horizontal ? 0 : 1];
     }
 }
 
@@ -58,6 +59,13 @@ void RulerInput::connect(Orientation o)
     r.onPoleLUp = [this](int, int, int) { poleLUp(); };
     r.onDragBegin = [this](int) { dragBegin(); };
     r.onPoleResize = [this, o](int, int moveRange) { poleResize(o, moveRange); };
+    auto &prevEnd = m_prevDragEnd[o == Orientation::Horizontal ? 0 : 1];
+    prevEnd = r.onDragEnd;
+    r.onDragEnd = [this, &prevEnd](int pole) {
+        if (prevEnd)
+            prevEnd(pole);
+        dragEnd();
+    };
 }
 
 void RulerInput::poleLUp()
@@ -79,6 +87,16 @@ void RulerInput::dragBegin()
     m_control.commitInput();
     m_control.report().setEditing(false);
     m_resizeDelta = 0;
+}
+
+void RulerInput::dragEnd()
+{
+    // The resize is applied: input goes on in the (moved) input cell, without
+    // dropping a list open.
+    SelectionController &sel = m_control.selection();
+    if (sel.hooks().focusInput)
+        sel.hooks().focusInput();
+    sel.prepareInput(false);
 }
 
 void RulerInput::poleResize(Orientation o, int moveRange)

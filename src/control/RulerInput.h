@@ -34,12 +34,14 @@ private:
     void poleLUp();
     void dragBegin();
     void poleResize(Orientation orientation, int moveRange);
+    void dragEnd();
 
     CellvexControl &m_control;
     RulerDragSelection m_drag;
     int m_resizeDelta = 0;
     bool m_skipRulerPrepare = false;
     std::function<void(int, int, int)> m_prevLDown[2];
+    std::function<void(int)> m_prevDragEnd[2]; // the layout's, which applies the resize
 };
 
 } // namespace cellvex

@@ -221,21 +221,26 @@ TEST_F(InPlaceInput, CellChangingHandlerReplacesTheCommittedText)
     EXPECT_EQ(sink.log.back(), QStringLiteral("changed 2,2=X"));
 }
 
-TEST_F(InPlaceInput, EscapeGivesUpTheInputAndKeepsTheCaption)
+TEST_F(InPlaceInput, EscapeOpensAnEmptyEditorAndTypesNothing)
 {
-    ASSERT_EQ(o->SetCellValue(1, 1, QStringLiteral("keep")), S_OK);
+    ASSERT_EQ(o->SetCellValue(1, 1, QStringLiteral("old")), S_OK);
     c().setSaved(true);
     select(1, 1);
-    type(QStringLiteral("zz"));
+    // Like Backspace and Delete, Escape starts input with an empty editor.
     key(Qt::Key_Escape, QStringLiteral("\x1b"));
-    EXPECT_FALSE(input().typingEditorShown());
-    EXPECT_FALSE(c().report().editing());
-    // Escape on its own opens no empty editor that would clear the cell on Enter.
+    ASSERT_TRUE(input().typingEditorShown());
+    EXPECT_TRUE(edit()->text().isEmpty());
+    // A member that reads the cell finishes the input first: the cell is emptied.
+    EXPECT_EQ(value(1, 1), QString());
+    EXPECT_FALSE(c().Saved());
+    select(1, 2);
+    // While typing, Escape neither types a character nor gives up the text.
+    type(QStringLiteral("ab"));
     key(Qt::Key_Escape, QStringLiteral("\x1b"));
+    EXPECT_TRUE(input().typingEditorShown());
+    EXPECT_EQ(edit()->text(), QStringLiteral("ab"));
     enter();
-    EXPECT_EQ(value(1, 1), QStringLiteral("keep"));
-    EXPECT_TRUE(sink.log.empty());
-    EXPECT_TRUE(c().Saved());
+    EXPECT_EQ(value(1, 2), QStringLiteral("ab"));
 }
 
 TEST_F(InPlaceInput, DoubleClickEditsTheCaptionAndUnchangedCommitStillMarksChanged)

@@ -1,4 +1,5 @@
 #include "print/PageRenderer.h"
+#include "cells/CellKindOps.h"
 #include "control/Report.h"
 #include "print/PageSettings.h"
 #include "print/Pagination.h"
@@ -146,4 +147,40 @@ TEST_F(PageRendererFixture, HeaderRowsRepeatAboveEveryBodyBand)
     p.end();
     EXPECT_EQ(img.pixel(150, 90), kRed);    // header row at the top margin
     EXPECT_EQ(img.pixel(100, 116), kBlack); // body row 2 directly below it
+}
+
+TEST_F(PageRendererFixture, CheckBoxPrintsEvenWhenTheCellIsPrintHidden)
+{
+    // Cell (1, 1) lies at x 176..275, y 116..155; no borders so only the box inks it.
+    ASSERT_TRUE(setCheckCell(report, 1, 1, QStringLiteral("已核")));
+    report.setCellCaption(1, 1, QStringLiteral("1"));
+    report.cell(1, 1)->setPrintHide(true);
+    settings.printBorders = false;
+    const QRect inner(178, 118, 96, 36);
+    EXPECT_GT(darkPixels(render(), inner), 10);
+
+    ASSERT_TRUE(setTextCell(report, 1, 1, 0));
+    report.cell(1, 1)->setPrintHide(true);
+    EXPECT_EQ(darkPixels(render(), inner), 0); // the caption "1" itself stays hidden
+}
+
+TEST_F(PageRendererFixture, PictureAtNaturalSizeStaysInsideItsCell)
+{
+    QImage picture(300, 100, QImage::Format_RGB32);
+    picture.fill(Qt::black);
+    report.cell(0, 1)->setPicture(picture, false);
+    QImage img = render();
+    // Cell (0, 1): x 76..175, y 116..155; its neighbours keep their white.
+    EXPECT_EQ(img.pixel(120, 130), kBlack);
+    EXPECT_EQ(img.pixel(220, 130), kWhite);
+    EXPECT_EQ(img.pixel(120, 170), kWhite);
+
+    report.cell(0, 1)->setPrintHide(true);
+    img = render();
+    EXPECT_EQ(img.pixel(120, 130), kWhite);
+
+    report.cell(0, 1)->setPrintHide(false);
+    report.cell(0, 1)->setPicture(picture.scaled(10, 10), true);
+    img = render();
+    EXPECT_EQ(img.pixel(170, 150), kBlack); // stretched over the whole cell
 }

@@ -1,10 +1,12 @@
 #include "ScriptCommand.h"
 
 #include "ScriptBridge.h"
+#include "UiScriptObject.h"
 
 #include "automation/ICellvex.h"
 #include "automation/TypeLibrary.h"
 #include "automation/TypeLibraryPrinter.h"
+#include "control/CellvexControl.h"
 #include "control/CellvexObject.h"
 #include "control/ClassFactory.h"
 #include "platform/ControlHost.h"
@@ -50,7 +52,7 @@ private:
 };
 
 const char *kPrelude = R"JS(
-(function (bridge, host) {
+(function (bridge, host, ui) {
     var global = this;
     global.print = function () {
         host.print(Array.prototype.map.call(arguments, function (a) { return String(a); }).join(' '));
@@ -61,6 +63,27 @@ const char *kPrelude = R"JS(
         snapshot: function (path) { return host.snapshot(String(path)); },
         args: host.args()
     };
+    // User input as a person gives it; every step throws when it cannot be taken.
+    global.Ui = (function () {
+        function check(error) { if (error) throw new Error(error); }
+        function opt(v) { return v === undefined || v === null ? '' : String(v); }
+        return {
+            clickCell: function (c, r, b) { check(ui.clickCell(c, r, opt(b))); },
+            doubleClickCell: function (c, r) { check(ui.doubleClickCell(c, r)); },
+            pressCell: function (c, r, b) { check(ui.pressCell(c, r, opt(b))); },
+            moveToCell: function (c, r) { check(ui.moveToCell(c, r)); },
+            releaseCell: function (c, r, b) { check(ui.releaseCell(c, r, opt(b))); },
+            clickPole: function (o, i, b) { check(ui.clickPole(o, i, opt(b))); },
+            dragPoles: function (o, from, to) { check(ui.dragPoles(o, from, to)); },
+            dragPoleEdge: function (o, i, d) { check(ui.dragPoleEdge(o, i, d)); },
+            key: function (name, mods) { check(ui.key(String(name), opt(mods))); },
+            type: function (text) { check(ui.type(String(text))); },
+            wheel: function (d) { check(ui.wheel(d)); },
+            click: function (name) { check(ui.click(String(name))); },
+            doubleClick: function (name) { check(ui.doubleClick(String(name))); },
+            snapshot: function (path) { check(ui.snapshot(String(path))); }
+        };
+    })();
     global.Cellvex = new Proxy({}, {
         get: function (target, name) {
             if (typeof name !== 'string') return undefined;
@@ -108,6 +131,12 @@ int runScript(const QStringList &argsIn)
     void *widgetPtr = nullptr;
     control->QueryInterface(IID_IQtWidget, &widgetPtr);
     auto *widget = static_cast<QWidget *>(widgetPtr);
+    auto *controlWidget = qobject_cast<CellvexControl *>(widget);
+    if (!controlWidget) {
+        err << "script: the created object is not this build's control\n";
+        control->Release();
+        return 1;
+    }
 
     QWidget window;
     window.setWindowTitle(QStringLiteral("Cellvex"));
@@ -131,8 +160,13 @@ int runScript(const QStringList &argsIn)
         if (succeeded(control->QueryInterface(IID_IConnectionPoint, reinterpret_cast<void **>(&cp))) && cp)
             cp->Advise(&sink, &cookie);
 
+        UiScriptObject ui(*controlWidget);
+        // These live on this stack frame: the engine must never delete them.
+        for (QObject *o : std::initializer_list<QObject *>{&bridge, &host, &ui})
+            QJSEngine::setObjectOwnership(o, QJSEngine::CppOwnership);
         engine.evaluate(QString::fromUtf8(kPrelude))
-            .callWithInstance(engine.globalObject(), {engine.newQObject(&bridge), engine.newQObject(&host)});
+            .callWithInstance(engine.globalObject(),
+                              {engine.newQObject(&bridge), engine.newQObject(&host), engine.newQObject(&ui)});
         QStringList stack;
         const QJSValue result = engine.evaluate(source, path, 1, &stack);
         if (result.isError() || !stack.isEmpty()) {

@@ -310,12 +310,6 @@ void InPlaceEditor::commitInput()
     report.setEditing(false);
 }
 
-void InPlaceEditor::cancelInput()
-{
-    hideTypingEditor();
-    m_control.report().setEditing(false);
-}
-
 void InPlaceEditor::hideEditors()
 {
     hideTypingEditor();
@@ -372,14 +366,10 @@ bool InPlaceEditor::eventFilter(QObject *watched, QEvent *event)
 
 bool InPlaceEditor::filterTypedKey(QKeyEvent *event)
 {
-    if (event->key() == Qt::Key_Escape) {
-        // Escape gives up what was typed; the cell keeps its caption.
-        if (typingEditorShown())
-            cancelInput();
-        return true;
-    }
-    // Enter acts on key-down (moving on); the editor never types it.
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+    // Enter acts on key-down (moving on); the editor never types it. Escape
+    // types nothing either: like Backspace it has opened an empty editor,
+    // which empties the cell when the input is finished.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_Escape)
         return true;
     const QString text = event->text();
     if (text.size() != 1)

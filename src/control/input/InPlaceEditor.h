@@ -49,8 +49,6 @@ public:
     // Throws ReportError, keeping the editor and its text, when the text cannot
     // be converted for the cell's format.
     void commitInput();
-    // Hides the one-line editor without writing (Escape).
-    void cancelInput();
     // Hides every editor without writing, for a report that is being replaced.
     void hideEditors();
     // Turns the input method off for the input cell before cells move.
