@@ -8,10 +8,12 @@
 #include "control/SelectionEventAdapter.h"
 #include "control/input/CellWidgetMouse.h"
 #include "control/input/InPlaceEditor.h"
+#include "control/input/InputMethodName.h"
 #include "grid/layout/GridViewport.h"
 #include "grid/selection/CellMouseInput.h"
 #include "grid/selection/KeyNavigator.h"
 #include "grid/selection/SelectionController.h"
+#include "platform/InputMethods.h"
 #include "print/PageSetupMembers.h"
 #include "rulers/RulerWidget.h"
 
@@ -322,6 +324,12 @@ void CellvexControl::focusChanged(QWidget *old, QWidget *now)
 {
     auto inside = [this](QWidget *w) { return w && (w == this || isAncestorOf(w)); };
     const bool wasInside = inside(old), isInside = inside(now);
+    // An in-place editor that takes the focus brings the input method its cell names.
+    if (isInside) {
+        const QVariant ime = now->property(kInputMethodNameProperty);
+        if (ime.isValid())
+            guarded([&] { inputMethods().apply(now, ime.toString()); });
+    }
     if (!wasInside && isInside && !m_active) {
         m_active = true;
         guarded([this] { m_events.activate(); });

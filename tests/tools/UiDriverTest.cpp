@@ -7,6 +7,7 @@
 #include "control/CellvexObject.h"
 #include "grid/selection/SelectionController.h"
 #include "grid/selection/SelectionFrame.h"
+#include "platform/InputMethods.h"
 
 #include <QApplication>
 #include <QDate>
@@ -268,4 +269,50 @@ TEST_F(UserInput, SelectionFrameFollowsTheCellsAfterAResize)
     EXPECT_EQ(shown.left.x, fresh.left.x);
     EXPECT_EQ(shown.top.y, fresh.top.y);
     EXPECT_EQ(shown.bottom.y, fresh.bottom.y);
+}
+
+TEST_F(UserInput, ClickAndSpaceFlipACheckBoxOnceEachAndMarkTheReport)
+{
+    ASSERT_EQ(o->SetCheckCell(2, 2, QStringLiteral("ok")), S_OK);
+    sink.log.clear();
+    ui->clickCell(2, 2); // on its caption, which belongs to the box
+    EXPECT_EQ(sink.log, (Log{"lclick 2,2", "input 2,2", "select 2,2,2,2", "changed 2,2=1"}));
+    c().setSaved(true);
+    sink.log.clear();
+    ui->key(QStringLiteral("Space"));
+    EXPECT_EQ(sink.log, (Log{"changed 2,2=0"}));
+    EXPECT_FALSE(c().Saved());
+}
+
+namespace {
+
+// A session with one installed input method.
+struct OneInputMethod : InputMethods
+{
+    QStringList activated;
+    QStringList installed() override { return {QStringLiteral("pinyin")}; }
+    void activate(const QString &name) override { activated << name; }
+};
+
+} // namespace
+
+TEST_F(UserInput, TheInputCellsInputMethodIsAppliedToTheEditor)
+{
+    OneInputMethod session;
+    setInputMethods(&session);
+    ASSERT_EQ(o->SetCellIme(1, 1, QStringLiteral("关闭")), S_OK);
+    ASSERT_EQ(o->SetCellIme(2, 1, QStringLiteral("pinyin")), S_OK);
+    ASSERT_EQ(o->SetCellIme(4, 1, QStringLiteral("no such method")), S_OK);
+    struct Step
+    {
+        int col;
+        bool enabled;
+    };
+    // Cell 3 names none: the editor stays as the previous cell left it.
+    for (Step s : {Step{1, false}, Step{2, true}, Step{3, true}, Step{4, false}, Step{3, false}}) {
+        ui->clickCell(s.col, 1);
+        EXPECT_EQ(editor()->testAttribute(Qt::WA_InputMethodEnabled), s.enabled) << s.col;
+    }
+    EXPECT_EQ(session.activated, QStringList{QStringLiteral("pinyin")});
+    setInputMethods(nullptr);
 }

@@ -6,22 +6,20 @@
 
 namespace cellvex {
 
-// The input-method name an editor carries. The platform applies it when the
-// editor takes the focus: an empty name leaves the active input method alone,
-// the name of an installed one activates it, any other name (the control uses
-// "关闭") switches to the plain keyboard layout. Switching input methods is a
-// service of the desktop session that Qt does not expose, so here the name is
-// only kept on the editor, where the focus dance of the in-place editor leaves it.
+// The input-method name an editor carries; the control applies it through
+// the platform's input methods (platform/InputMethods.h) whenever the editor
+// takes the focus. "关闭" switches input-method use off.
 inline const QString kInputMethodOff = QStringLiteral("关闭");
+inline constexpr char kInputMethodNameProperty[] = "cellvexImeName";
 
 inline void setInputMethodName(QWidget *editor, const QString &name)
 {
-    editor->setProperty("cellvexImeName", name);
+    editor->setProperty(kInputMethodNameProperty, name);
 }
 
 inline QString inputMethodName(const QWidget *editor)
 {
-    return editor->property("cellvexImeName").toString();
+    return editor->property(kInputMethodNameProperty).toString();
 }
 
 } // namespace cellvex

@@ -161,9 +161,13 @@ KeyOutcome KeyNavigator::toggleCheckBox()
     const Cell *c = r.cell(ic, ir);
     if (!c || c->kind() != CellKind::CheckBox || c->readOnly())
         return KeyOutcome::Ignored;
-    // Through the caption setter, so the caption events follow; a toggle
-    // is not an edit of the report, Saved stays.
+    // Through the caption setter, so the caption events follow. The new
+    // value is a change to the report like any other: a host that asks
+    // Saved before closing must not lose it.
+    const std::uint64_t gen = r.generation();
     r.setCellCaption(ic, ir, c->caption() == QLatin1String("1") ? QStringLiteral("0") : QStringLiteral("1"));
+    if (r.generation() == gen)
+        r.setSaved(false);
     return KeyOutcome::Toggled;
 }
 
