@@ -38,6 +38,9 @@ const MemberRegistry &MemberRegistry::instance()
         registerLayoutMembers(r);
         registerSelectionMembers(r);
         registerFormulaMembers(r);
+        registerStructureMembers(r);
+        registerDocumentMembers(r);
+        registerExportMembers(r);
         return r;
     }();
     return registry;

@@ -52,5 +52,8 @@ void registerPrintMembers(MemberRegistry &r);
 void registerLayoutMembers(MemberRegistry &r);
 void registerSelectionMembers(MemberRegistry &r);
 void registerFormulaMembers(MemberRegistry &r);
+void registerStructureMembers(MemberRegistry &r);
+void registerDocumentMembers(MemberRegistry &r);
+void registerExportMembers(MemberRegistry &r);
 
 } // namespace cellvex
