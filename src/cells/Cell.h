@@ -131,6 +131,8 @@ public:
 
     bool hasExtension() const { return bool(m_ext); }
     CellExtension &extension();
+    // Read access to the rare fields; nullptr while the cell has none.
+    const CellExtension *extensionIfAny() const { return m_ext.get(); }
 
     enum Flag : std::uint16_t {
         MultiLineFlag = 1 << 0,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -15,6 +16,24 @@ struct BlockBounds
     std::int32_t top = 0;
     std::int32_t right = 0;
     std::int32_t bottom = 0;
+};
+
+// Title and axis texts of a chart cell, exactly as last given to the chart.
+struct ChartInfo
+{
+    QString titleText;
+    QString horizontalText;
+    QString verticalText;
+};
+
+// One entry of a chart cell's series list: its type with the sign text
+// (count and style) and the data text it was given. A two-series type is
+// followed by a companion entry of type 0 with empty texts.
+struct ChartSeriesInfo
+{
+    std::int32_t seriesType = 0;
+    QString signText;
+    QString dataText;
 };
 
 // Data most cells never use. A cell allocates it on the first write of any of
@@ -41,6 +60,8 @@ struct CellExtension
     // later font changes of the cell do not reach an existing face.
     std::uint32_t faceFontId = 0;
     QImage picture;
+    ChartInfo chartInfo;
+    QList<ChartSeriesInfo> seriesInfo;
     bool suppressNextDown = false;
 };
 

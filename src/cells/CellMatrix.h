@@ -23,6 +23,16 @@ public:
     // Builds a matrix of default cells; throws std::bad_alloc when memory runs out.
     static CellMatrix create(int cols, int rows);
 
+    // Column and row inserts and deletes of the structure edits, as bulk
+    // moves. New cells are default cells; every cell's tag stays equal to its
+    // position. Memory is taken before anything moves, so std::bad_alloc
+    // leaves the matrix as it was. Positions must lie in the matrix
+    // (0 <= at <= count for inserts) and counts be positive.
+    void insertColumns(int at, int count);
+    void removeColumns(int at, int count);
+    void insertRows(int at, int count);
+    void removeRows(int at, int count);
+
     void swap(CellMatrix &other) noexcept
     {
         m_columns.swap(other.m_columns);

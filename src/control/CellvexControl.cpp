@@ -15,6 +15,8 @@
 #include "grid/selection/SelectionController.h"
 #include "platform/InputMethods.h"
 #include "print/PageSetupMembers.h"
+#include "print/SystemPrinterService.h"
+#include "print/dialogs/DialogRunner.h"
 #include "rulers/RulerWidget.h"
 
 #include <QApplication>
@@ -428,10 +430,38 @@ void CellvexControl::setFooterCount(int v)
 
 void CellvexControl::paginate()
 {
+    recomputePagination();
+    rebuildPageBreakLines();
+}
+
+void CellvexControl::recomputePagination()
+{
     m_pagination.paginate(*m_report, m_pageSettings);
+}
+
+void CellvexControl::rebuildPageBreakLines()
+{
+    // Pagination may have dropped header/footer rows the lines are drawn from.
+    Pagination::validateHeaderFooter(*m_report, m_pageSettings);
     m_breakLines = cellvex::pageBreakLines(*m_report, m_pagination);
     if (m_cellSurface)
         m_cellSurface->update();
+}
+
+std::shared_ptr<PrinterService> CellvexControl::printerService()
+{
+    if (m_printer)
+        return m_printer;
+    // A service per use: the printer list and the default printer are read
+    // afresh, so printers added or removed since the last job count.
+    return std::make_shared<SystemPrinterService>();
+}
+
+DialogRunner &CellvexControl::dialogRunner()
+{
+    if (!m_dialogRunner)
+        m_dialogRunner = std::make_shared<ModalDialogRunner>();
+    return *m_dialogRunner;
 }
 
 void CellvexControl::setInputColor(ColorRef c)

@@ -34,6 +34,8 @@ class KeyNavigator;
 class SelectionEventAdapter;
 class InPlaceEditor;
 class CellWidgetMouse;
+class PrinterService;
+class DialogRunner;
 
 // The report control: the frame of named child windows (rulers, cell
 // surface, scroll bars, corner boxes, in-place editors, selection frame)
@@ -66,6 +68,19 @@ public:
     const std::vector<PageBreakLine> &pageBreakLines() const { return m_breakLines; }
     // Cuts the report into pages again and redraws the page-break lines.
     void paginate();
+    // The two halves of paginate() for the print preview, which cuts the
+    // pages again while it is open and hands the grid lines over on closing.
+    void recomputePagination();
+    void rebuildPageBreakLines();
+
+    // --- printing: printer and modal dialogs ------------------------------------
+    // The printers the print members and dialogs use: the system's, unless a
+    // host or a test installed another service.
+    std::shared_ptr<PrinterService> printerService();
+    void setPrinterService(std::shared_ptr<PrinterService> service) { m_printer = std::move(service); }
+    // Shows the control's modal dialogs; their own exec() unless replaced.
+    DialogRunner &dialogRunner();
+    void setDialogRunner(std::shared_ptr<DialogRunner> runner) { m_dialogRunner = std::move(runner); }
 
     // Finishes in-place input: writes the open editor's value into the input
     // cell and hides it (input/InPlaceEditor).
@@ -185,6 +200,8 @@ private:
     std::unique_ptr<PageSetupMembers> m_pageSetup;
     Pagination m_pagination;
     std::vector<PageBreakLine> m_breakLines;
+    std::shared_ptr<PrinterService> m_printer;
+    std::shared_ptr<DialogRunner> m_dialogRunner;
     ColorRef m_formColor = kButtonFace;
     FormProperties m_form;
     bool m_suppressControlError = false;

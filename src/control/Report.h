@@ -60,6 +60,9 @@ public:
     // Counts a rebuild of the matrix: code that raised an event re-checks it
     // before touching cells again.
     std::uint64_t generation() const { return m_generation; }
+    // Structure edits (inserting, deleting columns or rows) move cells as a
+    // rebuild does: code holding a Cell* or a position from before must stop.
+    void matrixReshaped() { ++m_generation; }
 
     // --- geometry ----------------------------------------------------------------
     int colWidth(int col) const;  // -1 outside the grid

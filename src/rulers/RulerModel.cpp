@@ -192,6 +192,59 @@ void RulerModel::deletePole(int poleIndex, int deleteCount)
     changed();
 }
 
+void RulerModel::reserveFor(size_t poles)
+{
+    m_poleLens.reserve(poles);
+    m_splitLens.reserve(poles);
+    m_edges.reserve(poles + 1);
+}
+
+void RulerModel::followDisplayIndex()
+{
+    m_displayIndex = std::clamp(m_displayIndex, 0, std::max(count() - 1, 0));
+    m_scrollOffset = poleEdge(m_displayIndex);
+}
+
+void RulerModel::insertDefaultPoles(int poleIndex, int addCount)
+{
+    if (addCount <= 0 || poleIndex < 0 || poleIndex > count())
+        return;
+    reserveFor(m_poleLens.size() + size_t(addCount));
+    m_poleLens.insert(m_poleLens.begin() + poleIndex, size_t(addCount), defaultPoleLength());
+    m_splitLens.insert(m_splitLens.begin() + poleIndex, size_t(addCount), m_splitRange);
+    invalidateEdgesFrom(poleIndex);
+    // Highlights at or after the insertion point now name other poles; the
+    // caller marks the selection again. Appending leaves them alone.
+    const auto &ranges = m_selected.ranges();
+    if (!ranges.empty() && ranges.back().last >= poleIndex)
+        m_selected.clear();
+    followDisplayIndex();
+    if (onInsertPole)
+        onInsertPole(poleIndex, addCount);
+    recalcDisplayCount();
+    recalcLastCount();
+    changed();
+}
+
+void RulerModel::removePoles(int poleIndex, int deleteCount)
+{
+    const int before = count();
+    if (deleteCount <= 0 || poleIndex < 0 || poleIndex >= before)
+        return;
+    deleteCount = std::min(deleteCount, before - poleIndex);
+    const std::int64_t delRange = poleEdge(poleIndex + deleteCount) - poleEdge(poleIndex);
+    m_poleLens.erase(m_poleLens.begin() + poleIndex, m_poleLens.begin() + poleIndex + deleteCount);
+    m_splitLens.erase(m_splitLens.begin() + poleIndex, m_splitLens.begin() + poleIndex + deleteCount);
+    invalidateEdgesFrom(poleIndex);
+    m_selected.clear();
+    followDisplayIndex();
+    recalcLastCount();
+    if (onDeletePole)
+        onDeletePole(poleIndex, deleteCount, before, delRange);
+    recalcDisplayCount();
+    changed();
+}
+
 void RulerModel::setPoleRange(int poleIndex, int range)
 {
     if (poleIndex < 0 || poleIndex >= count())

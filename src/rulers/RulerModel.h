@@ -84,6 +84,15 @@ public:
     void loadFilePole(const std::vector<int> &ranges);
     void insertPole(int poleIndex, int addCount);
     void deletePole(int poleIndex, int deleteCount);
+    // The report's column and row inserts and deletes. Unlike insertPole and
+    // deletePole every pole keeps its own split handle, so a hidden pole stays
+    // hidden and a new pole gets the default range wherever it lands; the
+    // first displayed pole keeps its index (clamped to the ruler) and the
+    // scroll offset is its edge again. Memory is taken before anything
+    // changes, so std::bad_alloc leaves the ruler as it was. The events are
+    // raised as by insertPole and deletePole.
+    void insertDefaultPoles(int poleIndex, int addCount);
+    void removePoles(int poleIndex, int deleteCount);
     void setPoleRange(int poleIndex, int range);
     // Gives poles first..last (clamped to the ruler) the same range with one
     // recount, so resizing a long run of poles stays linear.
@@ -116,6 +125,8 @@ public:
 
 private:
     void invalidateEdgesFrom(int i);
+    void reserveFor(size_t poles);
+    void followDisplayIndex();
     void splitRangeInto(int range, int &pole, int &split) const;
     void changed();
     void highlightChanged(int first, int last);

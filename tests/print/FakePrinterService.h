@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QPainter>
 
+#include <map>
 #include <memory>
 #include <stdexcept>
 
@@ -27,6 +28,11 @@ public:
     bool noCanvas = false;
     bool throwOnCanvas = false; // pageCanvas() throws, as a device out of memory would
     QString reason;             // what lastError() says
+    // What the dialogs are told about the printers: supported paper codes
+    // (the same for every printer) and details by printer list name.
+    std::vector<int> papers;
+    std::map<QString, PrinterDetails> details;
+    mutable QStringList paperQueries; // "printer|port" of every paper query
 
     int selected = -1;
     DeviceSettings settings;
@@ -55,8 +61,18 @@ public:
     }
     QSize resolution() const override { return dpi; }
     QPoint physicalOffset() const override { return offset; }
-    std::vector<int> supportedPapers(const QString &, const QString &) const override { return {}; }
-    std::optional<PrinterDetails> printerDetails(const QString &) const override { return std::nullopt; }
+    std::vector<int> supportedPapers(const QString &printer, const QString &port) const override
+    {
+        paperQueries << printer + QLatin1Char('|') + port;
+        return papers;
+    }
+    std::optional<PrinterDetails> printerDetails(const QString &printer) const override
+    {
+        const auto it = details.find(printer);
+        if (it == details.end())
+            return std::nullopt;
+        return it->second;
+    }
 
     bool beginJob(const QString &t) override
     {

@@ -1,30 +1,60 @@
-// Printing the report. The print dialog comes with the dialogs; until then
-// Print(True) still reports a missing printer first, as every form does.
+// Printing the report, with or without the print dialog, the page setup
+// dialog and the print preview window. The printer and the way modal dialogs
+// are shown come from the control, so a host or a test can replace both.
 #include "control/CellvexControl.h"
 #include "control/MemberCall.h"
 #include "control/MemberRegistry.h"
 #include "print/PrintJob.h"
-#include "print/SystemPrinterService.h"
+#include "print/PrinterService.h"
+#include "print/dialogs/DialogRunner.h"
+#include "print/dialogs/PrintCommands.h"
+#include "print/dialogs/PrintContext.h"
 
 namespace cellvex {
+
+namespace {
+
+// Runs `command` on the control's report, printer and dialogs. The printer
+// service lives for the one call.
+template <typename F> void withPrintContext(CellvexControl &c, F &&command)
+{
+    const std::shared_ptr<PrinterService> printer = c.printerService();
+    PrintContext ctx{c.report(),
+                     c.pageSettings(),
+                     c.pagination(),
+                     *printer,
+                     c.dialogRunner(),
+                     [&c] { c.paginate(); },
+                     [&c] { c.recomputePagination(); },
+                     [&c] { c.rebuildPageBreakLines(); },
+                     [&c](const QString &message) { c.events().error(message); },
+                     {},
+                     &c};
+    command(ctx);
+}
+
+} // namespace
 
 void registerPrintMembers(MemberRegistry &r)
 {
     r.method("Print", [](CellvexControl &c, MemberCall &m) {
-        // A service per call: the printer list and the default printer are
-        // read afresh, so printers added or removed since the last job count.
-        SystemPrinterService printer;
-        PrintJob job(c.report(), c.pageSettings(), c.pagination(), printer,
-                     [&c](const QString &message) { c.events().error(message); });
         if (m.b(0)) {
-            if (!job.checkPrinterInstalled())
-                return;
-            throw NotImplemented(QStringLiteral("Print with the print dialog"));
+            withPrintContext(c, [](PrintContext &ctx) { printWithDialog(ctx); });
+            return;
         }
         // A failure while the job is open aborts it and raises OnError with
         // what failed; the call itself still succeeds, as the event is the
         // report. An empty report opens no job.
-        job.printAll(QStringLiteral("Cellvex"));
+        withPrintContext(c, [](PrintContext &ctx) {
+            PrintJob job(ctx.report, ctx.settings, ctx.pagination, ctx.printer, ctx.onError);
+            job.printAll(ctx.jobTitle);
+        });
+    });
+    r.method("PrintSetup", [](CellvexControl &c, MemberCall &) {
+        withPrintContext(c, [](PrintContext &ctx) { printSetup(ctx); });
+    });
+    r.method("Preview", [](CellvexControl &c, MemberCall &) {
+        withPrintContext(c, [](PrintContext &ctx) { previewReport(ctx); });
     });
 }
 

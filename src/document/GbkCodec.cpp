@@ -1,0 +1,153 @@
+#include "GbkCodec.h"
+
+#include <QString>
+#include <QStringDecoder>
+
+namespace cellvex {
+
+namespace {
+
+constexpr int kLeadFirst = 0x81;
+constexpr int kLeadLast = 0xFE;
+constexpr int kTrailFirst = 0x40;
+constexpr int kTrailLast = 0xFE;
+constexpr int kTrails = kTrailLast - kTrailFirst + 1;
+
+// The one character `bytes` decode to, or 0 when they are not exactly one
+// valid character.
+std::uint16_t decodeOne(QByteArrayView bytes)
+{
+    QStringDecoder decoder("GBK", QStringConverter::Flag::Stateless);
+    const QString s = decoder.decode(bytes);
+    if (decoder.hasError() || s.size() != 1 || s[0].isSurrogate() || s[0] == QChar::ReplacementCharacter)
+        return 0;
+    return s[0].unicode();
+}
+
+void appendUtf8(QByteArray &out, char32_t c)
+{
+    if (c < 0x80) {
+        out.append(char(c));
+    } else if (c < 0x800) {
+        out.append(char(0xC0 | (c >> 6)));
+        out.append(char(0x80 | (c & 0x3F)));
+    } else {
+        out.append(char(0xE0 | (c >> 12)));
+        out.append(char(0x80 | ((c >> 6) & 0x3F)));
+        out.append(char(0x80 | (c & 0x3F)));
+    }
+}
+
+void appendReference(QByteArray &out, char32_t c)
+{
+    out.append("&#");
+    out.append(QByteArray::number(quint32(c)));
+    out.append(';');
+}
+
+} // namespace
+
+const GbkCodec &GbkCodec::instance()
+{
+    static const GbkCodec codec;
+    return codec;
+}
+
+GbkCodec::GbkCodec() : m_fromUnicode(0x10000, 0), m_fromPairs(size_t(kLeadLast - kLeadFirst + 1) * kTrails, 0)
+{
+    for (int lead = kLeadFirst; lead <= kLeadLast; ++lead)
+        for (int trail = kTrailFirst; trail <= kTrailLast; ++trail) {
+            const char pair[2] = {char(lead), char(trail)};
+            const std::uint16_t code = decodeOne(QByteArrayView(pair, 2));
+            if (!code)
+                continue;
+            m_fromPairs[size_t((lead - kLeadFirst) * kTrails + (trail - kTrailFirst))] = code;
+            // The first pair that gives a character is the one encoding it.
+            if (!m_fromUnicode[code])
+                m_fromUnicode[code] = std::uint16_t((lead << 8) | trail);
+        }
+    for (int b = 0x80; b <= 0xFF; ++b) {
+        if (b >= kLeadFirst && b <= kLeadLast)
+            continue; // a lead byte is never a character on its own
+        const char single = char(b);
+        const std::uint16_t code = decodeOne(QByteArrayView(&single, 1));
+        m_fromSingle[b - 0x80] = code;
+        if (code && !m_fromUnicode[code])
+            m_fromUnicode[code] = std::uint16_t(b);
+    }
+}
+
+void GbkCodec::appendUtf8AsGbk(QByteArrayView utf8, QByteArray &out) const
+{
+    out.reserve(out.size() + utf8.size());
+    const auto *p = reinterpret_cast<const unsigned char *>(utf8.data());
+    const auto *end = p + utf8.size();
+    while (p < end) {
+        // Runs of ASCII go across unchanged.
+        const unsigned char *run = p;
+        while (p < end && *p < 0x80)
+            ++p;
+        if (p > run)
+            out.append(reinterpret_cast<const char *>(run), p - run);
+        if (p == end)
+            break;
+        char32_t c = 0;
+        int extra = 0;
+        if (*p >= 0xF0) {
+            c = *p & 0x07;
+            extra = 3;
+        } else if (*p >= 0xE0) {
+            c = *p & 0x0F;
+            extra = 2;
+        } else {
+            c = *p & 0x1F;
+            extra = 1;
+        }
+        ++p;
+        for (; extra > 0 && p < end; --extra, ++p)
+            c = (c << 6) | (*p & 0x3F);
+        const std::uint16_t bytes = c < 0x10000 ? m_fromUnicode[c] : 0;
+        if (bytes == 0)
+            appendReference(out, c);
+        else if (bytes < 0x100)
+            out.append(char(bytes));
+        else {
+            out.append(char(bytes >> 8));
+            out.append(char(bytes & 0xFF));
+        }
+    }
+}
+
+qsizetype GbkCodec::appendGbkAsUtf8(QByteArrayView gbk, QByteArray &out, bool final) const
+{
+    out.reserve(out.size() + gbk.size() + gbk.size() / 4);
+    const auto *p = reinterpret_cast<const unsigned char *>(gbk.data());
+    const auto *end = p + gbk.size();
+    while (p < end) {
+        const unsigned char *run = p;
+        while (p < end && *p < 0x80)
+            ++p;
+        if (p > run)
+            out.append(reinterpret_cast<const char *>(run), p - run);
+        if (p == end)
+            break;
+        std::uint16_t code = 0;
+        if (*p >= kLeadFirst && *p <= kLeadLast) {
+            if (p + 1 == end && !final)
+                break;
+            if (p + 1 == end || p[1] < kTrailFirst || p[1] > kTrailLast)
+                return -1;
+            code = m_fromPairs[size_t((p[0] - kLeadFirst) * kTrails + (p[1] - kTrailFirst))];
+            p += 2;
+        } else {
+            code = m_fromSingle[*p - 0x80];
+            ++p;
+        }
+        if (code == 0)
+            return -1;
+        appendUtf8(out, code);
+    }
+    return p - reinterpret_cast<const unsigned char *>(gbk.data());
+}
+
+} // namespace cellvex

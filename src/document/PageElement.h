@@ -1,0 +1,21 @@
+#pragma once
+
+#include "document/LoadedReport.h"
+#include "document/XmlElement.h"
+
+namespace cellvex {
+
+class Report;
+struct PageSettings;
+
+// The "Page" element: the page settings with the report-wide values that
+// travel with them (ruler display mode, header and footer row counts, the
+// init script).
+void writePageElement(XmlElement page, const Report &report, const PageSettings &settings);
+
+// Reads the attributes (name and value pairs ended by a null name) into
+// `out`; an absent attribute keeps the value of a new report. Throws
+// ReportError for a number that cannot be read.
+void readPageAttributes(const char *const *attributes, LoadedReport &out);
+
+} // namespace cellvex

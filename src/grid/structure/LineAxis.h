@@ -1,0 +1,42 @@
+#pragma once
+
+#include "cells/Cell.h"
+#include "control/Report.h"
+#include "rulers/RulerModel.h"
+
+namespace cellvex {
+
+// The direction of a structure edit. Inserting and deleting columns and
+// rows are mirror images: a "line" is a column (Horizontal) or a row
+// (Vertical), "cross" indexes the cells along one line. Block bounds read
+// the same way: lo/hi are the block's first and last line, crossLo/crossHi
+// its extent along the lines.
+class LineAxis
+{
+public:
+    explicit LineAxis(Orientation o) : m_columns(o == Orientation::Horizontal) {}
+
+    bool columns() const { return m_columns; }
+    RulerModel &ruler(Report &r) const { return m_columns ? r.colRuler() : r.rowRuler(); }
+    int lineCount(const Report &r) const { return m_columns ? r.colCount() : r.rowCount(); }
+    int crossCount(const Report &r) const { return m_columns ? r.rowCount() : r.colCount(); }
+    Cell *cell(Report &r, int line, int cross) const
+    {
+        return m_columns ? r.cell(line, cross) : r.cell(cross, line);
+    }
+
+    int lo(const BlockBounds &b) const { return m_columns ? b.left : b.top; }
+    int hi(const BlockBounds &b) const { return m_columns ? b.right : b.bottom; }
+    int crossLo(const BlockBounds &b) const { return m_columns ? b.top : b.left; }
+    int crossHi(const BlockBounds &b) const { return m_columns ? b.bottom : b.right; }
+    void setSpan(BlockBounds &b, int lo, int hi) const
+    {
+        (m_columns ? b.left : b.top) = lo;
+        (m_columns ? b.right : b.bottom) = hi;
+    }
+
+private:
+    bool m_columns;
+};
+
+} // namespace cellvex

@@ -1,0 +1,107 @@
+#include "LineEdits.h"
+
+#include "common/Geometry.h"
+#include "control/Report.h"
+#include "grid/structure/BlockReshape.h"
+#include "grid/structure/LineAxis.h"
+#include "grid/structure/SelectionShift.h"
+
+#include <limits>
+
+namespace cellvex {
+
+namespace {
+
+void insertIntoMatrix(Report &report, LineAxis axis, int at, int count)
+{
+    if (axis.columns())
+        report.cells().insertColumns(at, count);
+    else
+        report.cells().insertRows(at, count);
+}
+
+// Throws when the grown report could not be laid out in window coordinates.
+void checkGrowth(const Report &report, LineAxis axis, int count)
+{
+    const RulerModel &ruler = axis.columns() ? report.colRuler() : report.rowRuler();
+    const std::int64_t lines = std::int64_t(ruler.poleCount()) + count;
+    const std::int64_t extent = ruler.totalLength() + std::int64_t(count) * ruler.defaultRange() + 3;
+    if (lines > std::numeric_limits<int>::max() || !fitsPixelExtent(extent))
+        throw ReportError(
+            QStringLiteral("报表尺寸超出范围：列宽或行高的总和不能超过 %1 像素").arg(kMaxPixelExtent));
+}
+
+} // namespace
+
+StructureOutcome insertLines(Report &report, Orientation o, int at, int count,
+                             const std::function<void()> &beforeChange)
+{
+    const LineAxis axis(o);
+    if (count < 1 || at < 0 || at > axis.lineCount(report))
+        return {};
+    checkGrowth(report, axis, count);
+    if (beforeChange)
+        beforeChange();
+    // A handler may have replaced the report meanwhile: check again.
+    if (at > axis.lineCount(report))
+        return {};
+    checkGrowth(report, axis, count);
+
+    RulerModel &ruler = axis.ruler(report);
+    ruler.insertDefaultPoles(at, count);
+    try {
+        insertIntoMatrix(report, axis, at, count);
+    } catch (...) {
+        // The matrix could not grow: the ruler takes its poles back, so the
+        // report stays as it was.
+        ruler.removePoles(at, count);
+        throw;
+    }
+    reshapeBlocksAfterInsert(report, axis, at, count);
+
+    StructureOutcome out;
+    out.acted = true;
+    out.selectionChanged = shiftSelectionForInsert(report, o, at, count);
+    report.setSaved(false);
+    report.matrixReshaped();
+    return out;
+}
+
+StructureOutcome appendLines(Report &report, Orientation o, int count,
+                             const std::function<void()> &beforeChange)
+{
+    return insertLines(report, o, LineAxis(o).lineCount(report), count, beforeChange);
+}
+
+StructureOutcome deleteLines(Report &report, Orientation o, int first, int last,
+                             const std::function<void()> &beforeChange)
+{
+    const LineAxis axis(o);
+    auto accepted = [&] {
+        const int lines = axis.lineCount(report);
+        return first >= 0 && first <= last && last < lines && last - first + 1 < lines;
+    };
+    if (!accepted())
+        return {};
+    if (beforeChange)
+        beforeChange();
+    if (!accepted())
+        return {};
+
+    reshapeBlocksBeforeDelete(report, axis, first, last);
+    const int n = last - first + 1;
+    if (axis.columns())
+        report.cells().removeColumns(first, n);
+    else
+        report.cells().removeRows(first, n);
+    axis.ruler(report).removePoles(first, n);
+
+    StructureOutcome out;
+    out.acted = true;
+    out.selectionChanged = shiftSelectionForDelete(report, o, first, last);
+    report.setSaved(false);
+    report.matrixReshaped();
+    return out;
+}
+
+} // namespace cellvex
