@@ -11,8 +11,10 @@
 #include "control/ClassFactory.h"
 #include "platform/ControlHost.h"
 #include "platform/ServerRegistry.h"
+#include "print/dialogs/DialogRunner.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QFile>
 #include <QJSEngine>
 #include <QTextStream>
@@ -136,6 +138,20 @@ int runScript(const QStringList &argsIn)
         err << "script: the created object is not this build's control\n";
         control->Release();
         return 1;
+    }
+
+    if (!show) {
+        // Headless, no one can answer a dialog: each closes as if cancelled.
+        struct CancellingRunner : DialogRunner
+        {
+            int exec(QDialog &dialog) override
+            {
+                QTextStream(stderr) << "script: dialog \"" << dialog.windowTitle()
+                                    << "\" cancelled (no --show)\n";
+                return QDialog::Rejected;
+            }
+        };
+        controlWidget->setDialogRunner(std::make_shared<CancellingRunner>());
     }
 
     QWidget window;
