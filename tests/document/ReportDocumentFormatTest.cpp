@@ -88,7 +88,8 @@ TEST(ReportDocumentFormat, PlainCellAttributesInTableOrder)
 {
     Report report;
     report.newReport(1, 1);
-    const XmlElement e = cellElement(parsedDocument(storedOf(report)), 0, 0);
+    const XmlDocument doc = parsedDocument(storedOf(report)); // owns the elements read below
+    const XmlElement e = cellElement(doc, 0, 0);
     EXPECT_EQ(attributeNames(e),
               QStringList({"L",  "T",  "W",  "H",  "FN", "FS", "FC", "FT", "BC", "HA", "VA",
                            "RO", "BL", "BT", "BR", "BB", "S",  "ML", "FP", "FX", "TL", "IM",
@@ -155,7 +156,8 @@ TEST(ReportDocumentFormat, ValueEncodingsOfSingleProperties)
         Report report;
         report.newReport(1, 1);
         c.set(report);
-        const XmlElement e = cellElement(parsedDocument(storedOf(report)), 0, 0);
+        const XmlDocument doc = parsedDocument(storedOf(report)); // owns the elements read below
+        const XmlElement e = cellElement(doc, 0, 0);
         const std::optional<QString> v = e.attribute(c.attribute);
         if (c.expected)
             EXPECT_EQ(v.value_or(QStringLiteral("<absent>")), QString::fromUtf8(c.expected)) << c.what;
@@ -228,7 +230,8 @@ TEST(ReportDocumentFormat, PageAttributes)
     page.setLandscape(true);
     page.copies = 4;
     page.printBorders = false;
-    const XmlElement e = parsedDocument(storedReport(report, page)).root().firstChild();
+    const XmlDocument doc = parsedDocument(storedReport(report, page));
+    const XmlElement e = doc.root().firstChild();
     EXPECT_EQ(attributeNames(e),
               QStringList({"PV", "OT", "PT", "PN", "PW", "PH", "LL", "LR", "LT", "LB", "LH", "LF",
                            "PB", "PA", "GN", "GS", "GH", "GF", "PC", "PD", "PF", "IP", "IX"}));
