@@ -6,11 +6,11 @@
 // the rulers agree); and whatever opens can be saved, and saving it, opening
 // that and saving again gives the same stored form.
 
-#include "control/Report.h"
 #include "document/PackText.h"
 #include "document/ReportDocument.h"
 #include "document/ReportDocumentReader.h"
 #include "document/ReportDocumentWriter.h"
+#include "report/Report.h"
 
 #include <QGuiApplication>
 

@@ -4,8 +4,8 @@
 // promises recalculation relies on: it ends, a success carries a finite
 // value, a failure carries a message and the value 0, and no cell changes.
 
-#include "control/Report.h"
 #include "formula/FormulaCalculation.h"
+#include "report/Report.h"
 
 #include <QApplication>
 

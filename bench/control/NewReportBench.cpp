@@ -1,6 +1,6 @@
 // Building a report of 1 k to 10 M default cells: time per build and the
 // resident memory each cell costs.
-#include "control/Report.h"
+#include "report/Report.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,11 +1,11 @@
 // A scroll step with its repaint on a 1 M-cell report of mixed kinds, at the
 // top and at the bottom; and a million SetCellValue calls through Invoke.
-#include "cells/CellInputOps.h"
-#include "cells/CellKindOps.h"
 #include "control/CellSurface.h"
 #include "control/CellvexObject.h"
-#include "grid/layout/GridViewport.h"
+#include "control/viewport/GridViewport.h"
 #include "grid/layout/ScrollController.h"
+#include "report/CellInputOps.h"
+#include "report/CellKindOps.h"
 
 #include <QImage>
 #include <QPainter>
@@ -75,7 +75,8 @@ void BM_MillionSetCellValueThroughInvoke(benchmark::State &state)
     for (auto _ : state) {
         for (int row = 1; row <= 10000; ++row)
             for (int col = 1; col <= 100; ++col) {
-                args = {Variant::fromLong(col), Variant::fromLong(row), Variant::fromString(QString::number(row * 7 + col))};
+                args = {Variant::fromLong(col), Variant::fromLong(row),
+                        Variant::fromString(QString::number(row * 7 + col))};
                 obj->Invoke(id, 0x409, DISPATCH_METHOD, args, nullptr, &argError);
             }
     }

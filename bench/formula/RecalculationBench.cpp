@@ -1,8 +1,8 @@
 // Recalculating whole reports as hosts do it: every formula computed once in
 // column order, each reading other cells' captions.
 
-#include "control/Report.h"
 #include "formula/ExpressionMembers.h"
+#include "report/Report.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>

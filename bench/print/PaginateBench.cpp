@@ -1,9 +1,9 @@
 // Pagination runs after every structural change and page-setting put, so a
 // large report must not make editing sluggish: 1 M cells, laid out square and
 // as a long list, on the default A4 page.
-#include "control/Report.h"
-#include "print/PageSettings.h"
 #include "print/Pagination.h"
+#include "report/PageSettings.h"
+#include "report/Report.h"
 
 #include <benchmark/benchmark.h>
 

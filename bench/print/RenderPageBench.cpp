@@ -6,10 +6,10 @@
 // above Qt's default glyph cache limit of 64 pixels. installFontSubstitutions
 // (run by main, as by the control) raises the limit to 256; run with
 // QT_MAX_CACHED_GLYPH_SIZE=64 to see the cost of glyphs filled as paths.
-#include "control/Report.h"
 #include "print/PageRenderer.h"
-#include "print/PageSettings.h"
 #include "print/Pagination.h"
+#include "report/PageSettings.h"
+#include "report/Report.h"
 
 #include <QBuffer>
 #include <QImage>

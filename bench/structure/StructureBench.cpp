@@ -1,7 +1,7 @@
 // Inserting and deleting one column or row of a 1000 x 1000 report (a
 // million cells, some of them merged): each must stay a bulk move.
-#include "control/Report.h"
 #include "grid/structure/LineEdits.h"
+#include "report/Report.h"
 
 #include <benchmark/benchmark.h>
 

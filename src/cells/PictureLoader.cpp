@@ -1,6 +1,6 @@
 #include "PictureLoader.h"
 
-#include "control/Report.h"
+#include "common/ReportError.h"
 
 #include <QFileInfo>
 #include <QImageReader>

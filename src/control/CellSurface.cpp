@@ -1,9 +1,9 @@
 #include "CellSurface.h"
 
 #include "cells/CellDrawing.h"
-#include "cells/LinePanel.h"
-#include "control/Report.h"
+#include "control/widgets/LinePanel.h"
 #include "print/PageBreakLines.h"
+#include "report/Report.h"
 
 #include <QPaintEvent>
 #include <QPainter>

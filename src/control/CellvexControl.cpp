@@ -1,6 +1,5 @@
 #include "CellvexControl.h"
 
-#include "cells/LinePanel.h"
 #include "common/Fonts.h"
 #include "control/CellSurface.h"
 #include "control/FontObject.h"
@@ -9,7 +8,9 @@
 #include "control/input/CellWidgetMouse.h"
 #include "control/input/InPlaceEditor.h"
 #include "control/input/InputMethodName.h"
-#include "grid/layout/GridViewport.h"
+#include "control/viewport/GridViewport.h"
+#include "control/widgets/LinePanel.h"
+#include "control/widgets/RulerWidget.h"
 #include "grid/selection/CellMouseInput.h"
 #include "grid/selection/KeyNavigator.h"
 #include "grid/selection/SelectionController.h"
@@ -17,7 +18,6 @@
 #include "print/PageSetupMembers.h"
 #include "print/SystemPrinterService.h"
 #include "print/dialogs/DialogRunner.h"
-#include "rulers/RulerWidget.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -78,8 +78,9 @@ CellvexControl::CellvexControl(QWidget *parent) : QWidget(parent), m_report(std:
     m_fontObject->onChanged = [this](const QFont &f) { setFont(f); };
     setFormColor(kButtonFace);
     setAutoFillBackground(true);
-    m_pageSettings.setPixelsPerInch(logicalDpiY());
-    m_pageSetup = std::make_unique<PageSetupMembers>(*m_report, m_pageSettings, [this] { paginate(); });
+    m_report->pageSettings().setPixelsPerInch(logicalDpiY());
+    m_pageSetup =
+        std::make_unique<PageSetupMembers>(*m_report, m_report->pageSettings(), [this] { paginate(); });
     buildChildren();
     connectReport();
     // --- layout: scroll bars, wheel, viewport resizes, column/row sizes ---
@@ -274,7 +275,7 @@ void CellvexControl::NewReport(int aCols, int aRows)
         for (LinePanel *l : m_selLines)
             l->hide();
         m_report->newReport(aCols, aRows);
-        m_pageSettings.resetToDefaults();
+        m_report->pageSettings().resetToDefaults();
         paginate();
         m_polex->update();
         m_poley->update();
@@ -436,13 +437,13 @@ void CellvexControl::paginate()
 
 void CellvexControl::recomputePagination()
 {
-    m_pagination.paginate(*m_report, m_pageSettings);
+    m_pagination.paginate(*m_report, m_report->pageSettings());
 }
 
 void CellvexControl::rebuildPageBreakLines()
 {
     // Pagination may have dropped header/footer rows the lines are drawn from.
-    Pagination::validateHeaderFooter(*m_report, m_pageSettings);
+    Pagination::validateHeaderFooter(*m_report, m_report->pageSettings());
     m_breakLines = cellvex::pageBreakLines(*m_report, m_pagination);
     if (m_cellSurface)
         m_cellSurface->update();

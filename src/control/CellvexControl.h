@@ -2,11 +2,11 @@
 
 #include "control/EventRaiser.h"
 #include "control/FormProperties.h"
-#include "control/Report.h"
 #include "control/RulerInput.h"
 #include "print/PageBreakLines.h"
-#include "print/PageSettings.h"
 #include "print/Pagination.h"
+#include "report/PageSettings.h"
+#include "report/Report.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -62,7 +62,7 @@ public:
     void setSelectedColor(ColorRef c);
 
     // --- pages ---------------------------------------------------------------------
-    PageSettings &pageSettings() { return m_pageSettings; }
+    PageSettings &pageSettings() { return m_report->pageSettings(); }
     PageSetupMembers &pageSetup() { return *m_pageSetup; }
     const Pagination &pagination() const { return m_pagination; }
     const std::vector<PageBreakLine> &pageBreakLines() const { return m_breakLines; }
@@ -101,7 +101,10 @@ public:
         m_suppressControlError = false;
     }
     // 0-based cell of an alias: the first match (columns, then rows) or the last.
-    bool findAlias(const QString &alias, int &col, int &row) const { return m_report->findAlias(alias, col, row); }
+    bool findAlias(const QString &alias, int &col, int &row) const
+    {
+        return m_report->findAlias(alias, col, row);
+    }
     bool findLastAlias(const QString &alias, int &col, int &row) const
     {
         return m_report->findLastAlias(alias, col, row);
@@ -169,7 +172,7 @@ public:
     GridViewport &viewport() { return *m_viewport; } // layout
     SelectionController &selection() { return *m_selection; }
     InPlaceEditor &inPlaceEditor() { return *m_inPlace; } // the editors over the input cell
-    RulerInput &rulerInput() { return *m_rulerInput; } // ruler drags (RulerInput.cpp)
+    RulerInput &rulerInput() { return *m_rulerInput; }    // ruler drags (RulerInput.cpp)
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -196,7 +199,6 @@ private:
     std::unique_ptr<Report> m_report;
     EventRaiser m_events;
     FontObject *m_fontObject = nullptr;
-    PageSettings m_pageSettings;
     std::unique_ptr<PageSetupMembers> m_pageSetup;
     Pagination m_pagination;
     std::vector<PageBreakLine> m_breakLines;

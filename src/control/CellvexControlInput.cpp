@@ -3,17 +3,17 @@
 #include "control/CellSurface.h"
 #include "control/CellvexControl.h"
 
-#include "cells/LinePanel.h"
 #include "control/SelectionEventAdapter.h"
 #include "control/input/CellWidgetMouse.h"
 #include "control/input/InPlaceEditor.h"
-#include "grid/layout/FrameDragMover.h"
-#include "grid/layout/GridViewport.h"
+#include "control/viewport/FrameDragMover.h"
+#include "control/viewport/GridViewport.h"
+#include "control/widgets/LinePanel.h"
+#include "control/widgets/RulerWidget.h"
 #include "grid/selection/CellHitTest.h"
 #include "grid/selection/CellMouseInput.h"
 #include "grid/selection/KeyNavigator.h"
 #include "grid/selection/SelectionController.h"
-#include "rulers/RulerWidget.h"
 
 #include <QCursor>
 #include <QLineEdit>

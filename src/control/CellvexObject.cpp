@@ -12,12 +12,6 @@ namespace cellvex {
 
 using namespace automation;
 
-const Guid IID_IUnknown = TypeLibrary::kIUnknownId;
-const Guid IID_IDispatch = TypeLibrary::kIDispatchId;
-const Guid IID_IQtWidget = {0x5d8e6a31, 0x9c2b, 0x4f0e, {0x8a, 0x61, 0x3b, 0x27, 0xc4, 0x19, 0x55, 0x0d}};
-const Guid IID_IConnectionPoint = {
-    0xB196B286, 0xBAB4, 0x101A, {0xB6, 0x9C, 0x00, 0xAA, 0x00, 0x34, 0x1D, 0x07}};
-
 CellvexObject::CellvexObject(QWidget *parent) : m_control(new CellvexControl(parent))
 {
     ++s_live;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "automation/ComInterfaces.h"
 #include "automation/ErrorInfo.h"
 #include "automation/EventSink.h"
 #include "automation/ICellvex.h"
@@ -14,31 +15,12 @@ namespace cellvex {
 
 class CellvexControl;
 
-// Identifiers the control answers in QueryInterface beyond the interfaces of
-// the type library: the widget that hosts the report, and the connection
-// point through which a host connects its event sink.
-extern const automation::Guid IID_IUnknown;
-extern const automation::Guid IID_IDispatch;
-extern const automation::Guid IID_IQtWidget;
-extern const automation::Guid IID_IConnectionPoint;
-
-// Connection point of ICellvexEvents: one sink at a time, as a container connects it.
-class IConnectionPoint
-{
-public:
-    virtual automation::HResult Advise(automation::IEventSink *sink, std::uint32_t *cookie) = 0;
-    virtual automation::HResult Unadvise(std::uint32_t cookie) = 0;
-
-protected:
-    ~IConnectionPoint() = default;
-};
-
 // The control object a container creates: implements ICellvex over one
 // CellvexControl. Every member, whether reached through its vtable slot or
 // through Invoke, runs the same boundary: commit input when its row says so,
 // resolve an alias, check the cell, run the implementation, and turn every
 // exception into a failing result whose description is kept as error info.
-class CellvexObject final : public automation::ICellvex, public IConnectionPoint
+class CellvexObject final : public automation::ICellvex, public automation::IConnectionPoint
 {
 public:
     // Creates the control widget (parented to `parent` when given).

@@ -1,5 +1,4 @@
-#include "ClassFactory.h"
-
+#include "automation/ComInterfaces.h"
 #include "automation/TypeLibrary.h"
 #include "control/CellvexObject.h"
 #include "platform/ServerRegistry.h"
@@ -12,8 +11,6 @@
 namespace cellvex {
 
 using namespace automation;
-
-const Guid IID_IClassFactory = {0x00000001, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
 
 namespace {
 

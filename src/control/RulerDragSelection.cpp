@@ -1,8 +1,8 @@
 #include "RulerDragSelection.h"
 
-#include "control/Report.h"
-#include "grid/selection/MergeExpansion.h"
 #include "grid/selection/SelectionController.h"
+#include "report/MergeExpansion.h"
+#include "report/Report.h"
 
 #include <algorithm>
 

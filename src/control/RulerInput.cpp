@@ -1,8 +1,8 @@
 #include "RulerInput.h"
 
 #include "control/CellvexControl.h"
+#include "control/widgets/RulerWidget.h"
 #include "grid/selection/SelectionController.h"
-#include "rulers/RulerWidget.h"
 
 namespace cellvex {
 

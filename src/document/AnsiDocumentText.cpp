@@ -1,6 +1,6 @@
 #include "AnsiDocumentText.h"
 
-#include "control/Report.h"
+#include "common/ReportError.h"
 #include "document/GbkCodec.h"
 
 #include <QString>

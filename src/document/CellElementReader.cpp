@@ -3,10 +3,10 @@
 #include "cells/Cell.h"
 #include "cells/CellWidgets.h"
 #include "cells/FontTable.h"
-#include "control/Report.h"
 #include "document/DocumentPicture.h"
 #include "document/DocumentValues.h"
 #include "document/XmlCharacters.h"
+#include "report/Report.h"
 
 #include <charconv>
 #include <utility>

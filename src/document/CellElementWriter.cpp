@@ -1,9 +1,9 @@
 #include "CellElementWriter.h"
 
-#include "control/Report.h"
 #include "document/DocumentPicture.h"
 #include "document/DocumentValues.h"
 #include "document/XmlCharacters.h"
+#include "report/Report.h"
 
 namespace cellvex {
 

@@ -1,6 +1,6 @@
 #include "DocumentPicture.h"
 
-#include "control/Report.h"
+#include "common/ReportError.h"
 #include "document/PackText.h"
 
 #include <QBuffer>

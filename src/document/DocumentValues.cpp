@@ -1,7 +1,7 @@
 #include "DocumentValues.h"
 
-#include "control/Report.h"
 #include "document/XmlCharacters.h"
+#include "report/Report.h"
 
 #include <charconv>
 #include <limits>

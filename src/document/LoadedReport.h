@@ -2,7 +2,7 @@
 
 #include "cells/CellMatrix.h"
 #include "cells/FontTable.h"
-#include "print/PageSettings.h"
+#include "report/PageSettings.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
 #include "MergedBlockCheck.h"
 
 #include "cells/CellMatrix.h"
-#include "control/Report.h"
+#include "report/Report.h"
 
 namespace cellvex {
 

@@ -1,7 +1,7 @@
 #include "PageElement.h"
 
-#include "control/Report.h"
 #include "document/DocumentValues.h"
+#include "report/Report.h"
 
 namespace cellvex {
 

@@ -1,8 +1,8 @@
 #include "PoleElements.h"
 
 #include "common/Geometry.h"
-#include "control/Report.h"
 #include "document/DocumentValues.h"
+#include "report/Report.h"
 #include "rulers/RulerModel.h"
 
 #include <charconv>

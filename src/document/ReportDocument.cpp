@@ -1,8 +1,8 @@
 #include "ReportDocument.h"
 
-#include "control/Report.h"
 #include "document/ReportDocumentReader.h"
 #include "document/ReportDocumentWriter.h"
+#include "report/Report.h"
 
 #include <QFile>
 #include <QFileInfo>

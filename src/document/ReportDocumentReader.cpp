@@ -1,6 +1,6 @@
 #include "ReportDocumentReader.h"
 
-#include "control/Report.h"
+#include "common/ReportError.h"
 #include "document/GbkCodec.h"
 #include "document/PackText.h"
 #include "document/ReportXmlReader.h"

@@ -1,6 +1,5 @@
 #include "ReportDocumentWriter.h"
 
-#include "control/Report.h"
 #include "document/AnsiDocumentText.h"
 #include "document/CellElementWriter.h"
 #include "document/PackText.h"
@@ -9,6 +8,7 @@
 #include "document/XmlDocument.h"
 #include "document/XmlTextWriter.h"
 #include "document/ZlibDeflater.h"
+#include "report/Report.h"
 
 #include <string>
 

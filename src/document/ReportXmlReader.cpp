@@ -1,10 +1,10 @@
 #include "ReportXmlReader.h"
 
-#include "control/Report.h"
 #include "document/DocumentValues.h"
 #include "document/MergedBlockCheck.h"
 #include "document/PageElement.h"
 #include "document/PoleElements.h"
+#include "report/Report.h"
 
 #include <charconv>
 #include <limits>

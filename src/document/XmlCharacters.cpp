@@ -1,6 +1,6 @@
 #include "XmlCharacters.h"
 
-#include "control/Report.h"
+#include "common/ReportError.h"
 
 namespace cellvex {
 

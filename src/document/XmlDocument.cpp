@@ -1,6 +1,6 @@
 #include "XmlDocument.h"
 
-#include "control/Report.h"
+#include "common/ReportError.h"
 #include "document/XmlCharacters.h"
 #include "document/XmlTextWriter.h"
 

@@ -1,6 +1,6 @@
 #include "XmlTextWriter.h"
 
-#include "control/Report.h"
+#include "common/ReportError.h"
 
 #include <algorithm>
 

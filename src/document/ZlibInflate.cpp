@@ -1,6 +1,6 @@
 #include "ZlibInflate.h"
 
-#include "control/Report.h"
+#include "common/ReportError.h"
 
 #include <zlib.h>
 

@@ -1,6 +1,6 @@
 #include "ExportRange.h"
 
-#include "control/Report.h"
+#include "report/Report.h"
 
 namespace cellvex {
 

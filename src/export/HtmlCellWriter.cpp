@@ -4,7 +4,7 @@
 #include "PictureFiles.h"
 
 #include "cells/CellDrawing.h"
-#include "control/Report.h"
+#include "report/Report.h"
 
 #include <algorithm>
 #include <climits>

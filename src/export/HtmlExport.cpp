@@ -2,7 +2,7 @@
 
 #include "HtmlCellWriter.h"
 
-#include "control/Report.h"
+#include "report/Report.h"
 
 #include <cstdint>
 

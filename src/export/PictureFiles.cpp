@@ -1,6 +1,6 @@
 #include "PictureFiles.h"
 
-#include "control/Report.h"
+#include "common/ReportError.h"
 
 #include <QBuffer>
 #include <QFile>

@@ -1,10 +1,10 @@
 #include "formula/AggregateExpansion.h"
 
-#include "control/Report.h"
 #include "formula/FormulaText.h"
 #include "formula/NumberCaption.h"
 #include "formula/PositionWords.h"
 #include "grid/NumberText.h"
+#include "report/Report.h"
 
 #include <cmath>
 #include <vector>

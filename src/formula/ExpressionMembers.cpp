@@ -1,6 +1,6 @@
 #include "formula/ExpressionMembers.h"
 
-#include "control/Report.h"
+#include "report/Report.h"
 
 #include <exception>
 

@@ -1,11 +1,11 @@
 #include "formula/FormulaCalculation.h"
 
-#include "control/Report.h"
 #include "formula/AggregateExpansion.h"
 #include "formula/AliasExpansion.h"
 #include "formula/Evaluator.h"
 #include "formula/FormulaText.h"
 #include "formula/PositionWords.h"
+#include "report/Report.h"
 
 #include <exception>
 

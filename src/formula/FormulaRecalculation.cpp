@@ -1,11 +1,11 @@
 #include "formula/FormulaRecalculation.h"
 
-#include "control/Report.h"
 #include "formula/ChainScope.h"
 #include "formula/FormulaCalculation.h"
 #include "formula/FormulaText.h"
 #include "grid/NumberText.h"
 #include "grid/ValueAssignment.h"
+#include "report/Report.h"
 
 namespace cellvex {
 

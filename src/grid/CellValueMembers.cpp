@@ -1,7 +1,7 @@
 #include "grid/CellValueMembers.h"
 
-#include "control/Report.h"
 #include "grid/ValueAssignment.h"
+#include "report/Report.h"
 
 namespace cellvex {
 

@@ -1,6 +1,6 @@
 #include "grid/NumberFormats.h"
 
-#include "control/Report.h"
+#include "common/ReportError.h"
 #include "grid/NumberPattern.h"
 #include "grid/NumberText.h"
 

@@ -1,9 +1,9 @@
 #include "grid/ValueAssignment.h"
 
 #include "cells/CellWidgets.h"
-#include "control/Report.h"
 #include "grid/SystemDateFormat.h"
 #include "grid/ValueRules.h"
+#include "report/Report.h"
 
 namespace cellvex {
 

@@ -1,7 +1,7 @@
 #include "grid/ValueRules.h"
 
 #include "common/AnsiText.h"
-#include "control/Report.h"
+#include "common/ReportError.h"
 #include "grid/CalendarDate.h"
 #include "grid/DatePattern.h"
 #include "grid/FormatCodes.h"

@@ -1,8 +1,8 @@
 #include "ControlHost.h"
 
+#include "automation/ComInterfaces.h"
 #include "automation/ICellvex.h"
 #include "automation/TypeLibrary.h"
-#include "control/ClassFactory.h"
 #include "platform/ServerRegistry.h"
 
 #include <dlfcn.h>

@@ -1,7 +1,7 @@
 #include "PageBreakLines.h"
 
-#include "control/Report.h"
 #include "print/Pagination.h"
+#include "report/Report.h"
 
 namespace cellvex {
 

@@ -4,9 +4,9 @@
 #include "cells/WidgetDrawing.h"
 #include "common/Fonts.h"
 #include "common/Rounding.h"
-#include "control/Report.h"
-#include "print/PageSettings.h"
 #include "print/Pagination.h"
+#include "report/PageSettings.h"
+#include "report/Report.h"
 
 #include <QFontMetrics>
 #include <QPainter>

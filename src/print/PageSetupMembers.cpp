@@ -1,7 +1,7 @@
 #include "PageSetupMembers.h"
 
-#include "control/Report.h"
-#include "print/PaperTable.h"
+#include "report/PaperTable.h"
+#include "report/Report.h"
 
 #include <QFont>
 #include <QFontDatabase>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "print/PageSettings.h"
+#include "report/PageSettings.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,7 +1,7 @@
 #include "Pagination.h"
 
-#include "control/Report.h"
-#include "print/PageSettings.h"
+#include "report/PageSettings.h"
+#include "report/Report.h"
 
 #include <algorithm>
 

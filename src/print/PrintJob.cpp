@@ -1,10 +1,10 @@
 #include "PrintJob.h"
 
 #include "print/PageRenderer.h"
-#include "print/PageSettings.h"
 #include "print/Pagination.h"
 #include "print/PrintJobSetup.h"
 #include "print/PrinterService.h"
+#include "report/PageSettings.h"
 
 #include <algorithm>
 #include <exception>

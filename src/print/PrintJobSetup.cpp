@@ -1,9 +1,9 @@
 #include "PrintJobSetup.h"
 
 #include "common/Rounding.h"
-#include "print/PageSettings.h"
 #include "print/PageSetupMembers.h"
-#include "print/PaperTable.h"
+#include "report/PageSettings.h"
+#include "report/PaperTable.h"
 
 #include <algorithm>
 #include <limits>

@@ -1,5 +1,5 @@
-#include "cells/CellInputOps.h"
-#include "cells/CellKindOps.h"
+#include "report/CellInputOps.h"
+#include "report/CellKindOps.h"
 
 #include <gtest/gtest.h>
 

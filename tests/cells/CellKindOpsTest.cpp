@@ -1,6 +1,6 @@
-#include "cells/CellKindOps.h"
-#include "cells/CellWidgetClicks.h"
+#include "report/CellKindOps.h"
 #include "cells/CellWidgets.h"
+#include "report/CellWidgetClicks.h"
 
 #include <gtest/gtest.h>
 

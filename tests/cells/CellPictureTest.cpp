@@ -1,6 +1,6 @@
-#include "cells/CellKindOps.h"
 #include "cells/CellWidgets.h"
 #include "cells/PictureLoader.h"
+#include "report/CellKindOps.h"
 
 #include <QFile>
 #include <QTemporaryDir>

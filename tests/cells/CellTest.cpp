@@ -1,6 +1,6 @@
-#include "cells/AliasRules.h"
 #include "cells/Cell.h"
 #include "cells/CellMatrix.h"
+#include "report/AliasRules.h"
 
 #include <gtest/gtest.h>
 
@@ -105,8 +105,9 @@ TEST(Cell, AppendStrings)
 TEST(AliasRules, ValidAliases)
 {
     const std::pair<const char *, bool> cases[] = {
-        {"Total1", true}, {"a", true},      {"Z9z9", true},  {"", false},         {"1Total", false},
-        {"To_tal", false}, {"Total 1", false}, {"合计", false}, {"A合计", false}, {"Ａ", false}, // full-width letter
+        {"Total1", true},  {"a", true},       {"Z9z9", true},     {"", false},
+        {"1Total", false}, {"To_tal", false}, {"Total 1", false}, {"合计", false},
+        {"A合计", false},  {"Ａ", false}, // full-width letter
     };
     for (auto [text, valid] : cases)
         EXPECT_EQ(isValidAlias(QString::fromUtf8(text)), valid) << text;

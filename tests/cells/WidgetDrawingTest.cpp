@@ -1,7 +1,7 @@
 #include "cells/WidgetDrawing.h"
 #include "cells/CellDrawing.h"
-#include "cells/CellKindOps.h"
 #include "cells/CellWidgets.h"
+#include "report/CellKindOps.h"
 
 #include <QPainter>
 

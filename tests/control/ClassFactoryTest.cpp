@@ -1,4 +1,4 @@
-#include "control/ClassFactory.h"
+#include "automation/ComInterfaces.h"
 #include "automation/ICellvex.h"
 #include "automation/TypeLibrary.h"
 #include "control/CellvexObject.h"

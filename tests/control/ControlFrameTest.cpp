@@ -1,6 +1,6 @@
 #include "control/CellSurface.h"
 #include "control/CellvexControl.h"
-#include "rulers/RulerWidget.h"
+#include "control/widgets/RulerWidget.h"
 
 #include <QFrame>
 #include <QImage>

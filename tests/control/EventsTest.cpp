@@ -1,13 +1,13 @@
 #include "automation/TypedEventSink.h"
-#include "cells/CellWidgetClicks.h"
 #include "control/CellvexObject.h"
+#include "report/CellWidgetClicks.h"
 
+#include "control/CellSurface.h"
+#include "control/widgets/RulerWidget.h"
 #include <QApplication>
 #include <QKeyEvent>
-#include <QMouseEvent>
-#include "control/CellSurface.h"
-#include "rulers/RulerWidget.h"
 #include <QLineEdit>
+#include <QMouseEvent>
 
 #include <gtest/gtest.h>
 
@@ -51,8 +51,14 @@ public:
     }
     void OnError(const QString &m) override { log.push_back(QStringLiteral("error ") + m); }
     void OnDestroy() override { log.push_back(QStringLiteral("destroy")); }
-    void OnCellLClick(std::int32_t c, std::int32_t r) override { log.push_back(QString("lclick %1,%2").arg(c).arg(r)); }
-    void OnPoleLClick(std::int32_t i, std::int32_t o) override { log.push_back(QString("pole %1,%2").arg(i).arg(o)); }
+    void OnCellLClick(std::int32_t c, std::int32_t r) override
+    {
+        log.push_back(QString("lclick %1,%2").arg(c).arg(r));
+    }
+    void OnPoleLClick(std::int32_t i, std::int32_t o) override
+    {
+        log.push_back(QString("pole %1,%2").arg(i).arg(o));
+    }
     void OnButtonClick(std::int32_t, std::int32_t, const QString &, QString *script) override
     {
         if (button)
@@ -269,8 +275,8 @@ TEST(Events, MouseAndKeysOnTheGrid)
     // A press on the column ruler selects the whole column.
     x.sink.log.clear();
     QWidget *ruler = x.c().columnRuler();
-    QMouseEvent onPole(QEvent::MouseButtonPress, QPoint(2 + 80 * 2 + 30, 8), ruler->mapToGlobal(QPoint(192, 8)),
-                       Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent onPole(QEvent::MouseButtonPress, QPoint(2 + 80 * 2 + 30, 8),
+                       ruler->mapToGlobal(QPoint(192, 8)), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(ruler, &onPole);
     EXPECT_EQ(x.sink.log, (std::vector<QString>{"pole 3,0", "input 3,1", "select 3,1,3,30"}));
 }

@@ -2,9 +2,9 @@
 #include "automation/TypedEventSink.h"
 #include "control/CellvexObject.h"
 #include "control/input/InPlaceEditor.h"
-#include "print/PaperTable.h"
 #include "print/PrintJobSetup.h"
 #include "print/dialogs/PrintPreviewWindow.h"
+#include "report/PaperTable.h"
 
 #include <QComboBox>
 #include <QRadioButton>

@@ -1,4 +1,4 @@
-#include "control/Report.h"
+#include "report/Report.h"
 
 #include <gtest/gtest.h>
 

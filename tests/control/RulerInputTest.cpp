@@ -1,8 +1,8 @@
 #include "automation/TypedEventSink.h"
 #include "control/CellvexObject.h"
+#include "control/widgets/RulerWidget.h"
 #include "grid/NumberPattern.h"
 #include "grid/selection/SelectionController.h"
-#include "rulers/RulerWidget.h"
 #include "rulers/SizeHintText.h"
 
 #include <QApplication>

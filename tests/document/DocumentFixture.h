@@ -1,15 +1,15 @@
 #pragma once
 
-#include "cells/CellKindOps.h"
 #include "cells/CellWidgets.h"
-#include "control/Report.h"
 #include "document/AnsiDocumentText.h"
 #include "document/PackText.h"
 #include "document/ReportDocument.h"
 #include "document/ReportDocumentReader.h"
 #include "document/ReportDocumentWriter.h"
 #include "document/XmlDocument.h"
-#include "print/PageSettings.h"
+#include "report/CellKindOps.h"
+#include "report/PageSettings.h"
+#include "report/Report.h"
 
 #include <QImage>
 #include <QPainter>

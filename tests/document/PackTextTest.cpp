@@ -1,6 +1,7 @@
 #include "document/PackText.h"
-#include "control/Report.h"
+#include "common/ReportError.h"
 
+#include <QByteArrayList>
 #include <QRandomGenerator>
 
 #include <zlib.h>

@@ -1,7 +1,7 @@
 #include "document/XmlDocument.h"
-#include "control/Report.h"
 #include "document/AnsiDocumentText.h"
 #include "document/GbkCodec.h"
+#include "report/Report.h"
 
 #include <gtest/gtest.h>
 

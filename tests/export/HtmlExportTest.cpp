@@ -2,8 +2,8 @@
 #include "ExportFixtures.h"
 
 #include "cells/CellDrawing.h"
-#include "cells/CellKindOps.h"
-#include "control/Report.h"
+#include "report/CellKindOps.h"
+#include "report/Report.h"
 
 #include <QElapsedTimer>
 #include <QRegularExpression>

@@ -2,7 +2,7 @@
 #include "export/HtmlExport.h"
 
 #include "cells/CellWidgets.h"
-#include "control/Report.h"
+#include "report/Report.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "export/TextExport.h"
 
-#include "cells/CellKindOps.h"
-#include "control/Report.h"
+#include "report/CellKindOps.h"
+#include "report/Report.h"
 
 #include <QElapsedTimer>
 

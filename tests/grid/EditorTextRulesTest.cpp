@@ -1,6 +1,6 @@
 #include "grid/EditorTextRules.h"
-#include "control/Report.h"
 #include "grid/FormatCodes.h"
+#include "report/Report.h"
 
 #include <gtest/gtest.h>
 
@@ -155,7 +155,8 @@ TEST(EditorCommit, CaptionFromEditorText)
         }
     }
     // No number: the cell is cleared, as with formats 1, 2 and 11.
-    EXPECT_EQ(captionFromEditorText(FormatCode::Real, QStringLiteral("0.00"), QStringLiteral("1e")), QString());
+    EXPECT_EQ(captionFromEditorText(FormatCode::Real, QStringLiteral("0.00"), QStringLiteral("1e")),
+              QString());
 }
 
 TEST(EditorCleaning, CleanTextIsStable)

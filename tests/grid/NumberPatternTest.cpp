@@ -1,5 +1,5 @@
 #include "grid/NumberPattern.h"
-#include "control/Report.h"
+#include "common/ReportError.h"
 #include "grid/NumberFormats.h"
 
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
 #include "grid/ValueAssignment.h"
-#include "cells/CellKindOps.h"
-#include "control/Report.h"
 #include "grid/CellValueMembers.h"
 #include "grid/FormatCodes.h"
 #include "grid/SystemDateFormat.h"
+#include "report/CellKindOps.h"
+#include "report/Report.h"
 
 #include "common/AnsiText.h"
 

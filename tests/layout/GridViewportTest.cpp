@@ -1,4 +1,4 @@
-#include "grid/layout/GridViewport.h"
+#include "control/viewport/GridViewport.h"
 #include "automation/MemberTable.h"
 #include "automation/TypedEventSink.h"
 #include "control/CellSurface.h"

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "FakePrinterService.h"
-#include "control/Report.h"
-#include "print/PageSettings.h"
 #include "print/Pagination.h"
 #include "print/dialogs/DialogRunner.h"
 #include "print/dialogs/PrintContext.h"
+#include "report/PageSettings.h"
+#include "report/Report.h"
 
 #include <QApplication>
 #include <QDialog>

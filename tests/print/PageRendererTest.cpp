@@ -1,8 +1,8 @@
 #include "print/PageRenderer.h"
-#include "cells/CellKindOps.h"
-#include "control/Report.h"
-#include "print/PageSettings.h"
 #include "print/Pagination.h"
+#include "report/CellKindOps.h"
+#include "report/PageSettings.h"
+#include "report/Report.h"
 
 #include <QImage>
 #include <QPainter>

@@ -1,6 +1,6 @@
 #include "print/PageSetupMembers.h"
-#include "control/Report.h"
-#include "print/PaperTable.h"
+#include "report/PaperTable.h"
+#include "report/Report.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 #include "print/Pagination.h"
-#include "control/Report.h"
 #include "print/PageBreakLines.h"
 #include "print/PageComposition.h"
-#include "print/PageSettings.h"
 #include "print/PageText.h"
+#include "report/PageSettings.h"
+#include "report/Report.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "print/PaperTable.h"
-#include "print/PaperLength.h"
+#include "report/PaperTable.h"
+#include "report/PaperLength.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "print/PrintJobSetup.h"
-#include "control/Report.h"
-#include "print/PageSettings.h"
-#include "print/PaperTable.h"
+#include "report/PageSettings.h"
+#include "report/PaperTable.h"
+#include "report/Report.h"
 
 #include <gtest/gtest.h>
 

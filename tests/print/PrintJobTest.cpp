@@ -1,10 +1,10 @@
 #include "print/PrintJob.h"
 #include "FakePrinterService.h"
-#include "control/Report.h"
-#include "print/PageSettings.h"
 #include "print/Pagination.h"
-#include "print/PaperTable.h"
 #include "print/PrintJobSetup.h"
+#include "report/PageSettings.h"
+#include "report/PaperTable.h"
+#include "report/Report.h"
 
 #include <gtest/gtest.h>
 

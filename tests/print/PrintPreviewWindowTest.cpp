@@ -1,9 +1,9 @@
 #include "print/dialogs/PrintPreviewWindow.h"
 #include "DialogTestSupport.h"
 #include "print/PageRenderer.h"
-#include "print/PaperTable.h"
 #include "print/dialogs/PreviewRules.h"
 #include "print/dialogs/PrintCommands.h"
+#include "report/PaperTable.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -1,9 +1,9 @@
 #include "print/dialogs/PrintSetupDialog.h"
 #include "DialogTestSupport.h"
-#include "print/PaperTable.h"
 #include "print/PrintJobSetup.h"
 #include "print/dialogs/PaperChoices.h"
 #include "print/dialogs/PrintCommands.h"
+#include "report/PaperTable.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -2,11 +2,11 @@
 // the cups-pdf queue turns the job into a PDF whose pages can be counted.
 // Needs root (cupsd, lpadmin) and the packages cups, printer-driver-cups-pdf
 // and poppler-utils; skipped otherwise. Every wait is bounded.
-#include "control/Report.h"
-#include "print/PageSettings.h"
 #include "print/Pagination.h"
 #include "print/PrintJob.h"
 #include "print/SystemPrinterService.h"
+#include "report/PageSettings.h"
+#include "report/Report.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "control/Report.h"
 #include "grid/selection/SelectionController.h"
+#include "report/Report.h"
 
 #include <QString>
 #include <QStringList>

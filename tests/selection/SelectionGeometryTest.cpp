@@ -1,8 +1,8 @@
 #include "SelectionFixture.h"
 
 #include "grid/selection/CellHitTest.h"
-#include "grid/selection/MergeExpansion.h"
 #include "grid/selection/SelectionFrame.h"
+#include "report/MergeExpansion.h"
 
 #include <gtest/gtest.h>
 

@@ -3,12 +3,12 @@
 #include "ScriptBridge.h"
 #include "UiScriptObject.h"
 
+#include "automation/ComInterfaces.h"
 #include "automation/ICellvex.h"
 #include "automation/TypeLibrary.h"
 #include "automation/TypeLibraryPrinter.h"
 #include "control/CellvexControl.h"
 #include "control/CellvexObject.h"
-#include "control/ClassFactory.h"
 #include "platform/ControlHost.h"
 #include "platform/ServerRegistry.h"
 #include "print/dialogs/DialogRunner.h"

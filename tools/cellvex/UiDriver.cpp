@@ -2,9 +2,9 @@
 
 #include "control/CellSurface.h"
 #include "control/CellvexControl.h"
+#include "control/widgets/RulerWidget.h"
 #include "grid/selection/CellHitTest.h"
 #include "rulers/RulerDrag.h"
-#include "rulers/RulerWidget.h"
 
 #include <QApplication>
 #include <QInputMethodEvent>

@@ -1,7 +1,7 @@
 #include "control/input/CellWidgetMouse.h"
 
-#include "cells/CellWidgetClicks.h"
-#include "control/Report.h"
+#include "report/CellWidgetClicks.h"
+#include "report/Report.h"
 
 namespace cellvex {
 

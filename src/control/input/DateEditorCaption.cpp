@@ -1,6 +1,6 @@
 #include "control/input/DateEditorCaption.h"
 
-#include "control/Report.h"
+#include "common/ReportError.h"
 #include "grid/DatePattern.h"
 #include "grid/FormatCodes.h"
 #include "grid/SystemDateFormat.h"

@@ -1,10 +1,10 @@
 // Cell kinds and the cells' input attributes. The in-place editors arrive
 // with the input area; until then there is no open editor to refresh.
-#include "cells/CellInputOps.h"
-#include "cells/CellKindOps.h"
 #include "control/CellvexControl.h"
 #include "control/MemberCall.h"
 #include "control/MemberRegistry.h"
+#include "report/CellInputOps.h"
+#include "report/CellKindOps.h"
 
 namespace cellvex {
 

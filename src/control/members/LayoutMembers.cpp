@@ -3,7 +3,7 @@
 #include "control/CellvexControl.h"
 #include "control/MemberCall.h"
 #include "control/MemberRegistry.h"
-#include "grid/layout/GridViewport.h"
+#include "control/viewport/GridViewport.h"
 
 namespace cellvex {
 

@@ -6,7 +6,7 @@
 #include "control/MemberRegistry.h"
 #include "control/PaintSuspension.h"
 #include "control/input/InPlaceEditor.h"
-#include "grid/layout/GridViewport.h"
+#include "control/viewport/GridViewport.h"
 #include "grid/selection/SelectionController.h"
 #include "grid/structure/CellFill.h"
 #include "grid/structure/CellFind.h"

@@ -1,8 +1,8 @@
 #include "PoleSizer.h"
 
 #include "common/Geometry.h"
-#include "control/Report.h"
 #include "grid/layout/ScrollController.h"
+#include "report/Report.h"
 
 #include <algorithm>
 

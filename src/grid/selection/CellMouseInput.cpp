@@ -1,8 +1,8 @@
 #include "CellMouseInput.h"
 
-#include "MergeExpansion.h"
 #include "SelectionController.h"
-#include "control/Report.h"
+#include "report/MergeExpansion.h"
+#include "report/Report.h"
 
 #include <algorithm>
 

@@ -3,7 +3,7 @@
 #include "NavigationSearch.h"
 #include "PageKeyTargets.h"
 #include "SelectionController.h"
-#include "control/Report.h"
+#include "report/Report.h"
 
 namespace cellvex {
 

@@ -1,6 +1,6 @@
 #include "NavigationSearch.h"
 
-#include "control/Report.h"
+#include "report/Report.h"
 
 namespace cellvex {
 

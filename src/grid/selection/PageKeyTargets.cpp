@@ -1,7 +1,7 @@
 #include "PageKeyTargets.h"
 
-#include "MergeExpansion.h"
-#include "control/Report.h"
+#include "report/MergeExpansion.h"
+#include "report/Report.h"
 
 namespace cellvex {
 

@@ -1,8 +1,8 @@
 #include "CellFind.h"
 
-#include "control/Report.h"
-#include "grid/selection/MergeExpansion.h"
 #include "grid/structure/TextMatch.h"
+#include "report/MergeExpansion.h"
+#include "report/Report.h"
 
 #include <algorithm>
 

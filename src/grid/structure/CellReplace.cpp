@@ -1,8 +1,8 @@
 #include "CellReplace.h"
 
-#include "control/Report.h"
 #include "grid/ValueAssignment.h"
 #include "grid/structure/TextMatch.h"
+#include "report/Report.h"
 
 namespace cellvex {
 

@@ -1,10 +1,10 @@
 #include "LineEdits.h"
 
 #include "common/Geometry.h"
-#include "control/Report.h"
 #include "grid/structure/BlockReshape.h"
 #include "grid/structure/LineAxis.h"
 #include "grid/structure/SelectionShift.h"
+#include "report/Report.h"
 
 #include <limits>
 

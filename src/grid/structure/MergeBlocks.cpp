@@ -1,6 +1,6 @@
 #include "MergeBlocks.h"
 
-#include "control/Report.h"
+#include "report/Report.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 #include "MergeCommands.h"
 
-#include "control/Report.h"
-#include "grid/selection/MergeExpansion.h"
 #include "grid/structure/MergeBlocks.h"
+#include "report/MergeExpansion.h"
+#include "report/Report.h"
 
 namespace cellvex {
 

@@ -1,6 +1,6 @@
 #include "PaperChoices.h"
 
-#include "print/PaperTable.h"
+#include "report/PaperTable.h"
 
 #include <algorithm>
 

@@ -1,7 +1,5 @@
 #include "PrintCommands.h"
 
-#include "control/Report.h"
-#include "print/PageSettings.h"
 #include "print/PageSetupMembers.h"
 #include "print/Pagination.h"
 #include "print/PrintJob.h"
@@ -11,6 +9,8 @@
 #include "print/dialogs/PrintContext.h"
 #include "print/dialogs/PrintPreviewWindow.h"
 #include "print/dialogs/PrintSetupDialog.h"
+#include "report/PageSettings.h"
+#include "report/Report.h"
 
 namespace cellvex {
 

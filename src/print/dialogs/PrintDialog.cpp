@@ -1,8 +1,8 @@
 #include "PrintDialog.h"
 
-#include "print/PageSettings.h"
 #include "print/dialogs/FieldFilter.h"
 #include "print/dialogs/PrinterChoiceBox.h"
+#include "report/PageSettings.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

@@ -2,9 +2,7 @@
 
 #include "common/Fonts.h"
 #include "common/Rounding.h"
-#include "control/Report.h"
 #include "print/PageRenderer.h"
-#include "print/PageSettings.h"
 #include "print/Pagination.h"
 #include "print/PrintJob.h"
 #include "print/PrintJobSetup.h"
@@ -16,6 +14,8 @@
 #include "print/dialogs/PrintCommands.h"
 #include "print/dialogs/PrintContext.h"
 #include "print/dialogs/PrintSetupValues.h"
+#include "report/PageSettings.h"
+#include "report/Report.h"
 
 #include <QComboBox>
 #include <QLabel>

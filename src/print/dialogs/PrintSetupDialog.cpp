@@ -1,11 +1,11 @@
 #include "PrintSetupDialog.h"
 
-#include "print/PaperTable.h"
 #include "print/PrinterService.h"
 #include "print/dialogs/FieldFilter.h"
 #include "print/dialogs/PageAreasPicture.h"
 #include "print/dialogs/PaperChoices.h"
 #include "print/dialogs/PrinterChoiceBox.h"
+#include "report/PaperTable.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "print/PageSettings.h"
 #include "print/dialogs/FixedDialog.h"
 #include "print/dialogs/PrintSetupValues.h"
+#include "report/PageSettings.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
 #include "PrintSetupValues.h"
 
-#include "print/PageSettings.h"
+#include "report/PageSettings.h"
 
 namespace cellvex {
 

@@ -1,7 +1,7 @@
 #include "PageSettings.h"
 
 #include "common/Fonts.h"
-#include "print/PaperTable.h"
+#include "report/PaperTable.h"
 
 #include <utility>
 

@@ -1,6 +1,6 @@
 #include "MergeExpansion.h"
 
-#include "control/Report.h"
+#include "report/Report.h"
 
 #include <algorithm>
 

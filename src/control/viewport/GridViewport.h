@@ -1,8 +1,8 @@
 #pragma once
 
-#include "grid/layout/FrameDragMover.h"
+#include "control/viewport/FrameDragMover.h"
+#include "control/viewport/ScrollBarBinding.h"
 #include "grid/layout/PoleSizer.h"
-#include "grid/layout/ScrollBarBinding.h"
 #include "grid/layout/ScrollController.h"
 
 #include <QObject>

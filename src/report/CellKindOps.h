@@ -1,7 +1,7 @@
 #pragma once
 
 #include "cells/Cell.h"
-#include "control/Report.h"
+#include "report/Report.h"
 
 #include <QString>
 

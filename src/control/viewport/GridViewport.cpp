@@ -1,6 +1,6 @@
 #include "GridViewport.h"
 
-#include "control/Report.h"
+#include "report/Report.h"
 
 #include <QScrollBar>
 #include <QWheelEvent>

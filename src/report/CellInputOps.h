@@ -1,6 +1,6 @@
 #pragma once
 
-#include "control/Report.h"
+#include "report/Report.h"
 
 #include <QString>
 

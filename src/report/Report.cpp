@@ -1,7 +1,7 @@
 #include "Report.h"
 
-#include "cells/AliasRules.h"
 #include "common/Geometry.h"
+#include "report/AliasRules.h"
 
 #include <new>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "print/PaperLength.h"
+#include "report/PaperLength.h"
 
 #include <QString>
 

@@ -1,10 +1,10 @@
 #include "RulerWidget.h"
 
 #include "common/Fonts.h"
+#include "control/widgets/SizeHintWindow.h"
 #include "rulers/MillimetreStrip.h"
 #include "rulers/RulerLabels.h"
 #include "rulers/SizeHintText.h"
-#include "rulers/SizeHintWindow.h"
 
 #include <QMouseEvent>
 #include <QPaintEvent>

@@ -2,6 +2,9 @@
 
 #include "cells/CellMatrix.h"
 #include "cells/FontTable.h"
+#include "common/ReportError.h"
+#include "report/PageSettings.h"
+#include "report/ReportRect.h"
 #include "rulers/RulerModel.h"
 
 #include <QRect>
@@ -9,23 +12,8 @@
 
 #include <cstdint>
 #include <functional>
-#include <stdexcept>
 
 namespace cellvex {
-
-// A failure an operation reports to its caller with a message for the user.
-class ReportError : public std::runtime_error
-{
-public:
-    explicit ReportError(const QString &message) : std::runtime_error(message.toStdString()) {}
-    QString message() const { return QString::fromStdString(what()); }
-};
-
-// Rectangle in report coordinates (from the leading edge of column 0 / row 0), 64 bit.
-struct ReportRect
-{
-    std::int64_t x = 0, y = 0, width = 0, height = 0;
-};
 
 // The whole state of one report: the two rulers that own the geometry, the
 // cell matrix, the fonts the cells use, and the report-wide state. Widget free;
@@ -45,6 +33,9 @@ public:
     const CellMatrix &cells() const { return m_cells; }
     FontTable &fonts() { return m_fonts; }
     const FontTable &fonts() const { return m_fonts; }
+    // Paper, margins, page texts and print options; kept when the matrix is rebuilt.
+    PageSettings &pageSettings() { return m_pageSettings; }
+    const PageSettings &pageSettings() const { return m_pageSettings; }
 
     int colCount() const { return m_colRuler.poleCount(); }
     int rowCount() const { return m_rowRuler.poleCount(); }
@@ -194,6 +185,7 @@ private:
     RulerModel m_rowRuler{Orientation::Vertical};
     CellMatrix m_cells;
     FontTable m_fonts;
+    PageSettings m_pageSettings;
     std::uint64_t m_generation = 0;
     int m_chainDepth = 0;
 
