@@ -79,10 +79,10 @@ CellvexControl::CellvexControl(QWidget *parent) : QWidget(parent), m_report(std:
     setFormColor(kButtonFace);
     setAutoFillBackground(true);
     m_report->pageSettings().setPixelsPerInch(logicalDpiY());
+    m_actions = std::make_unique<ReportActions>(*m_report, m_events, static_cast<ReportFrame &>(*this));
     m_pageSetup =
         std::make_unique<PageSetupMembers>(*m_report, m_report->pageSettings(), [this] { paginate(); });
     buildChildren();
-    connectReport();
     // --- layout: scroll bars, wheel, viewport resizes, column/row sizes ---
     const GridViewportWidgets layoutWidgets{this,      m_client,  m_cellSurface, m_scrollX, m_scrollY,
                                             m_lmargin, m_rmargin, m_smargin,     m_footer};
@@ -116,12 +116,8 @@ CellvexControl::~CellvexControl()
     m_events.disconnect();
     qApp->removeEventFilter(this);
     // The widgets paint from the report: take them down first, then the rulers empty.
-    m_report->onCellChanged = nullptr;
-    m_report->onReportChanged = nullptr;
-    m_report->colRuler().onChanged = nullptr;
-    m_report->rowRuler().onChanged = nullptr;
-    m_report->colRuler().onHighlightChanged = nullptr;
-    m_report->rowRuler().onHighlightChanged = nullptr;
+    m_rulerInput.reset();
+    m_actions.reset(); // the report changes silently from here on
     m_inPlace.reset(); // its handlers must not run while the editors go
     m_widgetMouse.reset();
     m_keys.reset();
@@ -154,7 +150,7 @@ void CellvexControl::buildChildren()
 
     m_cellSurface = new CellSurface(*m_report, m_client);
     m_cellSurface->setObjectName(QStringLiteral("pnl_cell"));
-    m_cellSurface->setPageBreakLines(&m_breakLines);
+    m_cellSurface->setPageBreakLines(&m_actions->pageBreakLines());
 
     // In-place editors live on the surface, zero-sized until input opens them.
     m_edtInput = new QLineEdit(m_cellSurface);
@@ -206,26 +202,58 @@ void CellvexControl::buildChildren()
     }
 }
 
-void CellvexControl::connectReport()
+void CellvexControl::showChange(const ReportChange &change)
 {
-    m_report->onCellChanged = [this](int col, int row) { m_cellSurface->updateCell(col, row); };
-    m_report->onCaptionChanging = [this](int col, int row, QString &value) {
-        m_events.cellChanging(col + 1, row + 1, value);
-    };
-    m_report->onCaptionChanged = [this](int col, int row, const QString &value) {
-        m_events.cellChanged(col + 1, row + 1, value);
-    };
-    // Without a sink the event is skipped and the stored list stays as it is.
-    m_report->onButtonClick = [this](int col, int row, const QString &name, QString &script) {
-        m_events.buttonClick(col + 1, row + 1, name, script);
-    };
-    m_report->onReportChanged = [this] {
+    if (!m_cellSurface)
+        return; // still building the children
+    switch (change.subject) {
+    case ReportChange::Subject::Cell:
+        m_cellSurface->updateCell(change.col, change.row);
+        break;
+    case ReportChange::Subject::Report:
         m_cellSurface->update();
         m_polex->update();
         m_poley->update();
-    };
-    m_report->colRuler().onChanged = [this] { m_polex->update(); };
-    m_report->rowRuler().onChanged = [this] { m_poley->update(); };
+        break;
+    case ReportChange::Subject::ColumnRuler:
+    case ReportChange::Subject::RowRuler: {
+        const bool columns = change.subject == ReportChange::Subject::ColumnRuler;
+        if (change.has(ReportChange::View) && m_viewport)
+            m_viewport->rulerViewChanged(columns ? Orientation::Horizontal : Orientation::Vertical);
+        if (change.flags & ~unsigned(ReportChange::View))
+            (columns ? m_polex : m_poley)->update();
+        break;
+    }
+    }
+}
+
+void CellvexControl::discardInput()
+{
+    // Unfinished input is discarded, never written back.
+    m_inPlace->hideEditors();
+}
+
+void CellvexControl::reportReplaced()
+{
+    // The stored ruler mode takes effect as its property would.
+    setPoleVisible(m_report->poleVisible());
+    m_selection->placeSelectionFrame();
+}
+
+void CellvexControl::pageBreakLinesChanged()
+{
+    if (m_cellSurface)
+        m_cellSurface->update();
+}
+
+void CellvexControl::applyResize(Orientation orientation, int pole)
+{
+    m_viewport->sizer().applyResizeDrag(orientation, pole);
+}
+
+void CellvexControl::focusInput()
+{
+    m_edtInput->setFocus();
 }
 
 void CellvexControl::resizeEvent(QResizeEvent *event)
@@ -263,25 +291,6 @@ void CellvexControl::layoutChildren()
     m_scrollX->setGeometry(0, 0, m_xscroll->width(), m_xscroll->height());
     if (m_viewport) // layout: rulers take the viewport's size, the grid may scroll back
         m_viewport->viewportResized();
-}
-
-void CellvexControl::NewReport(int aCols, int aRows)
-{
-    m_report->checkNewReportSize(aCols, aRows); // refuse before discarding anything
-    {
-        PaintSuspension suspend(m_main);
-        // Unfinished input is discarded, never written back.
-        m_inPlace->hideEditors();
-        for (LinePanel *l : m_selLines)
-            l->hide();
-        m_report->newReport(aCols, aRows);
-        m_report->pageSettings().resetToDefaults();
-        paginate();
-        m_polex->update();
-        m_poley->update();
-    }
-    m_events.inputChange(-1, -1);
-    m_events.selectChange(-1, -1, -1, -1);
 }
 
 void CellvexControl::setFormColor(ColorRef c)
@@ -414,39 +423,6 @@ bool CellvexControl::previewKey(QWidget *receiver, QKeyEvent *event)
     QApplication::sendEvent(receiver, &replaced);
     m_inKeyPreview = false;
     return true;
-}
-
-void CellvexControl::setHeaderCount(int v)
-{
-    // Stored as given; pagination resets the counts when the rows do not fit.
-    m_report->setHeaderCount(v);
-    paginate();
-}
-
-void CellvexControl::setFooterCount(int v)
-{
-    m_report->setFooterCount(v);
-    paginate();
-}
-
-void CellvexControl::paginate()
-{
-    recomputePagination();
-    rebuildPageBreakLines();
-}
-
-void CellvexControl::recomputePagination()
-{
-    m_pagination.paginate(*m_report, m_report->pageSettings());
-}
-
-void CellvexControl::rebuildPageBreakLines()
-{
-    // Pagination may have dropped header/footer rows the lines are drawn from.
-    Pagination::validateHeaderFooter(*m_report, m_report->pageSettings());
-    m_breakLines = cellvex::pageBreakLines(*m_report, m_pagination);
-    if (m_cellSurface)
-        m_cellSurface->update();
 }
 
 std::shared_ptr<PrinterService> CellvexControl::printerService()

@@ -2,10 +2,9 @@
 
 #include "control/EventRaiser.h"
 #include "control/FormProperties.h"
+#include "control/ReportActions.h"
 #include "control/RulerInput.h"
-#include "print/PageBreakLines.h"
-#include "print/Pagination.h"
-#include "report/PageSettings.h"
+#include "grid/selection/SelectionHost.h"
 #include "report/Report.h"
 
 #include <QPointer>
@@ -42,7 +41,7 @@ class DialogRunner;
 // around one Report. Members take 1-based coordinates, column first; a cell,
 // row or column outside the grid makes a setter do nothing and a getter
 // return its empty value.
-class CellvexControl : public QWidget
+class CellvexControl : public QWidget, private ReportFrame, private RulerInputHost, private SelectionHost
 {
     Q_OBJECT
 public:
@@ -51,6 +50,8 @@ public:
 
     Report &report() { return *m_report; }
     const Report &report() const { return *m_report; }
+    // The service every member and user action goes through.
+    ReportActions &actions() { return *m_actions; }
     EventRaiser &events() { return m_events; }
     FormProperties &form() { return m_form; }
     FontObject &fontObject() { return *m_fontObject; }
@@ -64,14 +65,11 @@ public:
     // --- pages ---------------------------------------------------------------------
     PageSettings &pageSettings() { return m_report->pageSettings(); }
     PageSetupMembers &pageSetup() { return *m_pageSetup; }
-    const Pagination &pagination() const { return m_pagination; }
-    const std::vector<PageBreakLine> &pageBreakLines() const { return m_breakLines; }
-    // Cuts the report into pages again and redraws the page-break lines.
-    void paginate();
-    // The two halves of paginate() for the print preview, which cuts the
-    // pages again while it is open and hands the grid lines over on closing.
-    void recomputePagination();
-    void rebuildPageBreakLines();
+    const Pagination &pagination() const { return m_actions->pagination(); }
+    const std::vector<PageBreakLine> &pageBreakLines() const { return m_actions->pageBreakLines(); }
+    void paginate() { m_actions->paginate(); }
+    void recomputePagination() { m_actions->recomputePagination(); }
+    void rebuildPageBreakLines() { m_actions->rebuildPageBreakLines(); }
 
     // --- printing: printer and modal dialogs ------------------------------------
     // The printers the print members and dialogs use: the system's, unless a
@@ -84,7 +82,7 @@ public:
 
     // Finishes in-place input: writes the open editor's value into the input
     // cell and hides it (input/InPlaceEditor).
-    void commitInput();
+    void commitInput() override;
     bool suppressControlError() const { return m_suppressControlError; }
     void setSuppressControlError(bool v) { m_suppressControlError = v; }
     // Runs a window handler: anything it throws becomes OnError("控件错误，" ...)
@@ -111,13 +109,13 @@ public:
     }
 
     // --- report lifecycle and counts ------------------------------------------
-    void NewReport(int aCols, int aRows);
+    void NewReport(int aCols, int aRows) { m_actions->newReport(aCols, aRows); }
     int ColCount() const { return m_report->colCount(); }
     int RowCount() const { return m_report->rowCount(); }
     int HeaderCount() const { return m_report->headerCount(); }
-    void setHeaderCount(int v);
+    void setHeaderCount(int v) { m_actions->setHeaderCount(v); }
     int FooterCount() const { return m_report->footerCount(); }
-    void setFooterCount(int v);
+    void setFooterCount(int v) { m_actions->setFooterCount(v); }
     bool Saved() const { return m_report->saved(); }
     void setSaved(bool v) { m_report->setSaved(v); }
     int PoleVisible() const { return m_report->poleVisible(); }
@@ -182,7 +180,28 @@ protected:
 private:
     void buildChildren();
     void layoutChildren();
-    void connectReport();
+    // ReportFrame (commitInput is public)
+    void discardInput() override;
+    void showChange(const ReportChange &change) override;
+    void reportReplaced() override;
+    void pageBreakLinesChanged() override;
+    QWidget *paintedPanel() override { return m_main; }
+    // RulerInputHost (focusInput also for the selection)
+    void poleDown(Orientation orientation, int pole, bool left) override;
+    void applyResize(Orientation orientation, int pole) override;
+    void focusInput() override;
+    // SelectionHost (CellvexControlInput.cpp)
+    void prepareInput(bool dropOnPrepare) override;
+    void openTypingEditor() override;
+    void scrollSelectionIntoView() override;
+    void keepColumnInView(int col) override;
+    void keepRowInView(int row) override;
+    void frameChanged() override;
+    void repaintCells() override;
+    PageBands pageBands() override;
+    bool dateEditorShown() override;
+    void acceptDateEditor() override;
+    bool dropListOpen() override;
     // 1-based interface index to 0-based; anything below 1 is outside the grid.
     static int ix(int a) { return a > 0 ? a - 1 : -1; }
     const Cell *cellAt(int aCol, int aRow) const { return m_report->cell(ix(aCol), ix(aRow)); }
@@ -193,15 +212,13 @@ private:
     void buildSelection();
     void placeSelectionLines();
     bool cellSurfaceMouse(QEvent *event);
-    void poleDown(Orientation orientation, int pole, bool left);
     bool previewKey(QWidget *receiver, QKeyEvent *event);
 
     std::unique_ptr<Report> m_report;
     EventRaiser m_events;
+    std::unique_ptr<ReportActions> m_actions;
     FontObject *m_fontObject = nullptr;
     std::unique_ptr<PageSetupMembers> m_pageSetup;
-    Pagination m_pagination;
-    std::vector<PageBreakLine> m_breakLines;
     std::shared_ptr<PrinterService> m_printer;
     std::shared_ptr<DialogRunner> m_dialogRunner;
     ColorRef m_formColor = kButtonFace;

@@ -28,25 +28,8 @@ void CellvexControl::buildSelection()
     m_selectionEvents = std::make_unique<SelectionEventAdapter>(m_events);
     m_inPlace = std::make_unique<InPlaceEditor>(
         *this, InPlaceEditorWidgets{m_client, m_cellSurface, m_edtInput, m_cbbInput, m_datetime});
-    SelectionHooks hooks;
-    hooks.commitInput = [this] { commitInput(); };
-    hooks.focusInput = [this] { m_edtInput->setFocus(); };
-    hooks.scrollSelectionIntoView = [this] { m_viewport->scroll().scrollSelectionIntoView(); };
-    hooks.keepColumnInView = [this](int col) {
-        m_viewport->scroll().keepInView(Orientation::Horizontal, col);
-    };
-    hooks.keepRowInView = [this](int row) { m_viewport->scroll().keepInView(Orientation::Vertical, row); };
-    hooks.frameChanged = [this] { placeSelectionLines(); };
-    hooks.repaint = [this] { m_cellSurface->update(); };
-    hooks.pageBands = [this] {
-        return PageBands{m_pagination.colPageStarts(), m_pagination.rowPageStarts()};
-    };
-    hooks.prepareInput = [this](bool dropOnPrepare) { m_inPlace->prepareInput(dropOnPrepare); };
-    hooks.openTypingEditor = [this] { m_inPlace->openTypingEditor(); };
-    hooks.dateEditorShown = [this] { return m_inPlace->dateEditorShown(); };
-    hooks.acceptDateEditor = [this] { m_inPlace->acceptDate(); };
-    hooks.dropListOpen = [this] { return m_inPlace->dropListOpen(); };
-    m_selection = std::make_unique<SelectionController>(*m_report, m_selectionEvents.get(), hooks);
+    m_selection = std::make_unique<SelectionController>(*m_report, m_selectionEvents.get(),
+                                                        static_cast<SelectionHost *>(this));
     m_cellMouse = std::make_unique<CellMouseInput>(*m_selection);
     m_keys = std::make_unique<KeyNavigator>(*m_selection);
     // A drop-down cell's button opens the list; the release that follows must not prepare again.
@@ -62,25 +45,70 @@ void CellvexControl::buildSelection()
         m_inPlace->placeEditors();
     };
 
-    m_report->colRuler().onPoleLDown = [this](int pole, int, int) {
-        poleDown(Orientation::Horizontal, pole, true);
-    };
-    m_report->colRuler().onPoleRDown = [this](int pole, int, int) {
-        poleDown(Orientation::Horizontal, pole, false);
-    };
-    m_report->rowRuler().onPoleLDown = [this](int pole, int, int) {
-        poleDown(Orientation::Vertical, pole, true);
-    };
-    m_report->rowRuler().onPoleRDown = [this](int pole, int, int) {
-        poleDown(Orientation::Vertical, pole, false);
-    };
-    m_rulerInput = std::make_unique<RulerInput>(*this);
+    m_rulerInput = std::make_unique<RulerInput>(*m_report, *m_selection, static_cast<RulerInputHost &>(*this),
+                                                *m_polex, *m_poley);
 }
 
 void CellvexControl::commitInput()
 {
     if (m_inPlace)
         m_inPlace->commitInput();
+}
+
+void CellvexControl::prepareInput(bool dropOnPrepare)
+{
+    m_inPlace->prepareInput(dropOnPrepare);
+}
+
+void CellvexControl::openTypingEditor()
+{
+    m_inPlace->openTypingEditor();
+}
+
+void CellvexControl::scrollSelectionIntoView()
+{
+    m_viewport->scroll().scrollSelectionIntoView();
+}
+
+void CellvexControl::keepColumnInView(int col)
+{
+    m_viewport->scroll().keepInView(Orientation::Horizontal, col);
+}
+
+void CellvexControl::keepRowInView(int row)
+{
+    m_viewport->scroll().keepInView(Orientation::Vertical, row);
+}
+
+void CellvexControl::frameChanged()
+{
+    placeSelectionLines();
+}
+
+void CellvexControl::repaintCells()
+{
+    m_cellSurface->update();
+}
+
+PageBands CellvexControl::pageBands()
+{
+    const Pagination &p = m_actions->pagination();
+    return PageBands{p.colPageStarts(), p.rowPageStarts()};
+}
+
+bool CellvexControl::dateEditorShown()
+{
+    return m_inPlace->dateEditorShown();
+}
+
+void CellvexControl::acceptDateEditor()
+{
+    m_inPlace->acceptDate();
+}
+
+bool CellvexControl::dropListOpen()
+{
+    return m_inPlace->dropListOpen();
 }
 
 void CellvexControl::placeSelectionLines()

@@ -2,24 +2,38 @@
 
 #include "control/RulerDragSelection.h"
 
-#include <functional>
+#include <QObject>
 
 namespace cellvex {
 
-class CellvexControl;
+class RulerWidget;
+class SelectionController;
 
-// The control's side of the rulers' mouse gestures: dragging a selection of
-// whole columns or rows along a ruler, finishing it on release, and the
-// start and steps of a resize drag (its end is applied to the cells by the
-// layout). The presses themselves select through the control's pole handler;
-// this wraps it to start the drag.
-class RulerInput
+// What the ruler gestures ask of the rest of the control.
+class RulerInputHost
 {
 public:
-    explicit RulerInput(CellvexControl &control);
-    ~RulerInput();
-    RulerInput(const RulerInput &) = delete;
-    RulerInput &operator=(const RulerInput &) = delete;
+    // Finishes in-place input (may run host code).
+    virtual void commitInput() = 0;
+    // A press on a pole's face: select the line and raise the click events.
+    virtual void poleDown(Orientation orientation, int pole, bool left) = 0;
+    // A resize drag ended: the cells take the pole's new range.
+    virtual void applyResize(Orientation orientation, int pole) = 0;
+    // The keyboard focus goes back to the input editor.
+    virtual void focusInput() = 0;
+
+protected:
+    ~RulerInputHost() = default;
+};
+
+// The control's side of the rulers' mouse gestures: selecting by a press on
+// a pole, dragging a selection of whole columns or rows along a ruler and
+// finishing it on release, and the start, steps and end of a resize drag.
+class RulerInput : public QObject
+{
+public:
+    RulerInput(Report &report, SelectionController &selection, RulerInputHost &host, RulerWidget &columns,
+               RulerWidget &rows);
 
     // Set when a drop-down list closes: the release that follows the click
     // which closed it must not prepare input again (it would reopen the list).
@@ -30,18 +44,18 @@ public:
     const RulerDragSelection &dragSelection() const { return m_drag; }
 
 private:
-    void connect(Orientation orientation);
+    void connectRuler(Orientation orientation, RulerWidget &ruler);
+    void poleLeftDown(Orientation orientation, int pole, int x, int y);
     void poleLUp();
     void dragBegin();
-    void poleResize(Orientation orientation, int moveRange);
-    void dragEnd();
+    void dragEnd(Orientation orientation, int pole);
 
-    CellvexControl &m_control;
+    Report &m_report;
+    SelectionController &m_selection;
+    RulerInputHost &m_host;
     RulerDragSelection m_drag;
     int m_resizeDelta = 0;
     bool m_skipRulerPrepare = false;
-    std::function<void(int, int, int)> m_prevLDown[2];
-    std::function<void(int)> m_prevDragEnd[2]; // the layout's, which applies the resize
 };
 
 } // namespace cellvex

@@ -47,8 +47,7 @@ void assignCellValue(Report &report, int col, int row, const QString &text)
         // The value renames the button, which writes the caption directly
         // (no change hooks) and keeps the action list.
         attachButtonFace(*cell, text, cell->buttonScript(), cell->fontId());
-        if (report.onCellChanged)
-            report.onCellChanged(col, row);
+        report.cellChanged(col, row, ReportChange::Value);
         break;
     case CellKind::CheckBox:
         setCaptionIfChanged(report, col, row, *cell,

@@ -10,8 +10,7 @@ namespace {
 void changed(Report &report, int col, int row)
 {
     report.setSaved(false);
-    if (report.onCellChanged)
-        report.onCellChanged(col, row);
+    report.cellChanged(col, row, ReportChange::Value | ReportChange::Appearance);
 }
 
 // Text cells read formats 0-3 and 11, date cells format 6: switching to one of

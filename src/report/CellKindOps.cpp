@@ -11,8 +11,7 @@ namespace {
 
 void repaint(Report &report, int col, int row)
 {
-    if (report.onCellChanged)
-        report.onCellChanged(col, row);
+    report.cellChanged(col, row, ReportChange::Value | ReportChange::Appearance);
 }
 
 // Kind changes and pictures leave covered cells of a merged block alone.

@@ -12,10 +12,10 @@ ButtonAnswer clickCellButton(Report &report, int col, int row)
     if (c->kind() != CellKind::Button)
         return ButtonAnswer::None;
 
-    if (report.onButtonClick) {
+    if (ReportListener *listener = report.listener()) {
         const std::uint64_t generation = report.generation();
         QString script = c->buttonScript();
-        report.onButtonClick(col, row, c->caption(), script);
+        listener->buttonPressed(col, row, c->caption(), script);
         // The host may have rebuilt the report or changed the cell's kind.
         if (report.generation() != generation)
             return ButtonAnswer::None;

@@ -13,7 +13,7 @@ enum class ButtonAnswer {
 };
 
 // The drop button or button face of the cell was clicked. A read-only cell
-// answers nothing. For a button cell the report's onButtonClick hook sees the
+// answers nothing. For a button cell the report's listener sees the
 // name and the action list and may replace the list, which is stored; the
 // report is marked changed.
 ButtonAnswer clickCellButton(Report &report, int col, int row);

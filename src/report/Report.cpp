@@ -9,6 +9,8 @@ namespace cellvex {
 
 Report::Report()
 {
+    m_colRuler.setListener(this);
+    m_rowRuler.setListener(this);
     m_colRuler.setMargin(2);
     m_rowRuler.setMargin(2);
     // A new control shows 6 columns and 30 rows.
@@ -17,16 +19,35 @@ Report::Report()
     m_cells = CellMatrix::create(6, 30);
 }
 
-void Report::cellChanged(int col, int row)
+void Report::cellChanged(int col, int row, unsigned flags)
 {
-    if (onCellChanged)
-        onCellChanged(col, row);
+    if (m_listener)
+        m_listener->reportChanged(ReportChange::cell(col, row, flags));
 }
 
-void Report::reportChanged()
+void Report::reportChanged(unsigned flags)
 {
-    if (onReportChanged)
-        onReportChanged();
+    if (m_listener)
+        m_listener->reportChanged(ReportChange::report(flags));
+}
+
+void Report::rulerChanged(Orientation o)
+{
+    if (m_listener)
+        m_listener->reportChanged(ReportChange::ruler(o, ReportChange::Geometry | ReportChange::Appearance));
+}
+
+void Report::highlightChanged(Orientation o, int, int)
+{
+    // The ruler widgets repaint whole; the range is not worth passing on.
+    if (m_listener)
+        m_listener->reportChanged(ReportChange::ruler(o, ReportChange::Appearance));
+}
+
+void Report::displayCountChanged(Orientation o, int)
+{
+    if (m_listener)
+        m_listener->reportChanged(ReportChange::ruler(o, ReportChange::View));
 }
 
 void Report::checkNewReportSize(int cols, int rows) const
@@ -75,7 +96,7 @@ void Report::newReport(int cols, int rows)
     m_inputCol = m_inputRow = -1;
     m_selection = QRect(QPoint(-1, -1), QPoint(-1, -1));
     m_saved = true;
-    reportChanged();
+    reportChanged(ReportChange::Structure | ReportChange::Geometry | ReportChange::Value);
 }
 
 int Report::colWidth(int col) const
@@ -116,9 +137,9 @@ void Report::setInputCell(int col, int row)
     m_inputCol = col;
     m_inputRow = row;
     if (contains(oldCol, oldRow))
-        cellChanged(oldCol, oldRow);
+        cellChanged(oldCol, oldRow, ReportChange::Appearance);
     if (contains(col, row))
-        cellChanged(col, row);
+        cellChanged(col, row, ReportChange::Appearance);
 }
 
 void Report::setSelectionRect(int minCol, int minRow, int maxCol, int maxRow)
@@ -127,7 +148,7 @@ void Report::setSelectionRect(int minCol, int minRow, int maxCol, int maxRow)
         m_selection = QRect(QPoint(-1, -1), QPoint(-1, -1));
     else
         m_selection = QRect(QPoint(minCol, minRow), QPoint(maxCol, maxRow));
-    reportChanged();
+    reportChanged(ReportChange::Appearance);
 }
 
 bool Report::inSelection(int col, int row) const
@@ -154,9 +175,9 @@ void Report::setCellCaption(int col, int row, const QString &value)
     const std::uint64_t gen = m_generation;
     QString text = value;
     c->storeCaption(text);
-    if (onCaptionChanging) {
-        onCaptionChanging(col, row, text);
-        // The hook may have rebuilt the report: look the cell up again.
+    if (m_listener) {
+        m_listener->captionChanging(col, row, text);
+        // The listener may have rebuilt the report: look the cell up again.
         if (gen != m_generation || !(c = cell(col, row)))
             return;
         c->storeCaption(text);
@@ -165,9 +186,9 @@ void Report::setCellCaption(int col, int row, const QString &value)
         text = QStringLiteral("0");
         c->storeCaption(text);
     }
-    cellChanged(col, row);
-    if (onCaptionChanged)
-        onCaptionChanged(col, row, text);
+    cellChanged(col, row, ReportChange::Value);
+    if (m_listener)
+        m_listener->captionChanged(col, row, text);
 }
 
 const FontAttributes &Report::cellFont(int col, int row) const
@@ -185,7 +206,7 @@ void Report::changeFont(int col, int row, const std::function<void(FontAttribute
     edit(attrs);
     c->setFontId(m_fonts.intern(attrs));
     markChanged();
-    cellChanged(col, row);
+    cellChanged(col, row, ReportChange::Appearance);
 }
 
 void Report::setFontName(int col, int row, const QString &name)
@@ -228,7 +249,7 @@ void Report::setAlignment(int col, int row, HAlign a)
     if (Cell *c = cell(col, row)) {
         c->setAlignment(a);
         markChanged();
-        cellChanged(col, row);
+        cellChanged(col, row, ReportChange::Appearance);
     }
 }
 
@@ -237,7 +258,7 @@ void Report::setVAlignment(int col, int row, VAlign a)
     if (Cell *c = cell(col, row)) {
         c->setVAlignment(a);
         markChanged();
-        cellChanged(col, row);
+        cellChanged(col, row, ReportChange::Appearance);
     }
 }
 
@@ -246,7 +267,7 @@ void Report::setMultiLine(int col, int row, bool on)
     if (Cell *c = cell(col, row)) {
         c->setMultiLine(on);
         markChanged();
-        cellChanged(col, row);
+        cellChanged(col, row, ReportChange::Appearance);
     }
 }
 
@@ -257,7 +278,7 @@ void Report::setBackColor(int col, int row, ColorRef color)
         markChanged();
         // A selected cell keeps showing the selection colour; the surface
         // paints the displayed colour, so repainting is always right.
-        cellChanged(col, row);
+        cellChanged(col, row, ReportChange::Appearance);
     }
 }
 
@@ -269,7 +290,7 @@ void Report::setCellBorders(int col, int row, int type, int width)
     if (type == BorderDiagonal) {
         c->setDiagonalType(width);
         markChanged();
-        cellChanged(col, row);
+        cellChanged(col, row, ReportChange::Appearance);
         return;
     }
     if (type < BorderLeft || type > BorderBottom)
@@ -289,7 +310,7 @@ void Report::setCellBorders(int col, int row, int type, int width)
     const int b = type == BorderBottom ? width : -1;
     c->setBorders(l, t, r, b);
     markChanged();
-    cellChanged(targetCol, targetRow);
+    cellChanged(targetCol, targetRow, ReportChange::Appearance);
 }
 
 int Report::cellBorders(int col, int row, int type) const
@@ -407,7 +428,7 @@ void Report::setAppendString(int col, int row, int index, const QString &value)
 void Report::refreshAllBorders()
 {
     // Layers are drawn in a fixed order, so restoring the stacking is a repaint.
-    reportChanged();
+    reportChanged(ReportChange::Appearance);
 }
 
 } // namespace cellvex

@@ -4,6 +4,7 @@
 #include "cells/FontTable.h"
 #include "common/ReportError.h"
 #include "report/PageSettings.h"
+#include "report/ReportListener.h"
 #include "report/ReportRect.h"
 #include "rulers/RulerModel.h"
 
@@ -19,10 +20,21 @@ namespace cellvex {
 // cell matrix, the fonts the cells use, and the report-wide state. Widget free;
 // coordinates are 0-based. The control translates interface calls into these
 // operations and the cell surface paints from it.
-class Report
+class Report : private RulerListener
 {
 public:
     Report();
+    // The rulers report to this object: it stays where it was built.
+    Report(const Report &) = delete;
+    Report &operator=(const Report &) = delete;
+
+    // --- changes -------------------------------------------------------------------
+    // The one listener of this report's changes, captions and button presses.
+    void setListener(ReportListener *listener) { m_listener = listener; }
+    ReportListener *listener() const { return m_listener; }
+    // Announces a change of one cell (for operations on cells outside this class).
+    void cellChanged(int col, int row, unsigned flags);
+    void reportChanged(unsigned flags);
 
     // --- structure ---------------------------------------------------------------
     RulerModel &colRuler() { return m_colRuler; }
@@ -99,9 +111,6 @@ public:
         m_wholeColumnMode = column;
         m_wholeRowMode = row;
     }
-    bool scriptsEnabled() const { return m_scriptsEnabled; }
-    void setScriptsEnabled(bool v) { m_scriptsEnabled = v; }
-    bool dropOnPrepare() const { return m_dropOnPrepare; }
     QString initialScriptType() const { return m_initialScriptType; }
     QString initialScriptText() const { return m_initialScriptText; }
     void setInitialScript(const QString &type, const QString &text)
@@ -111,8 +120,8 @@ public:
     }
 
     // --- cell content and formatting (each acting setter marks the report changed) ---
-    // The one way a caption changes: store, let the changing hook adjust the
-    // text, show it, then the changed hook.
+    // The one way a caption changes: store, let the listener adjust the text
+    // (captionChanging), show it, then tell the listener (captionChanged).
     void setCellCaption(int col, int row, const QString &value);
 
     void setFontName(int col, int row, const QString &name);
@@ -164,21 +173,11 @@ public:
     void leaveChain() { --m_chainDepth; }
     int chainDepth() const { return m_chainDepth; }
 
-    // --- hooks to the control ------------------------------------------------------------
-    std::function<void(int col, int row, QString &value)> onCaptionChanging;
-    std::function<void(int col, int row, const QString &value)> onCaptionChanged;
-    // The user pressed the face of a button cell; the host may replace the
-    // action list in `script`, which is then stored. Unset when no host listens.
-    std::function<void(int col, int row, const QString &name, QString &script)> onButtonClick;
-    // One cell needs repainting (content, colour or layout changed).
-    std::function<void(int col, int row)> onCellChanged;
-    // Everything needs repainting (new matrix, geometry).
-    std::function<void()> onReportChanged;
-
 private:
     void markChanged() { m_saved = false; }
-    void cellChanged(int col, int row);
-    void reportChanged();
+    void rulerChanged(Orientation o) override;
+    void highlightChanged(Orientation o, int first, int last) override;
+    void displayCountChanged(Orientation o, int count) override;
     void changeFont(int col, int row, const std::function<void(FontAttributes &)> &edit);
 
     RulerModel m_colRuler{Orientation::Horizontal};
@@ -186,6 +185,7 @@ private:
     CellMatrix m_cells;
     FontTable m_fonts;
     PageSettings m_pageSettings;
+    ReportListener *m_listener = nullptr;
     std::uint64_t m_generation = 0;
     int m_chainDepth = 0;
 
@@ -201,8 +201,6 @@ private:
     bool m_editing = false;
     bool m_wholeColumnMode = false;
     bool m_wholeRowMode = false;
-    bool m_scriptsEnabled = true;
-    bool m_dropOnPrepare = true;
     QString m_initialScriptType;
     QString m_initialScriptText;
 };

@@ -8,18 +8,16 @@ RulerModel::RulerModel(Orientation orientation) : m_orientation(orientation), m_
 
 void RulerModel::changed()
 {
-    if (onChanged)
-        onChanged();
+    if (m_listener)
+        m_listener->rulerChanged(m_orientation);
 }
 
 void RulerModel::highlightChanged(int first, int last)
 {
     if (first > last)
         return;
-    if (onHighlightChanged)
-        onHighlightChanged(first, last);
-    else
-        changed();
+    if (m_listener)
+        m_listener->highlightChanged(m_orientation, first, last);
 }
 
 void RulerModel::setColor(ColorRef c)
@@ -164,8 +162,8 @@ void RulerModel::insertPole(int poleIndex, int addCount)
     m_poleLens.insert(m_poleLens.begin() + poleIndex, size_t(addCount), defaultPoleLength());
     m_splitLens.insert(m_splitLens.end(), size_t(addCount), m_splitRange);
     invalidateEdgesFrom(poleIndex);
-    if (onInsertPole)
-        onInsertPole(poleIndex, addCount);
+    if (m_listener)
+        m_listener->polesInserted(m_orientation, poleIndex, addCount);
     recalcDisplayCount();
     recalcLastCount();
     changed();
@@ -186,8 +184,8 @@ void RulerModel::deletePole(int poleIndex, int deleteCount)
     recalcLastCount();
     if (hadSelection)
         changed();
-    if (onDeletePole)
-        onDeletePole(poleIndex, deleteCount, before, delRange);
+    if (m_listener)
+        m_listener->polesDeleted(m_orientation, poleIndex, deleteCount, before, delRange);
     recalcDisplayCount();
     changed();
 }
@@ -219,8 +217,8 @@ void RulerModel::insertDefaultPoles(int poleIndex, int addCount)
     if (!ranges.empty() && ranges.back().last >= poleIndex)
         m_selected.clear();
     followDisplayIndex();
-    if (onInsertPole)
-        onInsertPole(poleIndex, addCount);
+    if (m_listener)
+        m_listener->polesInserted(m_orientation, poleIndex, addCount);
     recalcDisplayCount();
     recalcLastCount();
     changed();
@@ -239,8 +237,8 @@ void RulerModel::removePoles(int poleIndex, int deleteCount)
     m_selected.clear();
     followDisplayIndex();
     recalcLastCount();
-    if (onDeletePole)
-        onDeletePole(poleIndex, deleteCount, before, delRange);
+    if (m_listener)
+        m_listener->polesDeleted(m_orientation, poleIndex, deleteCount, before, delRange);
     recalcDisplayCount();
     changed();
 }
@@ -319,8 +317,8 @@ void RulerModel::recalcDisplayCount()
         }
         m_displayCount = lo - m_displayIndex;
     }
-    if (onDisplayCountChg)
-        onDisplayCountChg(m_displayCount);
+    if (m_listener)
+        m_listener->displayCountChanged(m_orientation, m_displayCount);
 }
 
 void RulerModel::recalcLastCount()

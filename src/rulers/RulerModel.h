@@ -2,16 +2,14 @@
 
 #include "common/Colors.h"
 #include "rulers/PoleSelection.h"
+#include "rulers/RulerListener.h"
 
 #include <QString>
 
 #include <cstdint>
-#include <functional>
 #include <vector>
 
 namespace cellvex {
-
-enum class Orientation { Horizontal, Vertical };
 
 // Geometry of one ruler: how many poles (columns or rows) there are, how long
 // each one is, where each begins and which part of them is in view. Widget
@@ -27,7 +25,6 @@ public:
 
     // --- published properties ---------------------------------------------
     Orientation orientation() const { return m_orientation; }
-    void setOrientation(Orientation o) { m_orientation = o; }
     ColorRef color() const { return m_color; }
     void setColor(ColorRef c);
     int poleWidth() const { return m_poleWidth; }
@@ -111,17 +108,9 @@ public:
     void recalcDisplayCount();
     void recalcLastCount();
 
-    // --- events -------------------------------------------------------------------
-    std::function<void(int pole, int x, int y)> onPoleLDown, onPoleRDown, onPoleLMove, onPoleLUp;
-    std::function<void(int pole, int moveRange)> onPoleResize;
-    std::function<void(int pole)> onDragBegin, onDragEnd;
-    std::function<void(int pole, int addCount)> onInsertPole;
-    std::function<void(int pole, int deleteCount, int beforeDelCount, std::int64_t delRange)> onDeletePole;
-    std::function<void(int count)> onDisplayCountChg;
-    // Something visible changed (geometry, highlight, strip); the widget repaints.
-    std::function<void()> onChanged;
-    // Highlight changed for the poles first..last only.
-    std::function<void(int first, int last)> onHighlightChanged;
+    // --- changes ----------------------------------------------------------------
+    // The one listener of the ruler's changes (the report, or a test); none by default.
+    void setListener(RulerListener *listener) { m_listener = listener; }
 
 private:
     void invalidateEdgesFrom(int i);
@@ -150,6 +139,7 @@ private:
     mutable int m_edgesValidUpTo = 0;          // m_edges[0..m_edgesValidUpTo] are current
 
     PoleSelection m_selected;
+    RulerListener *m_listener = nullptr;
 };
 
 } // namespace cellvex

@@ -1,4 +1,5 @@
 #include "report/CellInputOps.h"
+#include "ReportHooks.h"
 #include "report/CellKindOps.h"
 
 #include <gtest/gtest.h>
@@ -30,7 +31,8 @@ TEST(CellInputOps, FormatClearsTheCaptionOnlyWhereTheOldTextMayNotRead)
         r.setCellCaption(2, 3, QStringLiteral("12.5"));
         r.setSaved(true);
         int events = 0;
-        r.onCaptionChanged = [&](int, int, const QString &v) {
+        cellvex::test::ReportHooks listener{r};
+        listener.changed = [&](int, int, const QString &v) {
             ++events;
             EXPECT_EQ(v, QString());
         };

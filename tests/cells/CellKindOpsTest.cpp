@@ -1,4 +1,5 @@
 #include "report/CellKindOps.h"
+#include "ReportHooks.h"
 #include "cells/CellWidgets.h"
 #include "report/CellWidgetClicks.h"
 
@@ -15,12 +16,13 @@ namespace {
 struct Recorded : ::testing::Test
 {
     Report r;
+    cellvex::test::ReportHooks listener{r};
     std::vector<QString> changing, changed;
 
     void SetUp() override
     {
-        r.onCaptionChanging = [this](int, int, QString &v) { changing.push_back(v); };
-        r.onCaptionChanged = [this](int, int, const QString &v) { changed.push_back(v); };
+        listener.changing = [this](int, int, QString &v) { changing.push_back(v); };
+        listener.changed = [this](int, int, const QString &v) { changed.push_back(v); };
     }
     void forget()
     {
@@ -302,7 +304,7 @@ TEST_F(KindChanges, CoveredAndOutsideCellsAreLeftAlone)
 
 TEST_F(KindChanges, HookThatRebuildsTheReportEndsTheChangeSafely)
 {
-    r.onCaptionChanging = [this](int, int, QString &) { r.newReport(2, 2); };
+    listener.changing = [this](int, int, QString &) { r.newReport(2, 2); };
     setCheckCell(r, 1, 2, QStringLiteral("x"));
     EXPECT_EQ(r.colCount(), 2);
     r.newReport(6, 30);
@@ -331,7 +333,7 @@ TEST_F(WidgetClicks, ButtonClickLetsTheHostReplaceTheActionList)
 {
     setButtonCell(r, 1, 2, QStringLiteral("Go"), QStringLiteral("4;0"));
     QString seenName, seenScript;
-    r.onButtonClick = [&](int col, int row, const QString &name, QString &script) {
+    listener.button = [&](int col, int row, const QString &name, QString &script) {
         EXPECT_EQ(col, 1);
         EXPECT_EQ(row, 2);
         seenName = name;
@@ -346,7 +348,7 @@ TEST_F(WidgetClicks, ButtonClickLetsTheHostReplaceTheActionList)
     EXPECT_FALSE(r.saved());
 
     // Without a host the stored list runs unchanged.
-    r.onButtonClick = nullptr;
+    listener.button = nullptr;
     EXPECT_EQ(clickCellButton(r, 1, 2), ButtonAnswer::RunActions);
     EXPECT_EQ(cellButtonText(r, 1, 2), QStringLiteral("4;1"));
 }
@@ -354,7 +356,7 @@ TEST_F(WidgetClicks, ButtonClickLetsTheHostReplaceTheActionList)
 TEST_F(WidgetClicks, ReadOnlyWidgetsDoNothing)
 {
     int hostCalls = 0;
-    r.onButtonClick = [&](int, int, const QString &, QString &) { ++hostCalls; };
+    listener.button = [&](int, int, const QString &, QString &) { ++hostCalls; };
     setButtonCell(r, 0, 0, QStringLiteral("Go"), QStringLiteral("4;0"));
     setDropCell(r, 0, 1, QStringLiteral("a"));
     setCheckCell(r, 0, 2, QStringLiteral("c"));

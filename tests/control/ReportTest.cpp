@@ -1,4 +1,5 @@
 #include "report/Report.h"
+#include "ReportHooks.h"
 
 #include <gtest/gtest.h>
 
@@ -104,9 +105,10 @@ TEST(Report, MergedMasterSpansItsBlock)
 TEST(Report, CaptionHooksAdjustTheTextAndSurviveARebuild)
 {
     Report r;
+    cellvex::test::ReportHooks listener{r};
     std::vector<QString> seen;
-    r.onCaptionChanging = [&](int, int, QString &v) { v = v.toUpper(); };
-    r.onCaptionChanged = [&](int c, int row, const QString &v) {
+    listener.changing = [&](int, int, QString &v) { v = v.toUpper(); };
+    listener.changed = [&](int c, int row, const QString &v) {
         seen.push_back(QString("%1,%2:%3").arg(c).arg(row).arg(v));
     };
     r.setCellCaption(1, 2, QStringLiteral("abc"));
@@ -116,14 +118,14 @@ TEST(Report, CaptionHooksAdjustTheTextAndSurviveARebuild)
     // A handler that rebuilds the report inside the event: the stale cell is
     // never touched and no changed event follows for it.
     seen.clear();
-    r.onCaptionChanging = [&](int, int, QString &) { r.newReport(1, 1); };
+    listener.changing = [&](int, int, QString &) { r.newReport(1, 1); };
     r.setCellCaption(3, 3, QStringLiteral("gone"));
     EXPECT_EQ(r.colCount(), 1);
     EXPECT_TRUE(seen.empty());
     EXPECT_EQ(r.cell(0, 0)->caption(), QString());
 
     // Out of the grid: nothing happens.
-    r.onCaptionChanging = nullptr;
+    listener.changing = nullptr;
     r.setCellCaption(5, 5, QStringLiteral("x"));
     EXPECT_TRUE(seen.empty());
 }

@@ -48,15 +48,37 @@ struct RulerFixture : ::testing::Test
     int prepared = 0;
     int preparedAfterResize = 0;
 
+    // Counts the input preparations and passes every request on to the
+    // control's own host.
+    struct PrepareCounter final : SelectionHost
+    {
+        explicit PrepareCounter(RulerFixture *f) : fixture(f) {}
+        RulerFixture *fixture;
+        SelectionHost *previous = nullptr;
+        void commitInput() override { previous->commitInput(); }
+        void prepareInput(bool drop) override { ++(drop ? fixture->prepared : fixture->preparedAfterResize); }
+        void focusInput() override { previous->focusInput(); }
+        void openTypingEditor() override { previous->openTypingEditor(); }
+        void scrollSelectionIntoView() override { previous->scrollSelectionIntoView(); }
+        void keepColumnInView(int col) override { previous->keepColumnInView(col); }
+        void keepRowInView(int row) override { previous->keepRowInView(row); }
+        void frameChanged() override { previous->frameChanged(); }
+        void repaintCells() override { previous->repaintCells(); }
+        PageBands pageBands() override { return previous->pageBands(); }
+        bool dateEditorShown() override { return previous->dateEditorShown(); }
+        void acceptDateEditor() override { previous->acceptDateEditor(); }
+        bool dropListOpen() override { return previous->dropListOpen(); }
+    };
+    PrepareCounter counter{this};
+
     void SetUp() override
     {
         ASSERT_EQ(o->Advise(&sink, &cookie), S_OK);
         c().resize(640, 480);
         // Releasing a pole prepares input with the list dropped; applying a
         // resize prepares it without.
-        c().selection().hooks().prepareInput = [this](bool drop) {
-            ++(drop ? prepared : preparedAfterResize);
-        };
+        counter.previous = &c().selection().host();
+        c().selection().setHost(&counter);
         sink.log.clear();
     }
     void TearDown() override { o->Release(); }

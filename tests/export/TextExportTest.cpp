@@ -12,15 +12,14 @@ using namespace cellvex;
 namespace {
 
 // A report of the given rows, one string per cell.
-Report reportOf(const std::vector<std::vector<QString>> &rows)
+// Fills the report with the rows of captions (one list per row).
+void fill(Report &report, const std::vector<std::vector<QString>> &rows)
 {
-    Report report;
     report.newReport(int(rows.at(0).size()), int(rows.size()));
     for (int r = 0; r < int(rows.size()); ++r)
         for (int c = 0; c < int(rows[size_t(r)].size()); ++c)
             report.setCellCaption(c, r, rows[size_t(r)][size_t(c)]);
     report.setSaved(true);
-    return report;
 }
 
 } // namespace
@@ -54,7 +53,8 @@ TEST(TextExport, WholeReportWithAndWithoutEmptyCells)
          QString::fromUtf8("a,b,\"q\",中😀ŵ,")},
     };
     for (const Case &c : cases) {
-        const Report report = reportOf(c.rows);
+        Report report;
+        fill(report, c.rows);
         EXPECT_EQ(transText(report, false, 0, 0, 0, 0, c.emptyCells, c.separator), c.expected) << c.name;
         EXPECT_TRUE(report.saved()) << c.name;
     }
@@ -62,7 +62,8 @@ TEST(TextExport, WholeReportWithAndWithoutEmptyCells)
 
 TEST(TextExport, RangeEndsLinesAtItsLastColumn)
 {
-    const Report report = reportOf({{"a", "b", "c"}, {"d", "e", "f"}, {"g", "h", "i"}});
+    Report report;
+    fill(report, {{"a", "b", "c"}, {"d", "e", "f"}, {"g", "h", "i"}});
     EXPECT_EQ(transText(report, true, 1, 1, 2, 2, true, QStringLiteral(",")),
               QStringLiteral("e,f\r\nh,i\r\n"));
     EXPECT_EQ(transText(report, true, 0, 2, 0, 2, true, QStringLiteral(",")), QStringLiteral("g\r\n"));
@@ -73,7 +74,8 @@ TEST(TextExport, RangeEndsLinesAtItsLastColumn)
 
 TEST(TextExport, InvalidRangeGivesNothing)
 {
-    const Report report = reportOf({{"a", "b", "c"}, {"d", "e", "f"}});
+    Report report;
+    fill(report, {{"a", "b", "c"}, {"d", "e", "f"}});
     struct Case
     {
         int col1, row1, col2, row2;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ReportHooks.h"
 #include "report/Report.h"
 
 #include <QString>
@@ -28,5 +29,6 @@ protected:
     }
 
     cellvex::Report report;
+    cellvex::test::ReportHooks listener{report};
     std::vector<QString> errors;
 };

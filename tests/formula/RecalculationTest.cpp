@@ -1,3 +1,4 @@
+#include "ReportHooks.h"
 #include "formula/ExpressionMembers.h"
 #include "formula/FormulaRecalculation.h"
 
@@ -142,7 +143,7 @@ TEST_F(Recalculation, ChangeHandlersThatRecomputeEndAtTheChainLimit)
     formula(1, 1, QStringLiteral("getcell(1,1)+1"));
     int changes = 0;
     int deepest = 0;
-    report.onCaptionChanged = [&](int, int, const QString &) {
+    listener.changed = [&](int, int, const QString &) {
         ++changes;
         deepest = std::max(deepest, report.chainDepth());
         explainAllExpression(report, 0, recorder());
@@ -152,7 +153,7 @@ TEST_F(Recalculation, ChangeHandlersThatRecomputeEndAtTheChainLimit)
     EXPECT_EQ(changes, Report::kMaxChainDepth);
     EXPECT_EQ(captionAt(1, 1), QString::number(Report::kMaxChainDepth));
     EXPECT_EQ(report.chainDepth(), 0);
-    report.onCaptionChanged = nullptr;
+    listener.changed = nullptr;
 
     // The limit is a depth, not a count: the next pass runs normally.
     explainAll(report, 0, recorder());
@@ -175,7 +176,7 @@ TEST_F(Recalculation, ReportRebuiltByAHandlerEndsThePass)
 {
     formula(1, 1, QStringLiteral("1"));
     formula(1, 2, QStringLiteral("2"));
-    report.onCaptionChanged = [&](int, int, const QString &) { report.newReport(2, 2); };
+    listener.changed = [&](int, int, const QString &) { report.newReport(2, 2); };
     explainAll(report, 0, recorder());
     EXPECT_EQ(getCellExpression(report, 0, 1), QString()); // the new report's cells were not visited
     EXPECT_EQ(captionAt(1, 2), QString());
@@ -185,7 +186,7 @@ TEST_F(Recalculation, FailureDuringThePassEndsItSilently)
 {
     formula(1, 1, QStringLiteral("1"));
     formula(2, 1, QStringLiteral("2"));
-    report.onCaptionChanged = [](int, int, const QString &) { throw ReportError(QStringLiteral("refused")); };
+    listener.changed = [](int, int, const QString &) { throw ReportError(QStringLiteral("refused")); };
     EXPECT_THROW(explainCellExpression(report, 0, 0, recorder()), ReportError);
     caption(1, 1, QString());
     EXPECT_NO_THROW(explainAllExpression(report, 0, recorder()));

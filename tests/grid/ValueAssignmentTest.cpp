@@ -1,4 +1,5 @@
 #include "grid/ValueAssignment.h"
+#include "ReportHooks.h"
 #include "grid/CellValueMembers.h"
 #include "grid/FormatCodes.h"
 #include "grid/SystemDateFormat.h"
@@ -42,9 +43,9 @@ protected:
     void SetUp() override
     {
         setSystemDateFormat(std::make_shared<PinnedDateFormat>());
-        report.onCaptionChanging = [this](int, int, QString &value) { changing.push_back(value); };
-        report.onCaptionChanged = [this](int, int, const QString &value) { changed.push_back(value); };
-        report.onCellChanged = [this](int, int) { ++repaints; };
+        listener.changing = [this](int, int, QString &value) { changing.push_back(value); };
+        listener.changed = [this](int, int, const QString &value) { changed.push_back(value); };
+        listener.cellRepaint = [this](int, int) { ++repaints; };
     }
     void TearDown() override { setSystemDateFormat(nullptr); }
 
@@ -65,6 +66,7 @@ protected:
     QString caption() const { return report.cell(1, 2)->caption(); }
 
     Report report;
+    cellvex::test::ReportHooks listener{report};
     std::vector<QString> changing, changed;
     int repaints = 0;
 };
@@ -144,7 +146,7 @@ TEST_F(ValueFixture, UnchangedValueRaisesNoHooks)
 TEST_F(ValueFixture, ChangingHookHasTheLastWord)
 {
     prepare(CellKind::Text, FormatCode::NaturalNumber, "", 0, QString());
-    report.onCaptionChanging = [](int, int, QString &value) { value += QStringLiteral("!"); };
+    listener.changing = [](int, int, QString &value) { value += QStringLiteral("!"); };
     assignCellValue(report, 1, 2, QStringLiteral("12.7"));
     EXPECT_EQ(caption(), QLatin1String("13!"));
     ASSERT_EQ(changed.size(), 1u);
@@ -154,7 +156,7 @@ TEST_F(ValueFixture, ChangingHookHasTheLastWord)
 TEST_F(ValueFixture, HookThatRebuildsTheReportIsSurvived)
 {
     prepare(CellKind::Text, FormatCode::Text, "", 0, QString());
-    report.onCaptionChanging = [this](int, int, QString &) { report.newReport(1, 1); };
+    listener.changing = [this](int, int, QString &) { report.newReport(1, 1); };
     setCellValue(report, 1, 2, QStringLiteral("x"));
     EXPECT_EQ(report.colCount(), 1);
     EXPECT_FALSE(report.saved());

@@ -2,9 +2,43 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 using namespace cellvex;
 
 namespace {
+
+// A ruler listener whose answers a test sets per case.
+struct RulerHooks final : RulerListener
+{
+    std::function<void(int first, int last)> highlight;
+    std::function<void(int count)> displayCount;
+    std::function<void(int pole, int addCount)> inserted;
+    std::function<void(int pole, int deleteCount, int beforeDelCount, std::int64_t delRange)> deleted;
+
+    void rulerChanged(Orientation) override {}
+    void highlightChanged(Orientation, int first, int last) override
+    {
+        if (highlight)
+            highlight(first, last);
+    }
+    void displayCountChanged(Orientation, int count) override
+    {
+        if (displayCount)
+            displayCount(count);
+    }
+    void polesInserted(Orientation, int pole, int addCount) override
+    {
+        if (inserted)
+            inserted(pole, addCount);
+    }
+    void polesDeleted(Orientation, int pole, int deleteCount, int beforeDelCount,
+                      std::int64_t delRange) override
+    {
+        if (deleted)
+            deleted(pole, deleteCount, beforeDelCount, delRange);
+    }
+};
 
 // A horizontal ruler of the given view length with the form's margin of 2.
 RulerModel ruler(std::int64_t length, std::vector<int> ranges)
@@ -53,7 +87,9 @@ TEST(RulerModel, DisplayAndLastCounts)
     EXPECT_EQ(small.lastCount(), 2);
 
     int reported = -1;
-    r.onDisplayCountChg = [&](int c) { reported = c; };
+    RulerHooks hooks;
+    r.setListener(&hooks);
+    hooks.displayCount = [&](int c) { reported = c; };
     r.setDisplayIndex(0);
     EXPECT_EQ(reported, 6);
 }
@@ -124,7 +160,9 @@ TEST(RulerModel, InsertPoleShiftsFacesAndKeepsSplitsByPosition)
 {
     RulerModel r = ruler(500, {50, 60, 70});
     int evPole = -1, evCount = -1;
-    r.onInsertPole = [&](int p, int c) {
+    RulerHooks hooks;
+    r.setListener(&hooks);
+    hooks.inserted = [&](int p, int c) {
         evPole = p;
         evCount = c;
     };
@@ -149,7 +187,9 @@ TEST(RulerModel, DeletePoleReportsRangeAndClearsHighlight)
     r.setSelectedRange(0, 3);
     int p = -1, c = -1, before = -1;
     std::int64_t range = -1;
-    r.onDeletePole = [&](int a, int b, int d, std::int64_t e) {
+    RulerHooks hooks;
+    r.setListener(&hooks);
+    hooks.deleted = [&](int a, int b, int d, std::int64_t e) {
         p = a;
         c = b;
         before = d;
@@ -197,7 +237,9 @@ TEST(RulerModel, SetMoveSelectedTouchesOnlyChangedPoles)
     RulerModel r = ruler(500, std::vector<int>(20, 80));
     r.setSelectedRange(5, 8);
     std::vector<std::pair<int, int>> touched;
-    r.onHighlightChanged = [&](int a, int b) { touched.emplace_back(a, b); };
+    RulerHooks hooks;
+    r.setListener(&hooks);
+    hooks.highlight = [&](int a, int b) { touched.emplace_back(a, b); };
     r.setMoveSelected(7, 10); // 5..6 leave, 9..10 enter
     EXPECT_EQ(touched, (std::vector<std::pair<int, int>>{{5, 6}, {9, 10}}));
     for (int i = 0; i < 20; ++i)

@@ -116,7 +116,7 @@ TEST(CellMouse, DoubleClickOpensInputAtTheFollowingRelease)
     f.mouse.leftRelease();
     f.hooks.clear();
     bool pendingAtPrepare = false;
-    f.sel.hooks().prepareInput = [&](bool) { pendingAtPrepare = f.sel.dblClickPending(); };
+    f.answers.prepareInput = [&](bool) { pendingAtPrepare = f.sel.dblClickPending(); };
     f.mouse.doubleClick(h);
     EXPECT_TRUE(f.report.editing());
     f.mouse.leftRelease();

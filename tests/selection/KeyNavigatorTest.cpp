@@ -1,3 +1,4 @@
+#include "ReportHooks.h"
 #include "SelectionFixture.h"
 
 #include "grid/selection/KeyNavigator.h"
@@ -16,7 +17,7 @@ struct KeyFixture : SelectionFixture
 
     KeyFixture()
     {
-        sel.hooks().pageBands = [this] { return bands; };
+        answers.pageBands = [this] { return bands; };
     }
     // Makes (col, row) the input cell and selection without recording anything.
     void from(int col, int row)
@@ -169,8 +170,8 @@ TEST(KeyMap, EnterAcceptsAnOpenDateEditorFirst)
 {
     KeyFixture f;
     bool shown = true;
-    f.sel.hooks().dateEditorShown = [&] { return shown; };
-    f.sel.hooks().acceptDateEditor = [&] {
+    f.answers.dateEditorShown = [&] { return shown; };
+    f.answers.acceptDateEditor = [&] {
         f.hooks << "date";
         shown = false;
     };
@@ -205,7 +206,7 @@ TEST(KeyMap, EditorAndListKeepTheirKeys)
         SCOPED_TRACE(testing::Message() << c.editing << c.listOpen << " key " << c.key);
         KeyFixture f;
         f.bands = PageBands{{0, 6}, {0, 30}};
-        f.sel.hooks().dropListOpen = [&] { return c.listOpen; };
+        f.answers.dropListOpen = [&] { return c.listOpen; };
         f.from(2, 20);
         f.report.setEditing(c.editing);
         EXPECT_EQ(f.press(c.key), c.outcome);
@@ -366,7 +367,7 @@ TEST(KeyMap, SpaceTogglesAWritableCheckBoxAndMarksTheReport)
     KeyFixture f;
     f.report.cell(1, 1)->setKind(CellKind::CheckBox);
     QStringList changes;
-    f.report.onCaptionChanged = [&](int, int, const QString &v) { changes << v; };
+    f.listener.changed = [&](int, int, const QString &v) { changes << v; };
     f.report.setSaved(true);
     f.from(1, 1);
     EXPECT_EQ(f.press(Qt::Key_Space, Qt::NoModifier, " "), KeyOutcome::Toggled);
@@ -405,7 +406,7 @@ TEST(KeyMap, AHandlerThatReplacesTheReportEndsTheMove)
     // Finishing input may replace the report before the move is computed.
     KeyFixture g;
     g.from(5, 29);
-    g.sel.hooks().commitInput = [&] { g.report.newReport(2, 2); };
+    g.answers.commitInput = [&] { g.report.newReport(2, 2); };
     EXPECT_EQ(g.press(Qt::Key_Down), KeyOutcome::Moved);
     EXPECT_EQ(g.input(), "0,0");
 }

@@ -173,7 +173,7 @@ TEST(Reentrancy, ValidatesAfterFinishingInput)
 {
     SelectionFixture f;
     // Finishing input runs caption handlers, which may shrink the report.
-    f.sel.hooks().commitInput = [&] { f.report.newReport(2, 2); };
+    f.answers.commitInput = [&] { f.report.newReport(2, 2); };
     f.sel.setSelectedCell(4, 4, 5, 5);
     EXPECT_FALSE(f.report.hasSelection());
     EXPECT_TRUE(f.log.events.isEmpty());

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ReportHooks.h"
+
 #include "grid/selection/SelectionController.h"
 #include "report/Report.h"
 
@@ -51,6 +53,57 @@ inline void mergeBlock(Report &r, int left, int top, int right, int bottom)
             r.cell(c, row)->setMerge(c == left && row == top ? MergeSign::Master : MergeSign::Covered, b);
 }
 
+// What the selection core's host answers in a test: each request runs the
+// function a test set for it (the fixture records them by name); an unset
+// one does nothing.
+struct HostAnswers
+{
+    std::function<void()> commitInput;
+    std::function<void(bool dropOnPrepare)> prepareInput;
+    std::function<void()> focusInput;
+    std::function<void()> openTypingEditor;
+    std::function<void()> scrollSelectionIntoView;
+    std::function<void(int col)> keepColumnInView;
+    std::function<void(int row)> keepRowInView;
+    std::function<void()> frameChanged;
+    std::function<void()> repaint;
+    std::function<PageBands()> pageBands;
+    std::function<bool()> dateEditorShown;
+    std::function<void()> acceptDateEditor;
+    std::function<bool()> dropListOpen;
+};
+
+// The host that runs the answers.
+class AnsweringHost final : public SelectionHost
+{
+    template <typename F, typename... A> static auto run(const F &f, A... a)
+    {
+        if (f)
+            return f(a...);
+        return decltype(f(a...))();
+    }
+
+public:
+    explicit AnsweringHost(HostAnswers &a) : m_a(a) {}
+
+    void commitInput() override { run(m_a.commitInput); }
+    void prepareInput(bool drop) override { run(m_a.prepareInput, drop); }
+    void focusInput() override { run(m_a.focusInput); }
+    void openTypingEditor() override { run(m_a.openTypingEditor); }
+    void scrollSelectionIntoView() override { run(m_a.scrollSelectionIntoView); }
+    void keepColumnInView(int col) override { run(m_a.keepColumnInView, col); }
+    void keepRowInView(int row) override { run(m_a.keepRowInView, row); }
+    void frameChanged() override { run(m_a.frameChanged); }
+    void repaintCells() override { run(m_a.repaint); }
+    PageBands pageBands() override { return run(m_a.pageBands); }
+    bool dateEditorShown() override { return run(m_a.dateEditorShown); }
+    void acceptDateEditor() override { run(m_a.acceptDateEditor); }
+    bool dropListOpen() override { return run(m_a.dropListOpen); }
+
+private:
+    HostAnswers &m_a;
+};
+
 inline QRect rect(int l, int t, int r, int b)
 {
     return QRect(QPoint(l, t), QPoint(r, b));
@@ -60,13 +113,16 @@ inline QRect rect(int l, int t, int r, int b)
 struct SelectionFixture
 {
     Report report;
+    cellvex::test::ReportHooks listener{report};
     EventLog log;
     QStringList hooks;
-    SelectionController sel{report, &log};
+    HostAnswers answers;
+    AnsweringHost host{answers};
+    SelectionController sel{report, &log, &host};
 
     SelectionFixture()
     {
-        SelectionHooks &h = sel.hooks();
+        HostAnswers &h = answers;
         h.commitInput = [this] { hooks << "commit"; };
         h.prepareInput = [this](bool drop) { hooks << (drop ? "prepare(drop)" : "prepare"); };
         h.focusInput = [this] { hooks << "focus"; };

@@ -1,3 +1,4 @@
+#include "ReportHooks.h"
 #include "StructureFixture.h"
 
 #include "grid/structure/CellFill.h"
@@ -14,11 +15,12 @@ namespace {
 struct Texts : ::testing::Test
 {
     Report r;
+    cellvex::test::ReportHooks listener{r};
     QStringList changes; // "col,row=value" of each caption change, 0-based
     void SetUp() override
     {
         buildReport(r, 4, 4, false);
-        r.onCaptionChanged = [this](int c, int row, const QString &v) {
+        listener.changed = [this](int c, int row, const QString &v) {
             changes << QStringLiteral("%1,%2=%3").arg(c).arg(row).arg(v);
         };
     }
@@ -155,7 +157,7 @@ TEST_F(Texts, FillReadsEachSourceAfterEarlierChangesAndFillsCoveredCells)
     storeBlock(r, 2, 0, 3, 0);
     // A handler that rewrites every value shows that targets get the source's
     // caption as it is now.
-    r.onCaptionChanging = [this](int, int, QString &v) { v += QStringLiteral("!"); };
+    listener.changing = [this](int, int, QString &v) { v += QStringLiteral("!"); };
     fillCells(r, 1);
     EXPECT_EQ(r.cell(1, 0)->caption(), QStringLiteral("a!"));
     EXPECT_EQ(r.cell(3, 0)->caption(), QStringLiteral("a!")); // covered, filled too
@@ -172,7 +174,7 @@ TEST_F(Texts, FillStopsWhenAHandlerReplacesTheReport)
     select(0, 0, 3, 3, 0, 0);
     set(0, 0, QStringLiteral("v"));
     int calls = 0;
-    r.onCaptionChanged = [&](int, int, const QString &) {
+    listener.changed = [&](int, int, const QString &) {
         if (++calls == 2)
             r.newReport(2, 2);
     };

@@ -19,36 +19,6 @@ GridViewport::GridViewport(Report &report, const GridViewportWidgets &widgets)
             onViewMoved();
     };
 
-    // A ruler recounts its displayed poles after every scroll, size change,
-    // structure change and new report; the bars follow from here. Handlers
-    // someone set before keep running.
-    RulerModel &cols = report.colRuler();
-    RulerModel &rows = report.rowRuler();
-    m_prevDisplayCountX = cols.onDisplayCountChg;
-    m_prevDisplayCountY = rows.onDisplayCountChg;
-    cols.onDisplayCountChg = [this](int count) {
-        m_bindX.refresh();
-        if (m_prevDisplayCountX)
-            m_prevDisplayCountX(count);
-    };
-    rows.onDisplayCountChg = [this](int count) {
-        m_bindY.refresh();
-        if (m_prevDisplayCountY)
-            m_prevDisplayCountY(count);
-    };
-    m_prevDragEndX = cols.onDragEnd;
-    m_prevDragEndY = rows.onDragEnd;
-    cols.onDragEnd = [this](int pole) {
-        m_sizer.applyResizeDrag(Orientation::Horizontal, pole);
-        if (m_prevDragEndX)
-            m_prevDragEndX(pole);
-    };
-    rows.onDragEnd = [this](int pole) {
-        m_sizer.applyResizeDrag(Orientation::Vertical, pole);
-        if (m_prevDragEndY)
-            m_prevDragEndY(pole);
-    };
-
     // The wheel reaches the control after its children ignored it. It is
     // also taken where it lands on the viewport and the cell surface (the
     // common case, without relying on propagation) and over a scroll bar,
@@ -64,13 +34,9 @@ GridViewport::GridViewport(Report &report, const GridViewportWidgets &widgets)
     refreshScrollBars();
 }
 
-GridViewport::~GridViewport()
+void GridViewport::rulerViewChanged(Orientation orientation)
 {
-    // The rulers outlive this object (the report empties them last).
-    m_report.colRuler().onDisplayCountChg = m_prevDisplayCountX;
-    m_report.rowRuler().onDisplayCountChg = m_prevDisplayCountY;
-    m_report.colRuler().onDragEnd = m_prevDragEndX;
-    m_report.rowRuler().onDragEnd = m_prevDragEndY;
+    (orientation == Orientation::Horizontal ? m_bindX : m_bindY).refresh();
 }
 
 void GridViewport::viewportResized()

@@ -38,7 +38,6 @@ class GridViewport : public QObject
 {
 public:
     GridViewport(Report &report, const GridViewportWidgets &widgets);
-    ~GridViewport() override;
 
     ScrollController &scroll() { return m_scroll; }
     PoleSizer &sizer() { return m_sizer; }
@@ -48,6 +47,9 @@ public:
     void viewportResized();
     // Shows the axes' ranges and positions on the scroll bars.
     void refreshScrollBars();
+    // A ruler recounted the poles in view (after a scroll, a size or
+    // structure change or a new report): its scroll bar follows.
+    void rulerViewChanged(Orientation orientation);
 
     // The grid scrolled: whatever sits on the cell surface at report
     // positions (editors, selection frame) is placed again.
@@ -65,10 +67,6 @@ private:
     ScrollBarBinding m_bindX;
     ScrollBarBinding m_bindY;
     FrameDragMover m_mover;
-    std::function<void(int)> m_prevDisplayCountX;
-    std::function<void(int)> m_prevDisplayCountY;
-    std::function<void(int)> m_prevDragEndX;
-    std::function<void(int)> m_prevDragEndY;
 };
 
 } // namespace cellvex

@@ -128,14 +128,12 @@ void RulerWidget::mousePressEvent(QMouseEvent *event)
     }
     m_pressPole = h.pole;
     m_pressFace = true;
-    if (!left) {
-        if (m_model.onPoleRDown)
-            m_model.onPoleRDown(h.pole, eventX(h), eventY(h));
-    } else if (RulerDrag::nearFarEdge(m_model.poleLength(h.pole), h.along)) {
+    if (!left)
+        emit poleRightPressed(h.pole, eventX(h), eventY(h));
+    else if (RulerDrag::nearFarEdge(m_model.poleLength(h.pole), h.along))
         startResize(RulerDrag::Kind::Edge, h, event->globalPosition().toPoint());
-    } else if (m_model.onPoleLDown) {
-        m_model.onPoleLDown(h.pole, eventX(h), eventY(h));
-    }
+    else
+        emit poleLeftPressed(h.pole, eventX(h), eventY(h));
 }
 
 void RulerWidget::startResize(RulerDrag::Kind kind, const Hit &h, const QPoint &globalPos)
@@ -150,9 +148,8 @@ void RulerWidget::startResize(RulerDrag::Kind kind, const Hit &h, const QPoint &
     if (!m_hint)
         m_hint = new SizeHintWindow(this);
     m_hint->showAt(hintRect, sizeHintText(m_model.orientation(), m_drag.range()));
-    if (m_model.onDragBegin)
-        m_model.onDragBegin(pole);
-    // The handler finishes input, which may run host code; a drag on a pole
+    emit resizeStarted(pole);
+    // The receiver finishes input, which may run host code; a drag on a pole
     // that no longer exists (or changed under it) would resize the wrong one.
     if (pole >= m_model.count() || m_model.poleLength(pole) != m_drag.faceLength()) {
         m_drag.end();
@@ -178,15 +175,14 @@ void RulerWidget::mouseMoveEvent(QMouseEvent *event)
             update();
             if (m_hint)
                 m_hint->setText(sizeHintText(m_model.orientation(), m_drag.range()));
-            if (m_model.onPoleResize)
-                m_model.onPoleResize(pole, step.moveRange());
+            emit poleResizing(pole, step.moveRange());
         }
     }
     if (m_pressPole >= 0) {
         // The pressed face keeps the mouse; a pressed split handle raises nothing.
-        if (m_pressFace && m_pressPole < m_model.count() && m_model.onPoleLMove) {
+        if (m_pressFace && m_pressPole < m_model.count()) {
             const Hit h = relativeTo(m_pressPole, p);
-            m_model.onPoleLMove(m_pressPole, eventX(h), eventY(h));
+            emit poleLeftMoved(m_pressPole, eventX(h), eventY(h));
         }
         return;
     }
@@ -199,8 +195,8 @@ void RulerWidget::mouseMoveEvent(QMouseEvent *event)
         setCursor(horizontal ? Qt::SplitHCursor : Qt::SplitVCursor);
     else
         unsetCursor();
-    if (h.pole >= 0 && !h.onSplit && m_model.onPoleLMove)
-        m_model.onPoleLMove(h.pole, eventX(h), eventY(h));
+    if (h.pole >= 0 && !h.onSplit)
+        emit poleLeftMoved(h.pole, eventX(h), eventY(h));
 }
 
 void RulerWidget::finishResize()
@@ -214,8 +210,8 @@ void RulerWidget::finishResize()
     delete m_hint;
     m_hint = nullptr;
     update();
-    if (pole < m_model.count() && m_model.onDragEnd)
-        m_model.onDragEnd(pole);
+    if (pole < m_model.count())
+        emit resizeFinished(pole);
 }
 
 void RulerWidget::mouseReleaseEvent(QMouseEvent *event)
@@ -232,9 +228,9 @@ void RulerWidget::endPress(const QPoint &p)
     m_pressPole = -1;
     if (m_drag.active())
         finishResize();
-    if (face && pole < m_model.count() && m_model.onPoleLUp) {
+    if (face && pole < m_model.count()) {
         const Hit h = relativeTo(pole, p);
-        m_model.onPoleLUp(pole, eventX(h), eventY(h));
+        emit poleLeftReleased(pole, eventX(h), eventY(h));
     }
 }
 

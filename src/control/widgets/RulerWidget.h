@@ -14,12 +14,13 @@ class SizeHintWindow;
 // are in view, each a flat face with its label followed by its split handle.
 // One widget for the whole ruler; nothing is created per pole.
 //
-// Mouse: a press on a pole's face raises OnPoleLDown (left button) or
-// OnPoleRDown (any other); a left press near the face's far edge or on its
-// split handle starts a resize drag instead, shown live on this ruler with a
-// size hint and handed to the model only on release. The pressed face keeps
-// the mouse until release, like a window holding the capture: moves raise
-// OnPoleLMove and the release OnPoleLUp for it.
+// Mouse: a press on a pole's face emits poleLeftPressed (left button) or
+// poleRightPressed (any other); a left press near the face's far edge or on
+// its split handle starts a resize drag instead, shown live on this ruler with
+// a size hint and handed to the model only on release. The pressed face keeps
+// the mouse until release, like a window holding the capture: moves emit
+// poleLeftMoved and the release poleLeftReleased for it. Coordinates are
+// relative to the pole's face.
 class RulerWidget : public QWidget
 {
     Q_OBJECT
@@ -36,6 +37,20 @@ public:
     int axisLength() const;
 
     static QString labelFor(Orientation o, int index);
+
+signals:
+    void poleLeftPressed(int pole, int x, int y);
+    void poleRightPressed(int pole, int x, int y);
+    // Also emitted while no button is down, for the pole under the pointer.
+    void poleLeftMoved(int pole, int x, int y);
+    void poleLeftReleased(int pole, int x, int y);
+    // A resize drag began on the pole; a receiver that changes the pole under
+    // it (or removes it) ends the drag.
+    void resizeStarted(int pole);
+    // The drag moved the pole's far edge by -moveRange pixels (not yet applied).
+    void poleResizing(int pole, int moveRange);
+    // The drag ended and the pole has its new range.
+    void resizeFinished(int pole);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -70,8 +70,8 @@ KeyOutcome KeyNavigator::inputMethodStarted()
 KeyOutcome KeyNavigator::enter()
 {
     Report &r = m_sel.report();
-    SelectionHooks &h = m_sel.hooks();
-    if (h.dateEditorShown && h.dateEditorShown() && h.acceptDateEditor)
+    SelectionHost &h = m_sel.host();
+    if (h.dateEditorShown())
         h.acceptDateEditor();
     m_sel.commitInput();
 
@@ -99,19 +99,19 @@ KeyOutcome KeyNavigator::enter()
 KeyOutcome KeyNavigator::movement(int key)
 {
     Report &r = m_sel.report();
-    SelectionHooks &h = m_sel.hooks();
+    SelectionHost &h = m_sel.host();
     const bool horizontalInLine =
         key == Qt::Key_Home || key == Qt::Key_End || key == Qt::Key_Left || key == Qt::Key_Right;
     if (r.editing() && horizontalInLine)
         return KeyOutcome::Ignored; // the caret moves in the editor
     const bool vertical =
         key == Qt::Key_PageUp || key == Qt::Key_PageDown || key == Qt::Key_Up || key == Qt::Key_Down;
-    if (vertical && h.dropListOpen && h.dropListOpen())
+    if (vertical && h.dropListOpen())
         return KeyOutcome::Ignored; // the open list moves its own highlight
 
     if (isPageKey(key)) {
         // Without page bands there is no cell, and the key changes nothing.
-        const PageBands before = h.pageBands ? h.pageBands() : PageBands{};
+        const PageBands before = h.pageBands();
         if (before.colBands() == 0 || before.rowBands() == 0)
             return KeyOutcome::Ignored;
         m_sel.commitInput();
@@ -178,8 +178,7 @@ KeyOutcome KeyNavigator::startInput()
     if (r.editing() || !c || c->kind() != CellKind::Text || c->readOnly())
         return KeyOutcome::Ignored;
     r.setEditing(true);
-    if (m_sel.hooks().openTypingEditor)
-        m_sel.hooks().openTypingEditor();
+    m_sel.host().openTypingEditor();
     return KeyOutcome::StartedInput;
 }
 

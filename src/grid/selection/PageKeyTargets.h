@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SelectionHooks.h"
+#include "SelectionHost.h"
 
 #include <QPoint>
 

@@ -5,8 +5,20 @@
 
 namespace cellvex {
 
-SelectionController::SelectionController(Report &report, SelectionEvents *events, SelectionHooks hooks)
-    : m_report(report), m_events(events), m_hooks(std::move(hooks))
+namespace {
+struct NoHost final : SelectionHost
+{
+};
+} // namespace
+
+SelectionHost &SelectionController::host()
+{
+    static NoHost none;
+    return m_host ? *m_host : none;
+}
+
+SelectionController::SelectionController(Report &report, SelectionEvents *events, SelectionHost *host)
+    : m_report(report), m_events(events), m_host(host)
 {
 }
 
@@ -49,8 +61,7 @@ void SelectionController::markRulerSelection()
 void SelectionController::placeSelectionFrame()
 {
     m_frame = frameForSelection(m_report);
-    if (m_hooks.frameChanged)
-        m_hooks.frameChanged();
+    host().frameChanged();
 }
 
 bool SelectionController::selectPoleLine(Orientation orientation, int index)
@@ -249,44 +260,37 @@ bool SelectionController::raiseCellLDblClick(std::uint64_t generation)
 
 void SelectionController::commitInput()
 {
-    if (m_hooks.commitInput)
-        m_hooks.commitInput();
+    host().commitInput();
 }
 
 void SelectionController::prepareInput(bool dropOnPrepare)
 {
-    if (m_hooks.prepareInput)
-        m_hooks.prepareInput(dropOnPrepare);
+    host().prepareInput(dropOnPrepare);
 }
 
 void SelectionController::focusInput()
 {
-    if (m_hooks.focusInput)
-        m_hooks.focusInput();
+    host().focusInput();
 }
 
 void SelectionController::scrollSelectionIntoView()
 {
-    if (m_hooks.scrollSelectionIntoView)
-        m_hooks.scrollSelectionIntoView();
+    host().scrollSelectionIntoView();
 }
 
 void SelectionController::keepColumnInView(int col)
 {
-    if (m_hooks.keepColumnInView)
-        m_hooks.keepColumnInView(col);
+    host().keepColumnInView(col);
 }
 
 void SelectionController::keepRowInView(int row)
 {
-    if (m_hooks.keepRowInView)
-        m_hooks.keepRowInView(row);
+    host().keepRowInView(row);
 }
 
 void SelectionController::repaint()
 {
-    if (m_hooks.repaint)
-        m_hooks.repaint();
+    host().repaintCells();
 }
 
 } // namespace cellvex

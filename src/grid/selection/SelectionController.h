@@ -2,7 +2,7 @@
 
 #include "SelectionEvents.h"
 #include "SelectionFrame.h"
-#include "SelectionHooks.h"
+#include "SelectionHost.h"
 #include "rulers/RulerModel.h"
 
 #include <QRect>
@@ -27,11 +27,13 @@ class SelectionController
 {
 public:
     explicit SelectionController(Report &report, SelectionEvents *events = nullptr,
-                                 SelectionHooks hooks = {});
+                                 SelectionHost *host = nullptr);
 
     Report &report() { return m_report; }
     const Report &report() const { return m_report; }
-    SelectionHooks &hooks() { return m_hooks; }
+    // The host answering the requests below; one that answers nothing when none is set.
+    SelectionHost &host();
+    void setHost(SelectionHost *host) { m_host = host; }
     void setEvents(SelectionEvents *events) { m_events = events; }
 
     // --- operations other parts of the control use -----------------------------
@@ -91,7 +93,7 @@ public:
     bool raiseCellRClick(std::uint64_t generation, int screenX, int screenY);
     bool raiseCellLDblClick(std::uint64_t generation);
 
-    // --- hooks, each a no-op when unset ----------------------------------------------
+    // --- requests to the host ---------------------------------------------------------
     void commitInput();
     void prepareInput(bool dropOnPrepare);
     void focusInput();
@@ -110,7 +112,7 @@ private:
 
     Report &m_report;
     SelectionEvents *m_events;
-    SelectionHooks m_hooks;
+    SelectionHost *m_host;
     SelectionFrame m_frame;
     bool m_dblClickPending = false;
 };

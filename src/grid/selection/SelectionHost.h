@@ -1,6 +1,5 @@
 #pragma once
 
-#include <functional>
 #include <vector>
 
 namespace cellvex {
@@ -19,32 +18,36 @@ struct PageBands
 };
 
 // What selection and navigation ask of the rest of the control: the in-place
-// editors, scrolling and painting live elsewhere. Every hook is optional; an
-// unset hook means the control has nothing to do for it.
-struct SelectionHooks
+// editors, scrolling, painting and the pages live elsewhere. Every request
+// does nothing by default, so a host answers only what it has.
+class SelectionHost
 {
+public:
     // Finish open input and write it into the input cell (may raise caption events).
-    std::function<void()> commitInput;
+    virtual void commitInput() {}
     // Set up input for the input cell; dropOnPrepare opens a drop list.
-    std::function<void(bool dropOnPrepare)> prepareInput;
+    virtual void prepareInput(bool /*dropOnPrepare*/) {}
     // Give the keyboard focus to the hidden one-line editor.
-    std::function<void()> focusInput;
+    virtual void focusInput() {}
     // Show the typing editor over the input cell, empty, so that the key
     // that started input is typed into it.
-    std::function<void()> openTypingEditor;
-    std::function<void()> scrollSelectionIntoView;
-    std::function<void(int col)> keepColumnInView;
-    std::function<void(int row)> keepRowInView;
+    virtual void openTypingEditor() {}
+    virtual void scrollSelectionIntoView() {}
+    virtual void keepColumnInView(int /*col*/) {}
+    virtual void keepRowInView(int /*row*/) {}
     // The selection frame moved; the surface draws it from frame().
-    std::function<void()> frameChanged;
-    std::function<void()> repaint;
+    virtual void frameChanged() {}
+    virtual void repaintCells() {}
     // The current page bands, for Page Up, Page Down, Home and End.
-    std::function<PageBands()> pageBands;
+    virtual PageBands pageBands() { return {}; }
     // The date editor is shown; accepting it writes the picked date like its OK button.
-    std::function<bool()> dateEditorShown;
-    std::function<void()> acceptDateEditor;
+    virtual bool dateEditorShown() { return false; }
+    virtual void acceptDateEditor() {}
     // The drop-down list is open (it keeps the vertical movement keys).
-    std::function<bool()> dropListOpen;
+    virtual bool dropListOpen() { return false; }
+
+protected:
+    ~SelectionHost() = default;
 };
 
 } // namespace cellvex

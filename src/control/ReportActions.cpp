@@ -1,0 +1,77 @@
+#include "ReportActions.h"
+
+namespace cellvex {
+
+ReportActions::ReportActions(Report &report, EventRaiser &events, ReportFrame &frame)
+    : m_report(report), m_events(events), m_frame(frame)
+{
+    m_report.setListener(this);
+}
+
+ReportActions::~ReportActions()
+{
+    m_report.setListener(nullptr);
+}
+
+void ReportActions::paginate()
+{
+    recomputePagination();
+    rebuildPageBreakLines();
+}
+
+void ReportActions::recomputePagination()
+{
+    m_pagination.paginate(m_report, m_report.pageSettings());
+}
+
+void ReportActions::rebuildPageBreakLines()
+{
+    // Pagination may have dropped header/footer rows the lines are drawn from.
+    Pagination::validateHeaderFooter(m_report, m_report.pageSettings());
+    m_breakLines = cellvex::pageBreakLines(m_report, m_pagination);
+    m_frame.pageBreakLinesChanged();
+}
+
+void ReportActions::newReport(int cols, int rows)
+{
+    m_report.checkNewReportSize(cols, rows); // refuse before discarding anything
+    replaceReport([cols, rows](Report &r) {
+        r.newReport(cols, rows);
+        r.pageSettings().resetToDefaults();
+    });
+}
+
+void ReportActions::setHeaderCount(int count)
+{
+    m_report.setHeaderCount(count);
+    paginate();
+}
+
+void ReportActions::setFooterCount(int count)
+{
+    m_report.setFooterCount(count);
+    paginate();
+}
+
+void ReportActions::reportChanged(const ReportChange &change)
+{
+    m_frame.showChange(change);
+}
+
+void ReportActions::captionChanging(int col, int row, QString &value)
+{
+    m_events.cellChanging(col + 1, row + 1, value);
+}
+
+void ReportActions::captionChanged(int col, int row, const QString &value)
+{
+    m_events.cellChanged(col + 1, row + 1, value);
+}
+
+void ReportActions::buttonPressed(int col, int row, const QString &name, QString &script)
+{
+    // Without a sink the event is skipped and the stored list stays as it is.
+    m_events.buttonClick(col + 1, row + 1, name, script);
+}
+
+} // namespace cellvex
