@@ -15,7 +15,7 @@
 #include "grid/selection/KeyNavigator.h"
 #include "grid/selection/SelectionController.h"
 #include "platform/InputMethods.h"
-#include "print/PageSetupMembers.h"
+#include "print/PageSetup.h"
 #include "print/SystemPrinterService.h"
 #include "print/dialogs/DialogRunner.h"
 
@@ -79,8 +79,7 @@ CellvexControl::CellvexControl(QWidget *parent) : QWidget(parent), m_report(std:
     setFormColor(kButtonFace);
     setAutoFillBackground(true);
     m_report->pageSettings().setPixelsPerInch(logicalDpiY());
-    m_pageSetup =
-        std::make_unique<PageSetupMembers>(*m_report, m_report->pageSettings(), [this] { paginate(); });
+    m_pageSetup = std::make_unique<PageSetup>(*m_report, m_report->pageSettings(), [this] { paginate(); });
     buildChildren();
     connectReport();
     // --- layout: scroll bars, wheel, viewport resizes, column/row sizes ---

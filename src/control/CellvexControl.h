@@ -23,7 +23,7 @@ class QFrame;
 namespace cellvex {
 
 class FontObject;
-class PageSetupMembers;
+class PageSetup;
 class RulerWidget;
 class CellSurface;
 class LinePanel;
@@ -63,7 +63,7 @@ public:
 
     // --- pages ---------------------------------------------------------------------
     PageSettings &pageSettings() { return m_report->pageSettings(); }
-    PageSetupMembers &pageSetup() { return *m_pageSetup; }
+    PageSetup &pageSetup() { return *m_pageSetup; }
     const Pagination &pagination() const { return m_pagination; }
     const std::vector<PageBreakLine> &pageBreakLines() const { return m_breakLines; }
     // Cuts the report into pages again and redraws the page-break lines.
@@ -199,7 +199,7 @@ private:
     std::unique_ptr<Report> m_report;
     EventRaiser m_events;
     FontObject *m_fontObject = nullptr;
-    std::unique_ptr<PageSetupMembers> m_pageSetup;
+    std::unique_ptr<PageSetup> m_pageSetup;
     Pagination m_pagination;
     std::vector<PageBreakLine> m_breakLines;
     std::shared_ptr<PrinterService> m_printer;

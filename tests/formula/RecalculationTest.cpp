@@ -1,4 +1,4 @@
-#include "formula/ExpressionMembers.h"
+#include "formula/Expressions.h"
 #include "formula/FormulaRecalculation.h"
 
 #include "FormulaFixture.h"

@@ -1,5 +1,5 @@
 #include "grid/ValueAssignment.h"
-#include "grid/CellValueMembers.h"
+#include "grid/CellValues.h"
 #include "grid/FormatCodes.h"
 #include "grid/SystemDateFormat.h"
 #include "report/CellKindOps.h"
