@@ -1,7 +1,7 @@
 // Recalculating whole reports as hosts do it: every formula computed once in
 // column order, each reading other cells' captions.
 
-#include "formula/ExpressionMembers.h"
+#include "formula/Expressions.h"
 #include "report/Report.h"
 
 #include <QApplication>

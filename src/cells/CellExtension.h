@@ -54,15 +54,12 @@ struct CellExtension
     std::int32_t cellNextPX = -1;
     std::int32_t cellNextPY = -1;
     std::int32_t textLength = 0;
-    std::int32_t dragPointIndex = -1;
-    std::int32_t dragSeriesIndex = -1;
     // Font of a button face, copied from the cell when the face was made:
     // later font changes of the cell do not reach an existing face.
     std::uint32_t faceFontId = 0;
     QImage picture;
     ChartInfo chartInfo;
     QList<ChartSeriesInfo> seriesInfo;
-    bool suppressNextDown = false;
 };
 
 } // namespace cellvex

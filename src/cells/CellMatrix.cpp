@@ -23,6 +23,14 @@ CellMatrix CellMatrix::create(int cols, int rows)
     return m;
 }
 
+void CellMatrix::markBlock(int left, int top, int right, int bottom)
+{
+    const BlockBounds bounds{left, top, right, bottom};
+    for (int c = left; c <= right; ++c)
+        for (int r = top; r <= bottom; ++r)
+            at(c, r).setMerge(c == left && r == top ? MergeSign::Master : MergeSign::Covered, bounds);
+}
+
 void CellMatrix::insertColumns(int at, int count)
 {
     std::vector<std::vector<Cell>> fresh(static_cast<size_t>(count));

@@ -33,6 +33,11 @@ public:
     void insertRows(int at, int count);
     void removeRows(int at, int count);
 
+    // Makes the rectangle, which must lie in the matrix, one merged block:
+    // its top left cell the master, the others covered, each holding the
+    // bounds. Cells that belonged to other blocks are not freed.
+    void markBlock(int left, int top, int right, int bottom);
+
     void swap(CellMatrix &other) noexcept
     {
         m_columns.swap(other.m_columns);

@@ -1,46 +1,13 @@
 #include "AnsiText.h"
 
+#include "common/GbkCodec.h"
+
 #include <QStringDecoder>
 #include <QStringEncoder>
 
-#include <bitset>
-#include <memory>
+#include <cstdint>
 
 namespace cellvex {
-namespace {
-
-// Which BMP characters GBK can hold, built once by decoding every valid
-// double-byte sequence of the code page (faster than encoding 64 k characters).
-const std::bitset<0x10000> &gbkTable()
-{
-    static const std::unique_ptr<std::bitset<0x10000>> table = [] {
-        auto t = std::make_unique<std::bitset<0x10000>>();
-        for (int c = 0; c < 0x80; ++c)
-            t->set(c);
-        QStringDecoder decoder("GBK");
-        for (int lead = 0x81; lead <= 0xFE; ++lead) {
-            for (int trail = 0x40; trail <= 0xFE; ++trail) {
-                if (trail == 0x7F)
-                    continue;
-                const char pair[2] = {char(lead), char(trail)};
-                QString s = decoder.decode(QByteArrayView(pair, 2));
-                decoder.resetState();
-                if (s.size() == 1 && s.at(0) != QChar::ReplacementCharacter)
-                    t->set(s.at(0).unicode());
-            }
-        }
-        // The code page's single byte 0x80 (euro sign) still counts as a
-        // non-ASCII character.
-        const char euro[1] = {char(0x80)};
-        QString e = decoder.decode(QByteArrayView(euro, 1));
-        if (e.size() == 1 && e.at(0) != QChar::ReplacementCharacter)
-            t->set(e.at(0).unicode());
-        return t;
-    }();
-    return *table;
-}
-
-} // namespace
 
 bool ansiCanEncode(char32_t cp)
 {
@@ -48,9 +15,11 @@ bool ansiCanEncode(char32_t cp)
         return true;
     if (cp > 0xFFFF)
         return false; // GBK has no supplementary characters
-    if (cp == 0xFFFD)
-        return false;
-    return gbkTable().test(cp);
+    // Of the code page's lone bytes only the euro sign's 0x80 has ever counted
+    // as a character; 0xFF (a private-use character) counts as "?", so texts
+    // keep the lengths and cuts they were measured with.
+    const std::uint16_t code = GbkCodec::instance().codeOf(char16_t(cp));
+    return code >= 0x100 || code == 0x80;
 }
 
 int charUnitsAt(const QString &text, qsizetype i)

@@ -15,7 +15,7 @@
 #include "grid/selection/KeyNavigator.h"
 #include "grid/selection/SelectionController.h"
 #include "platform/InputMethods.h"
-#include "print/PageSetupMembers.h"
+#include "print/PageSetup.h"
 #include "print/SystemPrinterService.h"
 #include "print/dialogs/DialogRunner.h"
 
@@ -81,7 +81,7 @@ CellvexControl::CellvexControl(QWidget *parent) : QWidget(parent), m_report(std:
     m_report->pageSettings().setPixelsPerInch(logicalDpiY());
     m_actions = std::make_unique<ReportActions>(*m_report, m_events, static_cast<ReportFrame &>(*this));
     m_pageSetup =
-        std::make_unique<PageSetupMembers>(*m_report, m_report->pageSettings(), [this] { paginate(); });
+        std::make_unique<PageSetup>(*m_report, m_report->pageSettings(), [this] { paginate(); });
     buildChildren();
     // --- layout: scroll bars, wheel, viewport resizes, column/row sizes ---
     const GridViewportWidgets layoutWidgets{this,      m_client,  m_cellSurface, m_scrollX, m_scrollY,

@@ -22,7 +22,7 @@ class QFrame;
 namespace cellvex {
 
 class FontObject;
-class PageSetupMembers;
+class PageSetup;
 class RulerWidget;
 class CellSurface;
 class LinePanel;
@@ -64,7 +64,7 @@ public:
 
     // --- pages ---------------------------------------------------------------------
     PageSettings &pageSettings() { return m_report->pageSettings(); }
-    PageSetupMembers &pageSetup() { return *m_pageSetup; }
+    PageSetup &pageSetup() { return *m_pageSetup; }
     const Pagination &pagination() const { return m_actions->pagination(); }
     const std::vector<PageBreakLine> &pageBreakLines() const { return m_actions->pageBreakLines(); }
     void paginate() { m_actions->paginate(); }
@@ -218,7 +218,7 @@ private:
     EventRaiser m_events;
     std::unique_ptr<ReportActions> m_actions;
     FontObject *m_fontObject = nullptr;
-    std::unique_ptr<PageSetupMembers> m_pageSetup;
+    std::unique_ptr<PageSetup> m_pageSetup;
     std::shared_ptr<PrinterService> m_printer;
     std::shared_ptr<DialogRunner> m_dialogRunner;
     ColorRef m_formColor = kButtonFace;

@@ -1,7 +1,7 @@
 #include "AnsiDocumentText.h"
 
+#include "common/GbkCodec.h"
 #include "common/ReportError.h"
-#include "document/GbkCodec.h"
 
 #include <QString>
 

@@ -3,6 +3,7 @@
 #include "cells/Cell.h"
 #include "cells/CellWidgets.h"
 #include "cells/FontTable.h"
+#include "document/CellAttributes.h"
 #include "document/DocumentPicture.h"
 #include "document/DocumentValues.h"
 #include "document/XmlCharacters.h"
@@ -14,66 +15,7 @@
 
 namespace cellvex {
 
-// Everything one element says about its cell, checked, before any of it is
-// applied. Absent attributes keep the values of a new cell.
-struct CellRecord
-{
-    FontAttributes font = FontTable::defaultAttributes();
-    ColorRef backColor = 0xFFFFFF;
-    HAlign alignment = HAlign::Left;
-    VAlign vAlignment = VAlign::Center;
-    bool readOnly = false;
-    int borders[4] = {-1, -1, -1, -1}; // -1 keeps the new cell's width
-    MergeSign sign = MergeSign::None;
-    BlockBounds bounds;
-    bool multiLine = false;
-    int formatType = 0;
-    QString formatText;
-    int textLength = 0;
-    QString imeName;
-    QString aliasName;
-    int nextX = -1;
-    int nextY = -1;
-    bool printHide = false;
-    CellKind kind = CellKind::Text;
-    QString dropText;
-    ChartInfo chart;
-    int seriesCount = 0;
-    std::vector<std::pair<int, std::int32_t>> seriesTypes;
-    std::vector<std::pair<int, QString>> signTexts;
-    std::vector<std::pair<int, QString>> dataTexts;
-    bool imageStretch = false;
-    QByteArray chartImage; // packed, still undecoded
-    QByteArray picture;
-    QImage chartImageDecoded;
-    QImage pictureDecoded;
-    QString buttonScript;
-    QString checkText;
-    int diagonal = 0;
-    QString scriptType;
-    QString scriptText;
-    QString expressionText;
-    int appendRange = 0;
-    std::vector<std::pair<int, QString>> appendStrings;
-    QString caption;
-};
-
 namespace {
-
-bool isKnownKind(std::int32_t v)
-{
-    switch (v) {
-    case int(CellKind::Text):
-    case int(CellKind::DropDown):
-    case int(CellKind::Date):
-    case int(CellKind::Chart):
-    case int(CellKind::Button):
-    case int(CellKind::CheckBox):
-        return true;
-    default:
-        return false;
-    }
-}
 
 // The n of an indexed name such as "AS12" when `name` is `prefix` followed
 // by decimal digits; -1 otherwise.
@@ -106,6 +48,10 @@ std::uint16_t keyOf(std::string_view name)
 
 void collect(const char *n, const char *text, CellRecord &r, const ValueReader &v, int attributeCount)
 {
+    if (const CellAttribute *attribute = findCellAttribute(n)) {
+        readCellAttribute(*attribute, text, r, v, attributeCount);
+        return;
+    }
     const std::string_view value = text;
     switch (keyOf(n)) {
     case key('L'):
@@ -132,125 +78,14 @@ void collect(const char *n, const char *text, CellRecord &r, const ValueReader &
         r.font.underline = value.size() > 2 && value[2] == '1';
         r.font.strikeOut = value.size() > 3 && value[3] == '1';
         break;
-    case key('B', 'C'):
-        r.backColor = v.color(n, value);
-        break;
-    case key('H', 'A'):
-        r.alignment = HAlign(v.int32InRange(n, value, 0, 2));
-        break;
-    case key('V', 'A'):
-        r.vAlignment = VAlign(v.int32InRange(n, value, 0, 2));
-        break;
-    case key('R', 'O'):
-        r.readOnly = flagValue(value);
-        break;
-    case key('B', 'L'):
-        r.borders[0] = v.int32(n, value);
-        break;
-    case key('B', 'T'):
-        r.borders[1] = v.int32(n, value);
-        break;
-    case key('B', 'R'):
-        r.borders[2] = v.int32(n, value);
-        break;
-    case key('B', 'B'):
-        r.borders[3] = v.int32(n, value);
-        break;
-    case key('S'):
-        r.sign = MergeSign(v.int32InRange(n, value, 0, 2));
-        break;
-    case key('C', 'L'):
-        r.bounds.left = v.int32(n, value);
-        break;
-    case key('C', 'T'):
-        r.bounds.top = v.int32(n, value);
-        break;
-    case key('C', 'R'):
-        r.bounds.right = v.int32(n, value);
-        break;
-    case key('C', 'B'):
-        r.bounds.bottom = v.int32(n, value);
-        break;
-    case key('M', 'L'):
-        r.multiLine = flagValue(value);
-        break;
-    case key('F', 'P'):
-        r.formatType = v.int32(n, value);
-        break;
-    case key('F', 'X'):
-        r.formatText = v.text(n, text);
-        break;
-    case key('T', 'L'):
-        r.textLength = v.int32(n, value);
-        break;
-    case key('I', 'M'):
-        r.imeName = v.text(n, text);
-        break;
-    case key('A', 'N'):
-        r.aliasName = v.text(n, text);
-        break;
-    case key('N', 'X'):
-        r.nextX = v.int32(n, value);
-        break;
-    case key('N', 'Y'):
-        r.nextY = v.int32(n, value);
-        break;
-    case key('R', 'H'):
-        r.printHide = flagValue(value);
-        break;
-    case key('T', 'P'): {
-        const std::int32_t kind = v.int32(n, value);
-        if (!isKnownKind(kind))
-            v.fail(n, QStringLiteral("不是已知的单元类型：%1").arg(kind));
-        r.kind = CellKind(kind);
-        break;
-    }
-    case key('T', 'C'):
-        r.dropText = v.text(n, text);
-        break;
-    case key('C', 'I'):
-        r.chart.titleText = v.text(n, text);
-        break;
-    case key('C', 'H'):
-        r.chart.horizontalText = v.text(n, text);
-        break;
-    case key('C', 'V'):
-        r.chart.verticalText = v.text(n, text);
-        break;
-    case key('S', 'C'):
-        // Every series takes attributes of its own, so a count beyond them is no count.
-        r.seriesCount = v.int32InRange(n, value, 0, attributeCount);
-        break;
     case key('I', 'S'):
         r.imageStretch = flagValue(value);
         break;
     case key('C', 'M'):
         r.chartImage = QByteArray(text);
         break;
-    case key('B', 'S'):
-        r.buttonScript = v.text(n, text);
-        break;
-    case key('C', 'E'):
-        r.checkText = v.text(n, text);
-        break;
     case key('B', 'M'):
         r.picture = QByteArray(text);
-        break;
-    case key('D', 'T'):
-        r.diagonal = v.int32(n, value);
-        break;
-    case key('S', 'P'):
-        r.scriptType = v.text(n, text);
-        break;
-    case key('S', 'X'):
-        r.scriptText = v.text(n, text);
-        break;
-    case key('E', 'X'):
-        r.expressionText = v.text(n, text);
-        break;
-    case key('A', 'R'):
-        // One attribute per append string: a range beyond them is no range.
-        r.appendRange = v.int32InRange(n, value, 0, attributeCount);
         break;
     default: {
         const std::string_view name = n;
@@ -296,13 +131,13 @@ void appendSeries(QList<ChartSeriesInfo> &list, std::int32_t type, const QString
 void decodePictures(CellRecord &r, const ValueReader &v, qsizetype maxBytes)
 {
     try {
-        if (r.kind == CellKind::Chart && !r.chartImage.isNull())
+        if (r.kind == int(CellKind::Chart) && !r.chartImage.isNull())
             r.chartImageDecoded = unpackedPicture(r.chartImage, maxBytes);
         // Only kinds that show their caption as text carry a picture.
-        if (isTextLike(r.kind) && !r.picture.isNull())
+        if (isTextLike(CellKind(r.kind)) && !r.picture.isNull())
             r.pictureDecoded = unpackedPicture(r.picture, maxBytes);
     } catch (const ReportError &e) {
-        v.fail(r.kind == CellKind::Chart ? "CM" : "BM", e.message());
+        v.fail(r.kind == int(CellKind::Chart) ? "CM" : "BM", e.message());
     }
 }
 
@@ -310,12 +145,12 @@ void apply(CellRecord &r, Cell &cell, std::uint32_t fontId)
 {
     cell.setFontId(fontId);
     cell.setBackColor(r.backColor);
-    cell.setAlignment(r.alignment);
-    cell.setVAlignment(r.vAlignment);
+    cell.setAlignment(HAlign(r.alignment));
+    cell.setVAlignment(VAlign(r.vAlignment));
     cell.setReadOnly(r.readOnly);
     cell.setBorders(r.borders[0], r.borders[1], r.borders[2], r.borders[3]);
-    if (r.sign != MergeSign::None)
-        cell.setMerge(r.sign, r.bounds);
+    if (r.sign != int(MergeSign::None))
+        cell.setMerge(MergeSign(r.sign), r.bounds);
 
     cell.setMultiLine(r.multiLine);
     cell.setFormatType(r.formatType);
@@ -325,11 +160,11 @@ void apply(CellRecord &r, Cell &cell, std::uint32_t fontId)
     cell.storeAlias(r.aliasName);
     cell.setCellNext(r.nextX, r.nextY);
     cell.setPrintHide(r.printHide);
-    cell.setKind(r.kind);
+    cell.setKind(CellKind(r.kind));
     if (!r.caption.isEmpty())
         cell.storeCaption(r.caption);
 
-    switch (r.kind) {
+    switch (CellKind(r.kind)) {
     case CellKind::DropDown:
         attachDropButton(cell, joinedLines(r.dropText));
         break;

@@ -1,5 +1,6 @@
 #include "CellElementWriter.h"
 
+#include "document/CellAttributes.h"
 #include "document/DocumentPicture.h"
 #include "document/DocumentValues.h"
 #include "document/XmlCharacters.h"
@@ -70,47 +71,16 @@ void CellElementWriter::fillAttributes(XmlElement e, int col, int row)
     e.setAttribute("FS", font.size);
     e.setAttribute("FC", font.color);
     e.setAttributeUtf8("FT", font.style);
-    e.setAttribute("BC", colorValue(cell.backColor()));
-    e.setAttribute("HA", std::int64_t(cell.alignment()));
-    e.setAttribute("VA", std::int64_t(cell.vAlignment()));
-    e.setAttributeUtf8("RO", flagText(cell.readOnly()));
-    e.setAttribute("BL", cell.borderLeft());
-    e.setAttribute("BT", cell.borderTop());
-    e.setAttribute("BR", cell.borderRight());
-    e.setAttribute("BB", cell.borderBottom());
-
-    e.setAttribute("S", std::int64_t(cell.sign()));
-    if (cell.sign() != MergeSign::None) {
-        const BlockBounds b = cell.block();
-        e.setAttribute("CL", b.left);
-        e.setAttribute("CT", b.top);
-        e.setAttribute("CR", b.right);
-        e.setAttribute("CB", b.bottom);
-    }
-
-    e.setAttributeUtf8("ML", flagText(cell.multiLine()));
-    e.setAttribute("FP", cell.formatType());
-    e.setAttribute("FX", cell.formatText());
-    e.setAttribute("TL", cell.textLength());
-    e.setAttribute("IM", cell.imeName());
-    e.setAttribute("AN", cell.aliasName());
-    e.setAttribute("NX", cell.cellNextPX());
-    e.setAttribute("NY", cell.cellNextPY());
-    e.setAttributeUtf8("RH", flagText(cell.printHide()));
-    e.setAttribute("TP", std::int64_t(cell.kind()));
-
-    switch (cell.kind()) {
-    case CellKind::DropDown:
-        e.setAttribute("TC", cell.dropText());
-        break;
-    case CellKind::Chart: {
-        const ChartInfo info = ext ? ext->chartInfo : ChartInfo();
-        e.setAttribute("CI", info.titleText);
-        e.setAttribute("CH", info.horizontalText);
-        e.setAttribute("CV", info.verticalText);
-        const qsizetype count = ext ? ext->seriesInfo.size() : 0;
-        e.setAttribute("SC", count);
-        for (qsizetype n = 0; n < count; ++n) {
+    // The table's attributes, the series and pictures amid them.
+    CellRecord record = tableFieldsOf(cell);
+    auto writeTable = [&](bool afterPictures) {
+        for (const CellAttribute &a : cellAttributes())
+            if (a.afterPictures == afterPictures && carries(a, record))
+                writeCellAttribute(a, record, e);
+    };
+    writeTable(false);
+    if (cell.kind() == CellKind::Chart) {
+        for (qsizetype n = 0; n < record.seriesCount; ++n) {
             const ChartSeriesInfo &s = ext->seriesInfo[n];
             e.setAttribute(indexed("ST", n).c_str(), s.seriesType);
             e.setAttribute(indexed("SS", n).c_str(), s.signText);
@@ -120,16 +90,6 @@ void CellElementWriter::fillAttributes(XmlElement e, int col, int row)
             e.setAttributeUtf8("IS", flagText(cell.imageStretch()));
             setPicture(e, "CM", *cell.picture());
         }
-        break;
-    }
-    case CellKind::Button:
-        e.setAttribute("BS", cell.buttonScript());
-        break;
-    case CellKind::CheckBox:
-        e.setAttribute("CE", cell.checkText());
-        break;
-    default:
-        break;
     }
     // Only a picture that exists can be written; a layer that shows nothing
     // yet (or only a diagonal) has none.
@@ -137,14 +97,8 @@ void CellElementWriter::fillAttributes(XmlElement e, int col, int row)
         e.setAttributeUtf8("IS", flagText(cell.imageStretch()));
         setPicture(e, "BM", *cell.picture());
     }
-
-    e.setAttribute("DT", cell.diagonalType());
-    e.setAttribute("SP", cell.scriptType());
-    e.setAttribute("SX", cell.scriptText());
-    e.setAttribute("EX", cell.expressionText());
-    const int appendRange = cell.appendRange();
-    e.setAttribute("AR", appendRange);
-    for (int n = 0; n < appendRange; ++n)
+    writeTable(true);
+    for (int n = 0; n < record.appendRange; ++n)
         e.setAttribute(indexed("AS", n).c_str(), cell.appendString(n));
 
     e.setText(cell.caption());

@@ -1,7 +1,7 @@
 #include "ReportDocumentReader.h"
 
+#include "common/GbkCodec.h"
 #include "common/ReportError.h"
-#include "document/GbkCodec.h"
 #include "document/PackText.h"
 #include "document/ReportXmlReader.h"
 #include "document/ZlibInflate.h"

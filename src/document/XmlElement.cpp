@@ -103,12 +103,4 @@ XmlElement XmlElement::firstChild() const
     return XmlElement(n);
 }
 
-XmlElement XmlElement::nextSibling() const
-{
-    pugi::xml_node n = m_node.next_sibling();
-    while (n && !isElement(n))
-        n = n.next_sibling();
-    return XmlElement(n);
-}
-
 } // namespace cellvex

@@ -43,7 +43,6 @@ public:
     // The child elements in document order (text and comments left out).
     std::vector<XmlElement> children() const;
     XmlElement firstChild() const;
-    XmlElement nextSibling() const;
 
     pugi::xml_node node() const { return m_node; }
 

@@ -79,10 +79,13 @@ bool hasWholePart(const std::string &literal)
     return false;
 }
 
-bool isProductToken(EvalToken t)
+// The priority of a binary operator token; 0 for any other token.
+int binaryPriority(EvalToken t)
 {
-    return t == EvalToken::Times || t == EvalToken::Divide || t == EvalToken::IntDivide ||
-           t == EvalToken::Remainder;
+    for (const OperatorEntry &entry : kOperators)
+        if (entry.token == t)
+            return entry.priority;
+    return 0;
 }
 
 } // namespace
@@ -270,13 +273,28 @@ void ExpressionEvaluator::sumLevel()
         ++m_pos;
     m_pendingSigns.push_back(sign ? 1 : 0);
 
-    productLevel();
+    binaryLevel(kSumPriority);
     if (failed())
         return;
-    while (m_token == EvalToken::Plus || m_token == EvalToken::Minus) {
+    m_pendingSigns.pop_back();
+}
+
+// The operators of one priority, left to right, over operands of the next.
+void ExpressionEvaluator::binaryLevel(int priority)
+{
+    const auto operand = [this, priority] {
+        if (priority == kPowerPriority)
+            functionLevel();
+        else
+            binaryLevel(priority + 1);
+    };
+    operand();
+    if (failed())
+        return;
+    while (binaryPriority(m_token) == priority) {
         const EvalToken op = m_token;
-        m_priorities.push_back(kSumPriority);
-        productLevel();
+        m_priorities.push_back(priority);
+        operand();
         if (failed())
             return;
         combine(op);
@@ -284,49 +302,7 @@ void ExpressionEvaluator::sumLevel()
             return;
         m_priorities.pop_back();
         // Picks up an operator the right operand left unread.
-        productLevel();
-        if (failed())
-            return;
-    }
-    m_pendingSigns.pop_back();
-}
-
-void ExpressionEvaluator::productLevel()
-{
-    powerLevel();
-    if (failed())
-        return;
-    while (isProductToken(m_token)) {
-        const EvalToken op = m_token;
-        m_priorities.push_back(kProductPriority);
-        powerLevel();
-        if (failed())
-            return;
-        combine(op);
-        if (failed())
-            return;
-        m_priorities.pop_back();
-        powerLevel();
-        if (failed())
-            return;
-    }
-}
-
-void ExpressionEvaluator::powerLevel()
-{
-    functionLevel();
-    if (failed())
-        return;
-    while (m_token == EvalToken::Power) {
-        m_priorities.push_back(kPowerPriority);
-        functionLevel();
-        if (failed())
-            return;
-        combine(EvalToken::Power);
-        if (failed())
-            return;
-        m_priorities.pop_back();
-        functionLevel();
+        operand();
         if (failed())
             return;
     }

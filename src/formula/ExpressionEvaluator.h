@@ -45,8 +45,7 @@ private:
     void pushOperand(bool isPi, int points);
 
     void sumLevel();
-    void productLevel();
-    void powerLevel();
+    void binaryLevel(int priority);
     void functionLevel();
     void firstPrimaryDone(std::size_t valuesBefore);
     void combine(EvalToken op);

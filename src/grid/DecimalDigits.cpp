@@ -6,6 +6,21 @@
 
 namespace cellvex {
 
+bool incrementDigits(QString &digits)
+{
+    qsizetype i = digits.size() - 1;
+    while (i >= 0 && digits.at(i) == QLatin1Char('9')) {
+        digits[i] = QLatin1Char('0');
+        --i;
+    }
+    if (i >= 0) {
+        digits[i] = QChar(digits.at(i).unicode() + 1);
+        return false;
+    }
+    digits.prepend(QLatin1Char('1'));
+    return true;
+}
+
 DecimalDigits DecimalDigits::fromDouble(double x, int significant)
 {
     DecimalDigits d;
@@ -53,20 +68,9 @@ void DecimalDigits::roundAtDigit(qsizetype keep)
     }
     const bool up = m_digits.at(keep) >= QLatin1Char('5');
     m_digits.truncate(keep);
-    if (up) {
-        qsizetype i = keep - 1;
-        while (i >= 0 && m_digits.at(i) == QLatin1Char('9')) {
-            m_digits[i] = QLatin1Char('0');
-            --i;
-        }
-        if (i >= 0) {
-            m_digits[i] = QChar(m_digits.at(i).unicode() + 1);
-        } else {
-            // All nines (or nothing kept): the carry opens a new leading digit.
-            m_digits.prepend(QLatin1Char('1'));
-            ++m_pointPos;
-        }
-    }
+    // All nines (or nothing kept): the carry opens a new leading digit.
+    if (up && incrementDigits(m_digits))
+        ++m_pointPos;
     trimTrailingZeros();
 }
 

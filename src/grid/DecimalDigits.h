@@ -4,6 +4,21 @@
 
 namespace cellvex {
 
+// Only ASCII digits and signs: full-width ones are other characters to the
+// number rules.
+inline bool isDecimalDigit(QChar c)
+{
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+inline bool isSignCharacter(QChar c)
+{
+    return c == QLatin1Char('+') || c == QLatin1Char('-');
+}
+
+// Adds one to a string of decimal digits ("99" becomes "100", "" becomes
+// "1"); true when the carry opened a new leading digit.
+bool incrementDigits(QString &digits);
+
 // A non-negative decimal number held as its significant digits and the place
 // of the decimal point: value = 0.<digits> x 10^pointPos, so 1234.5 is "12345"
 // with pointPos 4 and 0.0012 is "12" with pointPos -2. Zero has no digits.

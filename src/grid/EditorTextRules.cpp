@@ -1,5 +1,6 @@
 #include "grid/EditorTextRules.h"
 
+#include "grid/DecimalDigits.h"
 #include "grid/FormatCodes.h"
 #include "grid/NumberFormats.h"
 #include "grid/NumberText.h"
@@ -8,15 +9,6 @@
 namespace cellvex {
 
 namespace {
-
-bool isDigit(QChar c)
-{
-    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
-}
-bool isSign(QChar c)
-{
-    return c == QLatin1Char('+') || c == QLatin1Char('-');
-}
 
 bool hasSelection(const EditorState &e)
 {
@@ -54,7 +46,7 @@ bool exponentSignAllowed(const EditorState &e)
     const QChar before = e.text.at(e.selStart - 1);
     if (before != QLatin1Char('e') && before != QLatin1Char('E'))
         return false;
-    return hasSelection(e) || e.selStart >= e.text.size() || !isSign(e.text.at(e.selStart));
+    return hasSelection(e) || e.selStart >= e.text.size() || !isSignCharacter(e.text.at(e.selStart));
 }
 
 QString cleanWhole(const QString &text, bool allowMinus)
@@ -74,20 +66,21 @@ bool acceptTypedChar(int formatType, QChar ch, const EditorState &editor, bool c
         return true;
     switch (formatType) {
     case FormatCode::NaturalNumber:
-        if (ch == kBackspace || isDigit(ch))
+        if (ch == kBackspace || isDecimalDigit(ch))
             return true;
         return isPlus(ch) && leadingSignAllowed(editor, isPlus);
     case FormatCode::Integer:
-        if (ch == kBackspace || isDigit(ch))
+        if (ch == kBackspace || isDecimalDigit(ch))
             return true;
-        return isSign(ch) && leadingSignAllowed(editor, isSign);
+        return isSignCharacter(ch) && leadingSignAllowed(editor, isSignCharacter);
     case FormatCode::Real:
     case FormatCode::Significant:
-        if (ch == kBackspace || isDigit(ch))
+        if (ch == kBackspace || isDecimalDigit(ch))
             return true;
         if (ch == QLatin1Char('.'))
             return pointAllowed(editor);
-        return isSign(ch) && (leadingSignAllowed(editor, isSign) || exponentSignAllowed(editor));
+        return isSignCharacter(ch) &&
+               (leadingSignAllowed(editor, isSignCharacter) || exponentSignAllowed(editor));
     default:
         return true;
     }

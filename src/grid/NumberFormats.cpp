@@ -1,6 +1,7 @@
 #include "grid/NumberFormats.h"
 
 #include "common/ReportError.h"
+#include "grid/DecimalDigits.h"
 #include "grid/NumberPattern.h"
 #include "grid/NumberText.h"
 
@@ -29,21 +30,6 @@ double numberValue(const QString &text)
         break;
     }
     throw ReportError(QStringLiteral("“%1”不是有效的数字").arg(quoted(text)));
-}
-
-// Adds one to a string of digits: "99" gives "100".
-QString incremented(QString digits)
-{
-    qsizetype i = digits.size() - 1;
-    while (i >= 0 && digits.at(i) == QLatin1Char('9')) {
-        digits[i] = QLatin1Char('0');
-        --i;
-    }
-    if (i >= 0)
-        digits[i] = QChar(digits.at(i).unicode() + 1);
-    else
-        digits.prepend(QLatin1Char('1'));
-    return digits;
 }
 
 // Reads a digit count; -1 when it exceeds kMaxSignificantDigits.
@@ -113,8 +99,8 @@ QString formatSignificant(const QString &text, const QString &formatText)
     QString c = digits.left(n);
     int carry = 0;
     if (digits.at(n) >= QLatin1Char('5')) {
-        const QString up = incremented(c);
-        carry = up.size() > c.size() ? 1 : 0;
+        QString up = c;
+        carry = incrementDigits(up) ? 1 : 0;
         c = up.left(n);
     }
     if (z - carry - 1 > 0)

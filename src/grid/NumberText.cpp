@@ -10,14 +10,6 @@ namespace cellvex {
 
 namespace {
 
-bool isDigit(QChar c)
-{
-    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
-}
-bool isSign(QChar c)
-{
-    return c == QLatin1Char('+') || c == QLatin1Char('-');
-}
 bool isExponentLetter(QChar c)
 {
     return c == QLatin1Char('e') || c == QLatin1Char('E');
@@ -30,7 +22,7 @@ bool isDigitsText(const QString &text)
     if (text.isEmpty())
         return false;
     for (QChar c : text)
-        if (!isDigit(c))
+        if (!isDecimalDigit(c))
             return false;
     return true;
 }
@@ -42,13 +34,13 @@ QString cleanNumberText(const QString &text)
     bool exponentKept = false;
     for (QChar c : text) {
         if (out.isEmpty()) {
-            if (isSign(c) || isDigit(c) || c == QLatin1Char('.')) {
+            if (isSignCharacter(c) || isDecimalDigit(c) || c == QLatin1Char('.')) {
                 out.append(c);
                 pointKept = c == QLatin1Char('.');
             }
             continue;
         }
-        if (isDigit(c)) {
+        if (isDecimalDigit(c)) {
             out.append(c);
         } else if (c == QLatin1Char('.')) {
             if (!pointKept && !exponentKept) {
@@ -56,12 +48,12 @@ QString cleanNumberText(const QString &text)
                 pointKept = true;
             }
         } else if (isExponentLetter(c)) {
-            const bool onlySign = out.size() == 1 && isSign(out.at(0));
+            const bool onlySign = out.size() == 1 && isSignCharacter(out.at(0));
             if (!exponentKept && !onlySign) {
                 out.append(c);
                 exponentKept = true;
             }
-        } else if (isSign(c)) {
+        } else if (isSignCharacter(c)) {
             if (isExponentLetter(out.back()))
                 out.append(c);
         }
@@ -75,7 +67,7 @@ NumberParse parseNumberText(const QString &text, double &value)
     qsizetype i = 0;
     const qsizetype n = t.size();
     bool negative = false;
-    if (i < n && isSign(t.at(i)))
+    if (i < n && isSignCharacter(t.at(i)))
         negative = t.at(i++) == QLatin1Char('-');
     const qsizetype mantissaStart = i;
     qsizetype digitCount = 0;
@@ -87,7 +79,7 @@ NumberParse parseNumberText(const QString &text, double &value)
     bool seenNonZero = false;
     for (; i < n; ++i) {
         const QChar c = t.at(i);
-        if (isDigit(c)) {
+        if (isDecimalDigit(c)) {
             ++digitCount;
             if (c != QLatin1Char('0'))
                 seenNonZero = true;
@@ -109,12 +101,12 @@ NumberParse parseNumberText(const QString &text, double &value)
             return NumberParse::NotANumber;
         ++i;
         bool expNegative = false;
-        if (i < n && isSign(t.at(i)))
+        if (i < n && isSignCharacter(t.at(i)))
             expNegative = t.at(i++) == QLatin1Char('-');
         if (i >= n)
             return NumberParse::NotANumber;
         for (; i < n; ++i) {
-            if (!isDigit(t.at(i)))
+            if (!isDecimalDigit(t.at(i)))
                 return NumberParse::NotANumber;
             // Saturate: a huge exponent only has to stay huge.
             if (exponent < 1000000000)

@@ -1,22 +1,15 @@
 #include "grid/WholeNumberText.h"
 
+#include "grid/DecimalDigits.h"
+
 namespace cellvex {
-
-namespace {
-
-bool isDigit(QChar c)
-{
-    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
-}
-
-} // namespace
 
 QString keepWholeNumberChars(const QString &text, WholeNumberKeep rule, bool &pointKept)
 {
     QString out;
     pointKept = false;
     for (QChar c : text) {
-        if (isDigit(c)) {
+        if (isDecimalDigit(c)) {
             out.append(c);
         } else if (c == QLatin1Char('.')) {
             if (!pointKept && (!out.isEmpty() || rule.pointMayLead)) {
@@ -46,17 +39,8 @@ QString roundedWholeNumber(const QString &kept)
     while (!whole.isEmpty() && whole.front() == QLatin1Char('0'))
         whole = whole.mid(1);
     QString digits = whole.toString();
-    if (!fraction.isEmpty() && fraction.front() >= QLatin1Char('5')) {
-        qsizetype i = digits.size() - 1;
-        while (i >= 0 && digits.at(i) == QLatin1Char('9')) {
-            digits[i] = QLatin1Char('0');
-            --i;
-        }
-        if (i >= 0)
-            digits[i] = QChar(digits.at(i).unicode() + 1);
-        else
-            digits.prepend(QLatin1Char('1'));
-    }
+    if (!fraction.isEmpty() && fraction.front() >= QLatin1Char('5'))
+        incrementDigits(digits);
     if (digits.isEmpty())
         return QStringLiteral("0");
     return negative ? QLatin1Char('-') + digits : digits;

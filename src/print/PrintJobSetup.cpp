@@ -1,7 +1,7 @@
 #include "PrintJobSetup.h"
 
 #include "common/Rounding.h"
-#include "print/PageSetupMembers.h"
+#include "print/PageSetup.h"
 #include "report/PageSettings.h"
 #include "report/PaperTable.h"
 

@@ -46,3 +46,20 @@ TEST(AnsiText, EncodesAndDecodesGbk)
     EXPECT_EQ(fromAnsi(bytes), QString::fromUtf8("中文A€"));
     EXPECT_EQ(toAnsi(QString::fromUtf8("\xF0\x9F\x98\x80")), QByteArray("?"));
 }
+
+TEST(AnsiText, CountsTheEuroButNotTheOtherLoneByteAsACodePageCharacter)
+{
+    // Both are single bytes in stored documents; the byte counts have only
+    // ever known the euro sign, so U+F8F5 (byte 0xFF) stays a "?".
+    struct Case
+    {
+        char32_t codePoint;
+        bool encodable;
+    } cases[] = {
+        {U'A', true},    {U'中', true},  {U'€', true},     {0xF8F5, false},
+        {0xFFFD, false}, {U'한', false}, {0x1F600, false},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(ansiCanEncode(c.codePoint), c.encodable) << std::hex << quint32(c.codePoint);
+    EXPECT_EQ(ansiByteLength(QString::fromUtf8("€\xEF\xA3\xB5")), 3);
+}

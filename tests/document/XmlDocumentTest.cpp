@@ -1,6 +1,6 @@
 #include "document/XmlDocument.h"
+#include "common/GbkCodec.h"
 #include "document/AnsiDocumentText.h"
-#include "document/GbkCodec.h"
 #include "report/Report.h"
 
 #include <gtest/gtest.h>

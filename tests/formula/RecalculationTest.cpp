@@ -1,5 +1,5 @@
 #include "ReportHooks.h"
-#include "formula/ExpressionMembers.h"
+#include "formula/Expressions.h"
 #include "formula/FormulaRecalculation.h"
 
 #include "FormulaFixture.h"

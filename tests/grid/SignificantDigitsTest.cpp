@@ -1,3 +1,4 @@
+#include "grid/DecimalDigits.h"
 #include "grid/NumberFormats.h"
 
 #include <gtest/gtest.h>
@@ -64,4 +65,22 @@ TEST(FormatSignificant, HugeCountsDoNotExhaustMemory)
               QLatin1String("2000000000"));
     EXPECT_EQ(formatSignificant(QStringLiteral("1.5"), QStringLiteral("99999999999999999999999")),
               QLatin1String("99999999999999999999999"));
+}
+
+TEST(DecimalDigits, IncrementCarriesThroughNines)
+{
+    struct Case
+    {
+        const char *digits;
+        const char *incremented;
+        bool newLeadingDigit;
+    } cases[] = {
+        {"", "1", true},     {"0", "1", false},     {"9", "10", true},
+        {"99", "100", true}, {"129", "130", false}, {"1999", "2000", false},
+    };
+    for (const Case &c : cases) {
+        QString digits = QString::fromLatin1(c.digits);
+        EXPECT_EQ(incrementDigits(digits), c.newLeadingDigit) << c.digits;
+        EXPECT_EQ(digits, QString::fromLatin1(c.incremented)) << c.digits;
+    }
 }

@@ -1,6 +1,6 @@
 #include "grid/ValueAssignment.h"
 #include "ReportHooks.h"
-#include "grid/CellValueMembers.h"
+#include "grid/CellValues.h"
 #include "grid/FormatCodes.h"
 #include "grid/SystemDateFormat.h"
 #include "report/CellKindOps.h"

@@ -4,7 +4,7 @@
 #include "control/CellvexControl.h"
 #include "control/MemberCall.h"
 #include "control/MemberRegistry.h"
-#include "formula/ExpressionMembers.h"
+#include "formula/Expressions.h"
 
 namespace cellvex {
 

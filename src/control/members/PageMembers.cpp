@@ -3,7 +3,7 @@
 #include "control/CellvexControl.h"
 #include "control/MemberCall.h"
 #include "control/MemberRegistry.h"
-#include "print/PageSetupMembers.h"
+#include "print/PageSetup.h"
 
 namespace cellvex {
 

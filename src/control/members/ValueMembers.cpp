@@ -3,7 +3,7 @@
 #include "control/CellvexControl.h"
 #include "control/MemberCall.h"
 #include "control/MemberRegistry.h"
-#include "grid/CellValueMembers.h"
+#include "grid/CellValues.h"
 
 namespace cellvex {
 

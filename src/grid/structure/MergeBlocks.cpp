@@ -24,10 +24,7 @@ void mergeRange(Report &report, int col1, int row1, int col2, int row2)
 {
     if (!clampToGrid(report, col1, row1, col2, row2) || (col1 == col2 && row1 == row2))
         return;
-    const BlockBounds b{col1, row1, col2, row2};
-    for (int c = col1; c <= col2; ++c)
-        for (int r = row1; r <= row2; ++r)
-            report.cell(c, r)->setMerge(c == col1 && r == row1 ? MergeSign::Master : MergeSign::Covered, b);
+    report.cells().markBlock(col1, row1, col2, row2);
 }
 
 void dissolveBlocks(Report &report, int col1, int row1, int col2, int row2)

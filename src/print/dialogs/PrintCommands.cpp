@@ -1,6 +1,6 @@
 #include "PrintCommands.h"
 
-#include "print/PageSetupMembers.h"
+#include "print/PageSetup.h"
 #include "print/Pagination.h"
 #include "print/PrintJob.h"
 #include "print/PrintJobSetup.h"
@@ -40,7 +40,7 @@ std::optional<PrintDialogChoice> askPrintChoice(PrintContext &ctx)
 
 std::optional<PrintSetupValues> askPrintSetup(PrintContext &ctx)
 {
-    const QStringList fonts = ctx.installedFonts ? ctx.installedFonts() : PageSetupMembers::systemFonts();
+    const QStringList fonts = ctx.installedFonts ? ctx.installedFonts() : PageSetup::systemFonts();
     PrintSetupDialog dialog(ctx.settings, ctx.printer, fonts, ctx.parent);
     if (ctx.runner.exec(dialog) != QDialog::Accepted)
         return std::nullopt;

@@ -16,14 +16,14 @@ class Report;
 // an accepted put stores, re-paginates when the page area changed, and marks
 // the report unsaved. Getters of millimetre lengths throw ReportError when the
 // stored text is not a number (only a loaded document can hold one).
-class PageSetupMembers
+class PageSetup
 {
 public:
     // `repaginate` recomputes the page breaks (the control suspends painting
     // around it); `installedFonts` lists the screen fonts a header/footer font
     // name must be one of (defaults to the font database plus substituted names).
-    PageSetupMembers(Report &report, PageSettings &settings, std::function<void()> repaginate,
-                     std::function<QStringList()> installedFonts = {});
+    PageSetup(Report &report, PageSettings &settings, std::function<void()> repaginate,
+              std::function<QStringList()> installedFonts = {});
 
     bool printBorders() const { return m_settings.printBorders; }
     void setPrintBorders(bool on);

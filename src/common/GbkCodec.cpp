@@ -38,6 +38,18 @@ void appendUtf8(QByteArray &out, char32_t c)
     }
 }
 
+// Copies the run of ASCII bytes at p, which both encodings share, and
+// returns where it ends.
+const unsigned char *appendAsciiRun(const unsigned char *p, const unsigned char *end, QByteArray &out)
+{
+    const unsigned char *run = p;
+    while (p < end && *p < 0x80)
+        ++p;
+    if (p > run)
+        out.append(reinterpret_cast<const char *>(run), p - run);
+    return p;
+}
+
 void appendReference(QByteArray &out, char32_t c)
 {
     out.append("&#");
@@ -83,12 +95,7 @@ void GbkCodec::appendUtf8AsGbk(QByteArrayView utf8, QByteArray &out) const
     const auto *p = reinterpret_cast<const unsigned char *>(utf8.data());
     const auto *end = p + utf8.size();
     while (p < end) {
-        // Runs of ASCII go across unchanged.
-        const unsigned char *run = p;
-        while (p < end && *p < 0x80)
-            ++p;
-        if (p > run)
-            out.append(reinterpret_cast<const char *>(run), p - run);
+        p = appendAsciiRun(p, end, out);
         if (p == end)
             break;
         char32_t c = 0;
@@ -124,11 +131,7 @@ qsizetype GbkCodec::appendGbkAsUtf8(QByteArrayView gbk, QByteArray &out, bool fi
     const auto *p = reinterpret_cast<const unsigned char *>(gbk.data());
     const auto *end = p + gbk.size();
     while (p < end) {
-        const unsigned char *run = p;
-        while (p < end && *p < 0x80)
-            ++p;
-        if (p > run)
-            out.append(reinterpret_cast<const char *>(run), p - run);
+        p = appendAsciiRun(p, end, out);
         if (p == end)
             break;
         std::uint16_t code = 0;

@@ -1,4 +1,4 @@
-#include "grid/CellValueMembers.h"
+#include "grid/CellValues.h"
 
 #include "grid/ValueAssignment.h"
 #include "report/Report.h"

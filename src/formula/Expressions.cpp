@@ -1,4 +1,4 @@
-#include "formula/ExpressionMembers.h"
+#include "formula/Expressions.h"
 
 #include "report/Report.h"
 

@@ -8,11 +8,11 @@
 
 namespace cellvex {
 
-// Table-driven conversion between UTF-8 and the GBK code page for whole
-// document texts. The tables are taken once from the system's GBK
+// Table-driven conversion between UTF-8 and the GBK code page (the report's
+// ANSI code page). The tables are taken once from the system's GBK
 // converter (every valid byte pair decoded), so the results are the
 // converter's own; only the per-character call into it is saved, which
-// dominates for texts of hundreds of megabytes.
+// dominates for document texts of hundreds of megabytes.
 class GbkCodec
 {
 public:
@@ -25,6 +25,10 @@ public:
     // bytes are not valid GBK. Unless `final`, a lead byte at the very end
     // is left for the next piece, which holds its second byte.
     qsizetype appendGbkAsUtf8(QByteArrayView gbk, QByteArray &out, bool final) const;
+
+    // The bytes of a BMP character other than ASCII: 0 when the code page
+    // lacks it, below 0x100 for a single byte, else lead << 8 | trail.
+    std::uint16_t codeOf(char16_t c) const { return m_fromUnicode[c]; }
 
 private:
     GbkCodec();

@@ -1,4 +1,4 @@
-#include "print/PageSetupMembers.h"
+#include "print/PageSetup.h"
 #include "report/PaperTable.h"
 #include "report/Report.h"
 
@@ -16,10 +16,10 @@ struct PageSetupFixture : ::testing::Test
     Report report;
     PageSettings settings{96};
     int paginations = 0;
-    PageSetupMembers members{report, settings, [this] { ++paginations; },
-                             [] {
-                                 return QStringList{QStringLiteral("Arial"), QStringLiteral("宋体")};
-                             }};
+    PageSetup members{report, settings, [this] { ++paginations; },
+                      [] {
+                          return QStringList{QStringLiteral("Arial"), QStringLiteral("宋体")};
+                      }};
 };
 
 } // namespace
@@ -245,11 +245,11 @@ TEST(PageSetupFonts, SystemFontListAcceptsTheSubstitutedReportFont)
 {
     // The report's default font has no file on this system; it is served by
     // a substitute, and putting it back must not be refused.
-    const QStringList fonts = PageSetupMembers::systemFonts();
+    const QStringList fonts = PageSetup::systemFonts();
     EXPECT_TRUE(fonts.contains(QStringLiteral("宋体")));
     Report report;
     PageSettings settings;
-    PageSetupMembers members(report, settings, {});
+    PageSetup members(report, settings, {});
     members.setPageHeaderFooterFontName(QStringLiteral("simsun"));
     EXPECT_EQ(members.pageHeaderFooterFontName(), QStringLiteral("simsun"));
 }

@@ -1,4 +1,4 @@
-#include "PageSetupMembers.h"
+#include "PageSetup.h"
 
 #include "report/PaperTable.h"
 #include "report/Report.h"
@@ -18,32 +18,32 @@ double millimetreValue(const PaperLength &length)
     return *v;
 }
 
-PageSetupMembers::PageSetupMembers(Report &report, PageSettings &settings, std::function<void()> repaginate,
-                                   std::function<QStringList()> installedFonts)
+PageSetup::PageSetup(Report &report, PageSettings &settings, std::function<void()> repaginate,
+                     std::function<QStringList()> installedFonts)
     : m_report(report), m_settings(settings), m_repaginate(std::move(repaginate)),
-      m_installedFonts(installedFonts ? std::move(installedFonts) : &PageSetupMembers::systemFonts)
+      m_installedFonts(installedFonts ? std::move(installedFonts) : &PageSetup::systemFonts)
 {
 }
 
-QStringList PageSetupMembers::systemFonts()
+QStringList PageSetup::systemFonts()
 {
     QStringList fonts = QFontDatabase::families();
     fonts += QFont::substitutions();
     return fonts;
 }
 
-void PageSetupMembers::markUnsaved()
+void PageSetup::markUnsaved()
 {
     m_report.setSaved(false);
 }
 
-void PageSetupMembers::repaginate()
+void PageSetup::repaginate()
 {
     if (m_repaginate)
         m_repaginate();
 }
 
-bool PageSetupMembers::storeLength(PaperLength &length, double mm)
+bool PageSetup::storeLength(PaperLength &length, double mm)
 {
     if (!std::isfinite(mm))
         return false;
@@ -51,19 +51,19 @@ bool PageSetupMembers::storeLength(PaperLength &length, double mm)
     return true;
 }
 
-void PageSetupMembers::setPrintBorders(bool on)
+void PageSetup::setPrintBorders(bool on)
 {
     m_settings.printBorders = on;
     markUnsaved();
 }
 
-void PageSetupMembers::setPrintBackColor(bool on)
+void PageSetup::setPrintBackColor(bool on)
 {
     m_settings.printBackColor = on;
     markUnsaved();
 }
 
-void PageSetupMembers::setPrintCopies(int copies)
+void PageSetup::setPrintCopies(int copies)
 {
     if (copies <= 0)
         return;
@@ -71,7 +71,7 @@ void PageSetupMembers::setPrintCopies(int copies)
     markUnsaved();
 }
 
-void PageSetupMembers::setPrintOrientation(bool landscape)
+void PageSetup::setPrintOrientation(bool landscape)
 {
     if (!m_settings.setLandscape(landscape))
         return;
@@ -79,12 +79,12 @@ void PageSetupMembers::setPrintOrientation(bool landscape)
     markUnsaved();
 }
 
-int PageSetupMembers::pageName() const
+int PageSetup::pageName() const
 {
     return PaperTable::indexOfName(m_settings.paperName);
 }
 
-void PageSetupMembers::setPageName(int index)
+void PageSetup::setPageName(int index)
 {
     if (!PaperTable::hasName(index))
         return;
@@ -103,12 +103,12 @@ void PageSetupMembers::setPageName(int index)
     markUnsaved();
 }
 
-double PageSetupMembers::printWidth() const
+double PageSetup::printWidth() const
 {
     return millimetreValue(m_settings.width);
 }
 
-void PageSetupMembers::setPrintWidth(double mm)
+void PageSetup::setPrintWidth(double mm)
 {
     if (!(mm > 0) || pageName() != PaperTable::kCustomPaper || !storeLength(m_settings.width, mm))
         return;
@@ -116,12 +116,12 @@ void PageSetupMembers::setPrintWidth(double mm)
     markUnsaved();
 }
 
-double PageSetupMembers::printHeight() const
+double PageSetup::printHeight() const
 {
     return millimetreValue(m_settings.height);
 }
 
-void PageSetupMembers::setPrintHeight(double mm)
+void PageSetup::setPrintHeight(double mm)
 {
     if (!(mm > 0) || pageName() != PaperTable::kCustomPaper || !storeLength(m_settings.height, mm))
         return;
@@ -129,7 +129,7 @@ void PageSetupMembers::setPrintHeight(double mm)
     markUnsaved();
 }
 
-void PageSetupMembers::setPageHeaderFooterFontName(const QString &name)
+void PageSetup::setPageHeaderFooterFontName(const QString &name)
 {
     const QStringList fonts = m_installedFonts();
     if (!fonts.contains(name, Qt::CaseInsensitive))
@@ -138,7 +138,7 @@ void PageSetupMembers::setPageHeaderFooterFontName(const QString &name)
     markUnsaved();
 }
 
-void PageSetupMembers::setPageHeaderFooterFontSize(int points)
+void PageSetup::setPageHeaderFooterFontSize(int points)
 {
     if (points <= 0)
         return;
@@ -146,47 +146,47 @@ void PageSetupMembers::setPageHeaderFooterFontSize(int points)
     markUnsaved();
 }
 
-void PageSetupMembers::setPageHeaderContent(const QString &text)
+void PageSetup::setPageHeaderContent(const QString &text)
 {
     m_settings.headerContent = text;
     markUnsaved();
 }
 
-void PageSetupMembers::setPageFooterContent(const QString &text)
+void PageSetup::setPageFooterContent(const QString &text)
 {
     m_settings.footerContent = text;
     markUnsaved();
 }
 
-double PageSetupMembers::pageHeaderMargin() const
+double PageSetup::pageHeaderMargin() const
 {
     return millimetreValue(m_settings.headerMargin);
 }
 
-void PageSetupMembers::setPageHeaderMargin(double mm)
+void PageSetup::setPageHeaderMargin(double mm)
 {
     // The header text sits outside the cell area: no new page breaks.
     if (storeLength(m_settings.headerMargin, mm))
         markUnsaved();
 }
 
-double PageSetupMembers::pageFooterMargin() const
+double PageSetup::pageFooterMargin() const
 {
     return millimetreValue(m_settings.footerMargin);
 }
 
-void PageSetupMembers::setPageFooterMargin(double mm)
+void PageSetup::setPageFooterMargin(double mm)
 {
     if (storeLength(m_settings.footerMargin, mm))
         markUnsaved();
 }
 
-double PageSetupMembers::pageLeftMargin() const
+double PageSetup::pageLeftMargin() const
 {
     return millimetreValue(m_settings.leftMargin);
 }
 
-void PageSetupMembers::setPageLeftMargin(double mm)
+void PageSetup::setPageLeftMargin(double mm)
 {
     if (!storeLength(m_settings.leftMargin, mm))
         return;
@@ -194,12 +194,12 @@ void PageSetupMembers::setPageLeftMargin(double mm)
     markUnsaved();
 }
 
-double PageSetupMembers::pageTopMargin() const
+double PageSetup::pageTopMargin() const
 {
     return millimetreValue(m_settings.topMargin);
 }
 
-void PageSetupMembers::setPageTopMargin(double mm)
+void PageSetup::setPageTopMargin(double mm)
 {
     if (!storeLength(m_settings.topMargin, mm))
         return;
@@ -207,12 +207,12 @@ void PageSetupMembers::setPageTopMargin(double mm)
     markUnsaved();
 }
 
-double PageSetupMembers::pageRightMargin() const
+double PageSetup::pageRightMargin() const
 {
     return millimetreValue(m_settings.rightMargin);
 }
 
-void PageSetupMembers::setPageRightMargin(double mm)
+void PageSetup::setPageRightMargin(double mm)
 {
     if (!storeLength(m_settings.rightMargin, mm))
         return;
@@ -220,12 +220,12 @@ void PageSetupMembers::setPageRightMargin(double mm)
     markUnsaved();
 }
 
-double PageSetupMembers::pageBottomMargin() const
+double PageSetup::pageBottomMargin() const
 {
     return millimetreValue(m_settings.bottomMargin);
 }
 
-void PageSetupMembers::setPageBottomMargin(double mm)
+void PageSetup::setPageBottomMargin(double mm)
 {
     if (!storeLength(m_settings.bottomMargin, mm))
         return;
