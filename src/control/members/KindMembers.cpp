@@ -1,5 +1,8 @@
-// Cell kinds and the cells' input attributes. The in-place editors arrive
-// with the input area; until then there is no open editor to refresh.
+// Cell kinds and the cells' input attributes, and the readers of the input
+// state. The setters that change how a cell is edited (kind, format, IME,
+// read-only) finish in-place input first, as their rows say, so an open
+// editor never outlives the attributes it was opened with; the others leave
+// it open.
 #include "control/CellvexControl.h"
 #include "control/MemberCall.h"
 #include "control/MemberRegistry.h"
