@@ -22,9 +22,8 @@ constexpr EventRow makeEvent(DispId dispId, std::string_view name, std::initiali
     return row;
 }
 
-#define CELLVEX_EVENT(dispid, name, args) makeEvent(dispid, #name, {CELLVEX_UNPAREN args}),
-#define ARG_IN CELLVEX_ARGINFO_IN
-#define ARG_INOUT CELLVEX_ARGINFO_INOUT
+#define CELLVEX_EVENT(dispid, name, args)                                                                    \
+    makeEvent(dispid, #name, {CELLVEX_FOR_EACH_ARG(CELLVEX_ARGINFO, args)}),
 
 constexpr EventRow kEvents[] = {
 #include "automation/Events.def"

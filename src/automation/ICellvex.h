@@ -39,11 +39,8 @@ public:
     virtual HResult Invoke(DispId dispId, std::uint32_t locale, std::uint16_t flags,
                            std::vector<Variant> &args, Variant *result, std::uint32_t *argError) = 0;
 
-#define CELLVEX_MEMBER(slot, dispid, name, kind, result, commit, saved, empty, visibility, chapter, args)    \
+#define CELLVEX_MEMBER(slot, dispid, name, kind, result, commit, target, empty, visibility, args)            \
     virtual HResult CELLVEX_FUNCTION_NAME(kind, name) CELLVEX_PARAMETERS(result, args) = 0;
-#define ARG_IN CELLVEX_PARAM_IN
-#define ARG_OUT CELLVEX_PARAM_OUT
-#define ARG_INOUT CELLVEX_PARAM_INOUT
 #include "automation/Members.def"
 
 protected:

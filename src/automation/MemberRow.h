@@ -31,17 +31,23 @@ struct MemberRow
     MemberKind kind = MemberKind::Method;
     ArgType result = ArgType::Void; // return value, or the type a get reads
     InputCommit commit = InputCommit::Keeps;
-    SavedEffect saved = SavedEffect::Unchanged;
+    MemberTarget target = MemberTarget::None;
+    // For an alias target: the index of the coordinate twin the call runs as.
+    int twin = -1;
     EmptyValue empty = EmptyValue::NotApplicable; // result for a missing cell
     Visibility visibility = Visibility::Shown;
-    int chapter = 0; // owning area of the design, e.g. 46 for value assignment
     std::size_t argCount = 0;
     std::array<ArgInfo, kMaxArgs> argStorage{};
 
-    std::span<const ArgInfo> args() const { return {argStorage.data(), argCount}; }
-    bool commitsInput() const { return commit == InputCommit::Commits; }
-    bool hidden() const { return visibility == Visibility::Hidden; }
-    bool hasResult() const { return result != ArgType::Void; }
+    constexpr std::span<const ArgInfo> args() const { return {argStorage.data(), argCount}; }
+    constexpr bool commitsInput() const { return commit == InputCommit::Commits; }
+    constexpr bool hidden() const { return visibility == Visibility::Hidden; }
+    constexpr bool hasResult() const { return result != ArgType::Void; }
+    constexpr bool takesCell() const { return target == MemberTarget::Cell; }
+    constexpr bool takesAlias() const
+    {
+        return target == MemberTarget::FirstByAlias || target == MemberTarget::LastByAlias;
+    }
 };
 
 } // namespace cellvex::automation

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "automation/MemberId.h"
 #include "automation/MemberRow.h"
 
 #include <span>
@@ -12,5 +13,7 @@ constexpr int kMemberCount = 219;
 
 // Every member of ICellvex, in vtable order: memberTable()[i].slot == i + 7.
 std::span<const MemberRow> memberTable();
+
+const MemberRow &memberRow(MemberId id);
 
 } // namespace cellvex::automation

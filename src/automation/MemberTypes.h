@@ -49,12 +49,13 @@ enum class InputCommit : std::uint8_t {
     Commits,
 };
 
-// What a member does to the report's Saved flag.
-enum class SavedEffect : std::uint8_t {
-    Unchanged,
-    SetsFalse,
-    SetsTrue,
-    StoresValue, // the put stores its argument
+// The cell a member names, which the boundary finds and checks before the
+// implementation runs (Members.def describes each).
+enum class MemberTarget : std::uint8_t {
+    None,
+    Cell,
+    FirstByAlias,
+    LastByAlias,
 };
 
 // What a getter hands back when its cell, column, row or alias does not

@@ -146,17 +146,14 @@ HResult CellvexObject::dispatchRow(int rowIndex, std::vector<Variant> &args, Var
 }
 
 // The typed members: each one packs its arguments and runs its row.
-#define ARG_IN CVX_TUPLE_IN
-#define ARG_OUT CVX_TUPLE_OUT
-#define ARG_INOUT CVX_TUPLE_INOUT
-#define CELLVEX_MEMBER(s_, d_, n_, k_, rt, c_, sv_, e_, v_, ch_, a_)                                         \
-    HResult CellvexObject::CELLVEX_FUNCTION_NAME(k_, n_) CVX_PARAMS(rt, a_)                                  \
+#define CELLVEX_MEMBER(slot, dispid, name, kind, resultType, commit, target, empty, visibility, args)        \
+    HResult CellvexObject::CELLVEX_FUNCTION_NAME(kind, name) CELLVEX_PARAMETERS(resultType, args)            \
     {                                                                                                        \
-        return callTyped<ArgType::rt>(                                                                       \
-            [this](std::vector<Variant> &args, Variant *r) {                                                 \
-                return dispatchRow(s_ - kFirstMemberSlot, args, r);                                          \
+        return callTyped<ArgType::resultType>(                                                               \
+            [this](std::vector<Variant> &callArgs, Variant *r) {                                             \
+                return dispatchRow(slot - kFirstMemberSlot, callArgs, r);                                    \
             },                                                                                               \
-            CVX_RES_##rt CVX_WRAPS(a_));                                                                     \
+            CELLVEX_RESULT_ARGUMENT(resultType) CELLVEX_WRAPPED_ARGS(args));                                 \
     }
 #include "automation/Members.def"
 

@@ -53,11 +53,8 @@ public:
                                     automation::Variant *result);
 
     // The typed members, one per table row, in slot order.
-#define CELLVEX_MEMBER(slot, dispid, name, kind, result, commit, saved, empty, visibility, chapter, args)    \
+#define CELLVEX_MEMBER(slot, dispid, name, kind, result, commit, target, empty, visibility, args)            \
     automation::HResult CELLVEX_FUNCTION_NAME(kind, name) CELLVEX_PARAMETERS(result, args) override;
-#define ARG_IN CELLVEX_PARAM_IN
-#define ARG_OUT CELLVEX_PARAM_OUT
-#define ARG_INOUT CELLVEX_PARAM_INOUT
 #include "automation/Members.def"
 
 private:

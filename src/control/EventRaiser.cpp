@@ -1,10 +1,19 @@
 #include "EventRaiser.h"
 
+#include "automation/DispatchBinder.h"
+#include "automation/EventTable.h"
+
 namespace cellvex {
 
+using automation::ArgInfo;
+using automation::ArgType;
+using automation::Direction;
+using automation::EventId;
 using automation::Variant;
+using automation::VarType;
 
 namespace {
+
 Variant L(int v)
 {
     return Variant::fromLong(v);
@@ -13,115 +22,129 @@ Variant S(const QString &v)
 {
     return Variant::fromString(v);
 }
-} // namespace
 
-bool EventRaiser::raise(automation::DispId id, std::vector<Variant> &&args)
+// What a host left in an in/out argument, read as the argument's type;
+// false when it has no such reading.
+bool readBack(const ArgInfo &arg, const Variant &returned, Variant &out)
 {
-    return raise(id, args, false);
+    if (arg.type == ArgType::Short) {
+        // Script hosts hand back a long where a short is declared; the low
+        // 16 bits carry the value, so an out-of-range number does not make
+        // the handler's answer vanish.
+        Variant wide;
+        if (automation::failed(returned.changeType(VarType::Long, wide)))
+            return false;
+        out = Variant::fromShort(std::int16_t(wide.asLong()));
+        return true;
+    }
+    return automation::succeeded(returned.changeType(automation::varTypeOf(arg.type), out));
 }
 
-bool EventRaiser::raise(automation::DispId id, std::vector<Variant> &args, bool)
+} // namespace
+
+bool EventRaiser::raise(EventId id, std::vector<Variant> &args)
 {
     if (!m_sink || m_depth >= kMaxNesting)
         return false;
+    const automation::EventRow *row = automation::findEvent(automation::dispIdOf(id));
+    Q_ASSERT(row && row->args().size() == args.size());
+    const std::vector<Variant> raised = args;
     ++m_depth;
     try {
-        m_sink->Invoke(id, args); // a failing handler is ignored
+        m_sink->Invoke(automation::dispIdOf(id), args); // a failing handler is ignored
     } catch (...) {
         // A host's exception never crosses into the control's operation.
     }
     --m_depth;
+    const auto declared = row->args();
+    for (std::size_t k = 0; k < declared.size() && k < args.size(); ++k) {
+        if (declared[k].direction == Direction::In)
+            continue;
+        Variant value;
+        args[k] = readBack(declared[k], args[k], value) ? std::move(value) : raised[k];
+    }
     return true;
 }
 
 void EventRaiser::buttonClick(int col, int row, const QString &name, QString &script)
 {
     std::vector<Variant> a{L(col), L(row), S(name), S(script)};
-    if (raise(2, a, true)) {
-        Variant v;
-        if (automation::succeeded(a[3].changeType(automation::VarType::String, v)))
-            script = v.asString();
-    }
+    if (raise(EventId::OnButtonClick, a))
+        script = a[3].asString();
 }
 
 void EventRaiser::selectChange(int minCol, int minRow, int maxCol, int maxRow)
 {
-    raise(4, {L(minCol), L(minRow), L(maxCol), L(maxRow)});
+    raise(EventId::OnSelectChange, {L(minCol), L(minRow), L(maxCol), L(maxRow)});
 }
 
 void EventRaiser::error(const QString &message)
 {
-    raise(5, {S(message)});
+    raise(EventId::OnError, {S(message)});
 }
 
 void EventRaiser::inputChange(int col, int row)
 {
-    raise(8, {L(col), L(row)});
+    raise(EventId::OnInputChange, {L(col), L(row)});
 }
 
 void EventRaiser::poleLClick(int index, int orientation)
 {
-    raise(9, {L(index), L(orientation)});
+    raise(EventId::OnPoleLClick, {L(index), L(orientation)});
 }
 
 void EventRaiser::poleRClick(int index, int orientation, int screenX, int screenY)
 {
-    raise(10, {L(index), L(orientation), L(screenX), L(screenY)});
+    raise(EventId::OnPoleRClick, {L(index), L(orientation), L(screenX), L(screenY)});
 }
 
 void EventRaiser::keyPress(std::int16_t &key)
 {
     std::vector<Variant> a{Variant::fromShort(key)};
-    if (raise(11, a, true)) {
-        Variant v;
-        if (automation::succeeded(a[0].changeType(automation::VarType::Long, v)))
-            key = std::int16_t(v.asLong() & 0xFF); // the low 8 bits are the character
-    }
+    if (raise(EventId::OnKeyPress, a))
+        key = std::int16_t(a[0].asShort() & 0xFF); // the low 8 bits are the character
 }
 
 void EventRaiser::cellLClick(int col, int row)
 {
-    raise(12, {L(col), L(row)});
+    raise(EventId::OnCellLClick, {L(col), L(row)});
 }
 
 void EventRaiser::cellRClick(int col, int row, int screenX, int screenY)
 {
-    raise(13, {L(col), L(row), L(screenX), L(screenY)});
+    raise(EventId::OnCellRClick, {L(col), L(row), L(screenX), L(screenY)});
 }
 
 void EventRaiser::cellLDblClick(int col, int row)
 {
-    raise(14, {L(col), L(row)});
+    raise(EventId::OnCellLDblClick, {L(col), L(row)});
 }
 
 void EventRaiser::cellChanged(int col, int row, const QString &value)
 {
-    raise(15, {L(col), L(row), S(value)});
+    raise(EventId::OnCellChanged, {L(col), L(row), S(value)});
 }
 
 void EventRaiser::topChange(int top)
 {
-    raise(17, {L(top)});
+    raise(EventId::OnTopChange, {L(top)});
 }
 
 void EventRaiser::leftChange(int left)
 {
-    raise(18, {L(left)});
+    raise(EventId::OnLeftChange, {L(left)});
 }
 
 void EventRaiser::cellChanging(int col, int row, QString &value)
 {
     std::vector<Variant> a{L(col), L(row), S(value)};
-    if (raise(19, a, true)) {
-        Variant v;
-        if (automation::succeeded(a[2].changeType(automation::VarType::String, v)))
-            value = v.asString();
-    }
+    if (raise(EventId::OnCellChanging, a))
+        value = a[2].asString();
 }
 
 void EventRaiser::adjustedSeries(int col, int row, int seriesType, const QString &sign, const QString &data)
 {
-    raise(20, {L(col), L(row), L(seriesType), S(sign), S(data)});
+    raise(EventId::OnAdjustedSeries, {L(col), L(row), L(seriesType), S(sign), S(data)});
 }
 
 } // namespace cellvex

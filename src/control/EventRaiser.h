@@ -1,10 +1,12 @@
 #pragma once
 
+#include "automation/EventId.h"
 #include "automation/EventSink.h"
 
 #include <QString>
 
 #include <cstdint>
+#include <vector>
 
 namespace cellvex {
 
@@ -23,13 +25,25 @@ public:
     automation::IEventSink *sink() const { return m_sink; }
     bool connected() const { return m_sink != nullptr; }
 
-    void activate() { raise(1); }
+    // Raises the event with its arguments in the event table's order. When a
+    // sink took it, each in/out argument holds what the host left in it,
+    // converted to the table's type, or the value it was raised with when it
+    // has no such reading. Returns false when the event was skipped (no sink,
+    // or nested too deep); the arguments are then untouched.
+    bool raise(automation::EventId id, std::vector<automation::Variant> &args);
+    bool raise(automation::EventId id, std::vector<automation::Variant> &&args = {})
+    {
+        return raise(id, args);
+    }
+
+    // Typed forms of the events the control raises.
+    void activate() { raise(automation::EventId::OnActivate); }
     void buttonClick(int col, int row, const QString &name, QString &script);
-    void create() { raise(3); }
+    void create() { raise(automation::EventId::OnCreate); }
     void selectChange(int minCol, int minRow, int maxCol, int maxRow);
     void error(const QString &message);
-    void destroy() { raise(6); }
-    void deactivate() { raise(7); }
+    void destroy() { raise(automation::EventId::OnDestroy); }
+    void deactivate() { raise(automation::EventId::OnDeactivate); }
     void inputChange(int col, int row);
     void poleLClick(int index, int orientation);
     void poleRClick(int index, int orientation, int screenX, int screenY);
@@ -38,7 +52,7 @@ public:
     void cellRClick(int col, int row, int screenX, int screenY);
     void cellLDblClick(int col, int row);
     void cellChanged(int col, int row, const QString &value);
-    void paint() { raise(16); }
+    void paint() { raise(automation::EventId::OnPaint); }
     void topChange(int top);
     void leftChange(int left);
     void cellChanging(int col, int row, QString &value);
@@ -47,10 +61,6 @@ public:
     int depth() const { return m_depth; }
 
 private:
-    // Returns false when the event was skipped (no sink, or nested too deep).
-    bool raise(automation::DispId id, std::vector<automation::Variant> &&args = {});
-    bool raise(automation::DispId id, std::vector<automation::Variant> &args, bool byRef);
-
     automation::IEventSink *m_sink = nullptr;
     int m_depth = 0;
 };

@@ -19,47 +19,6 @@ QString nameOf(const MemberRow &row)
     return QString::fromLatin1(row.name.data(), qsizetype(row.name.size()));
 }
 
-bool takesCell(const MemberRow &row)
-{
-    const auto a = row.args();
-    return a.size() >= 2 && a[0].name == "aCol" && a[1].name == "aRow" && a[0].direction == Direction::In &&
-           a[1].direction == Direction::In;
-}
-
-// For every "XxxByAlias" row, the row of "Xxx" that takes (aCol, aRow, rest)
-// where the alias row takes (Alias, rest); -1 when there is none.
-std::vector<int> buildAliasCounterparts()
-{
-    const auto table = memberTable();
-    std::vector<int> out(table.size(), -1);
-    for (size_t i = 0; i < table.size(); ++i) {
-        const MemberRow &row = table[i];
-        constexpr std::string_view suffix = "ByAlias";
-        if (row.name.size() <= suffix.size() || !row.name.ends_with(suffix) || row.args().empty())
-            continue;
-        const std::string_view base = row.name.substr(0, row.name.size() - suffix.size());
-        for (size_t j = 0; j < table.size(); ++j) {
-            const MemberRow &cand = table[j];
-            if (cand.name != base || cand.kind != row.kind || !takesCell(cand) ||
-                cand.args().size() != row.args().size() + 1)
-                continue;
-            bool same = true;
-            for (size_t k = 1; k < row.args().size(); ++k)
-                same = same && row.args()[k].type == cand.args()[k + 1].type &&
-                       row.args()[k].direction == cand.args()[k + 1].direction;
-            if (same)
-                out[i] = int(j);
-        }
-    }
-    return out;
-}
-
-const std::vector<int> &aliasCounterparts()
-{
-    static const std::vector<int> table = buildAliasCounterparts();
-    return table;
-}
-
 // A member that names no existing cell answers its empty value.
 void answerEmpty(const MemberRow &row, std::vector<Variant> &args, Variant *result)
 {
@@ -74,12 +33,12 @@ void answerEmpty(const MemberRow &row, std::vector<Variant> &args, Variant *resu
 HResult runResolved(CellvexControl &control, int rowIndex, std::vector<Variant> &args, Variant *result)
 {
     const MemberRow &row = memberTable()[size_t(rowIndex)];
-    const int counterpart = aliasCounterparts()[size_t(rowIndex)];
-    if (counterpart >= 0) {
+    if (row.takesAlias()) {
         int col = -1, cellRow = -1;
         const QString alias = args.empty() ? QString() : args[0].asString();
-        const bool found = row.name == "GetCellScriptByAlias" ? control.findLastAlias(alias, col, cellRow)
-                                                              : control.findAlias(alias, col, cellRow);
+        const bool found = row.target == MemberTarget::LastByAlias
+                               ? control.findLastAlias(alias, col, cellRow)
+                               : control.findAlias(alias, col, cellRow);
         if (!found) {
             answerEmpty(row, args, result);
             return S_OK;
@@ -89,14 +48,14 @@ HResult runResolved(CellvexControl &control, int rowIndex, std::vector<Variant> 
         cellArgs.push_back(Variant::fromLong(col + 1));
         cellArgs.push_back(Variant::fromLong(cellRow + 1));
         cellArgs.insert(cellArgs.end(), args.begin() + 1, args.end());
-        const HResult hr = runResolved(control, counterpart, cellArgs, result);
+        const HResult hr = runResolved(control, row.twin, cellArgs, result);
         for (size_t k = 1; k < args.size(); ++k)
             args[k] = cellArgs[k + 1];
         return hr;
     }
 
     MemberCall call{row, args, Variant(), -1, -1};
-    if (takesCell(row)) {
+    if (row.takesCell()) {
         const std::int32_t c = args[0].asLong(), r = args[1].asLong();
         if (c < 1 || r < 1 || c > control.ColCount() || r > control.RowCount()) {
             answerEmpty(row, args, result);
@@ -149,7 +108,7 @@ std::vector<QString> unimplementedMembers()
     std::vector<QString> out;
     const auto table = memberTable();
     for (size_t i = 0; i < table.size(); ++i)
-        if (!MemberRegistry::instance().at(aliasCounterparts()[i] >= 0 ? aliasCounterparts()[i] : int(i)))
+        if (!MemberRegistry::instance().at(table[i].takesAlias() ? table[i].twin : int(i)))
             out.push_back(nameOf(table[i]) +
                           (table[i].kind == MemberKind::PropPut ? QStringLiteral(" (put)") : QString()));
     return out;

@@ -1,14 +1,17 @@
 #pragma once
 
-#include "automation/MemberTypes.h"
+#include "automation/MemberId.h"
+#include "automation/MemberTable.h"
 
 #include <array>
-#include <string_view>
+#include <cstddef>
 
 namespace cellvex {
 
 class CellvexControl;
 struct MemberCall;
+
+using automation::MemberId;
 
 // Implementations of the interface members, one slot per table row. An
 // implementation runs after the generic boundary work (input committed,
@@ -18,24 +21,20 @@ using MemberImpl = void (*)(CellvexControl &, MemberCall &);
 class MemberRegistry
 {
 public:
-    static constexpr int kRows = 219;
+    static constexpr int kRows = automation::kMemberCount;
 
     // The registry every control uses, filled once from the area files.
     static const MemberRegistry &instance();
 
-    // Registers the implementation of the row with this name and kind;
-    // throws std::logic_error for a name or kind the table does not have.
-    void add(std::string_view name, automation::MemberKind kind, MemberImpl impl);
-    void method(std::string_view name, MemberImpl impl) { add(name, automation::MemberKind::Method, impl); }
-    void get(std::string_view name, MemberImpl impl) { add(name, automation::MemberKind::PropGet, impl); }
-    void put(std::string_view name, MemberImpl impl) { add(name, automation::MemberKind::PropPut, impl); }
+    // Registers the implementation of one row; the id names it, so a
+    // member the table does not have cannot be registered.
+    void add(MemberId id, MemberImpl impl) { m_impls[std::size_t(automation::rowIndexOf(id))] = impl; }
 
     MemberImpl at(int rowIndex) const
     {
-        return rowIndex >= 0 && rowIndex < kRows ? m_impls[size_t(rowIndex)] : nullptr;
+        return rowIndex >= 0 && rowIndex < kRows ? m_impls[std::size_t(rowIndex)] : nullptr;
     }
-    // Row index of name/kind, or -1.
-    static int rowIndexOf(std::string_view name, automation::MemberKind kind);
+    MemberImpl at(MemberId id) const { return at(automation::rowIndexOf(id)); }
 
 private:
     std::array<MemberImpl, kRows> m_impls{};

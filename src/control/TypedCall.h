@@ -1,6 +1,7 @@
 #pragma once
 
 #include "automation/HResult.h"
+#include "automation/TableMacros.h"
 #include "control/VariantMarshal.h"
 
 #include <type_traits>
@@ -59,70 +60,11 @@ automation::HResult callTyped(Dispatch &&dispatch, ResultPtr result, const Args 
 
 } // namespace cellvex
 
-// --- expanding the member table into typed member definitions -------------
-// Each argument of a row becomes a tuple (direction, type, name), so that one
-// row can be expanded both into a parameter list and into a call.
-#define CVX_TUPLE_IN(t, n) (In, t, n)
-#define CVX_TUPLE_OUT(t, n, e) (Out, t, n)
-#define CVX_TUPLE_INOUT(t, n, e) (InOut, t, n)
-
-#define CVX_FE_0(m)
-#define CVX_FE_1(m, a) m a
-#define CVX_FE_2(m, a, ...) m a, CVX_FE_1(m, __VA_ARGS__)
-#define CVX_FE_3(m, a, ...) m a, CVX_FE_2(m, __VA_ARGS__)
-#define CVX_FE_4(m, a, ...) m a, CVX_FE_3(m, __VA_ARGS__)
-#define CVX_FE_5(m, a, ...) m a, CVX_FE_4(m, __VA_ARGS__)
-#define CVX_FE_6(m, a, ...) m a, CVX_FE_5(m, __VA_ARGS__)
-#define CVX_FE_7(m, a, ...) m a, CVX_FE_6(m, __VA_ARGS__)
-#define CVX_FE_8(m, a, ...) m a, CVX_FE_7(m, __VA_ARGS__)
-#define CVX_FE_PICK(_1, _2, _3, _4, _5, _6, _7, _8, NAME, ...) NAME
-#define CVX_FOR_EACH(m, ...)                                                                                 \
-    CVX_FE_PICK(__VA_ARGS__ __VA_OPT__(, ) CVX_FE_8, CVX_FE_7, CVX_FE_6, CVX_FE_5, CVX_FE_4, CVX_FE_3,       \
-                CVX_FE_2, CVX_FE_1, CVX_FE_0)                                                                \
-    (m __VA_OPT__(, ) __VA_ARGS__)
-
-#define CVX_DECL(dir, t, n)                                                                                  \
-    ::cellvex::automation::ParamType<::cellvex::automation::ArgType::t,                                      \
-                                     ::cellvex::automation::Direction::dir>                                  \
-        n
-#define CVX_WRAP(dir, t, n)                                                                                  \
-    ::cellvex::wrapArg<::cellvex::automation::ArgType::t, ::cellvex::automation::Direction::dir>(n)
-
-// (declarations..., result pointer unless Void)
-#define CVX_PARAMS(rt, args) CVX_PARAMS_X(rt, CELLVEX_UNPAREN args)
-#define CVX_PARAMS_X(rt, ...) CVX_PARAMS_Y(rt, __VA_ARGS__)
-#define CVX_PARAMS_Y(rt, ...) (CVX_FOR_EACH(CVX_DECL, __VA_ARGS__) CVX_RESULT_DECL_##rt(__VA_ARGS__))
-#define CVX_COMMA_IF(...) __VA_OPT__(, )
-#define CVX_RESULT_DECL(t, ...)                                                                              \
-    CVX_COMMA_IF(__VA_ARGS__)                                                                                \
-    ::cellvex::automation::ParamType<::cellvex::automation::ArgType::t,                                      \
-                                     ::cellvex::automation::Direction::Out>                                  \
-        result
-#define CVX_RESULT_DECL_Void(...)
-#define CVX_RESULT_DECL_Long(...) CVX_RESULT_DECL(Long, __VA_ARGS__)
-#define CVX_RESULT_DECL_Short(...) CVX_RESULT_DECL(Short, __VA_ARGS__)
-#define CVX_RESULT_DECL_Boolean(...) CVX_RESULT_DECL(Boolean, __VA_ARGS__)
-#define CVX_RESULT_DECL_Double(...) CVX_RESULT_DECL(Double, __VA_ARGS__)
-#define CVX_RESULT_DECL_String(...) CVX_RESULT_DECL(String, __VA_ARGS__)
-#define CVX_RESULT_DECL_OleColor(...) CVX_RESULT_DECL(OleColor, __VA_ARGS__)
-#define CVX_RESULT_DECL_Font(...) CVX_RESULT_DECL(Font, __VA_ARGS__)
-#define CVX_RESULT_DECL_TxActiveFormBorderStyle(...) CVX_RESULT_DECL(TxActiveFormBorderStyle, __VA_ARGS__)
-#define CVX_RESULT_DECL_TxPrintScale(...) CVX_RESULT_DECL(TxPrintScale, __VA_ARGS__)
-#define CVX_RESULT_DECL_TxHelpType(...) CVX_RESULT_DECL(TxHelpType, __VA_ARGS__)
-
-// , wrapped arguments... (nothing for a row without arguments)
-#define CVX_WRAPS(args) CVX_WRAPS_X(CELLVEX_UNPAREN args)
-#define CVX_WRAPS_X(...) CVX_WRAPS_Y(__VA_ARGS__)
-#define CVX_WRAPS_Y(...) __VA_OPT__(, CVX_FOR_EACH(CVX_WRAP, __VA_ARGS__))
-// The result pointer of a row, or nullptr for a row without result.
-#define CVX_RES_Void nullptr
-#define CVX_RES_Long result
-#define CVX_RES_Short result
-#define CVX_RES_Boolean result
-#define CVX_RES_Double result
-#define CVX_RES_String result
-#define CVX_RES_OleColor result
-#define CVX_RES_Font result
-#define CVX_RES_TxActiveFormBorderStyle result
-#define CVX_RES_TxPrintScale result
-#define CVX_RES_TxHelpType result
+// A row's arguments as a call passes them on: ", wrapped arguments..." or
+// nothing for a row without arguments (see TableMacros.h).
+#define CELLVEX_WRAP(direction, type, name, empty)                                                           \
+    ::cellvex::wrapArg<::cellvex::automation::ArgType::type, ::cellvex::automation::Direction::direction>(   \
+        name)
+#define CELLVEX_WRAPPED_ARGS(args) CELLVEX_WRAPPED_ARGS_EXPANDED(CELLVEX_UNPAREN args)
+#define CELLVEX_WRAPPED_ARGS_EXPANDED(...) CELLVEX_WRAPPED_ARGS_JOINED(__VA_ARGS__)
+#define CELLVEX_WRAPPED_ARGS_JOINED(...) __VA_OPT__(, CELLVEX_FOR_EACH(CELLVEX_WRAP, __VA_ARGS__))

@@ -33,11 +33,8 @@ struct DeclaredFunction
 std::vector<DeclaredFunction> declaredMembers()
 {
     return {
-#define CELLVEX_MEMBER(slot, dispid, name, kind, result, commit, saved, empty, visibility, chapter, args)    \
+#define CELLVEX_MEMBER(slot, dispid, name, kind, result, commit, target, empty, visibility, args)            \
     {#name, MemberKind::kind, vtableSlot(&ICellvex::CELLVEX_FUNCTION_NAME(kind, name))},
-#define ARG_IN(...)
-#define ARG_OUT(...)
-#define ARG_INOUT(...)
 #include "automation/Members.def"
     };
 }

@@ -155,34 +155,32 @@ TEST(GridViewport, MembersMapToTheViewport)
     Shown s;
     MemberRegistry registry;
     registerLayoutMembers(registry);
-    auto call = [&](const char *name, MemberKind kind, std::vector<Variant> args) {
-        const int row = MemberRegistry::rowIndexOf(name, kind);
-        EXPECT_GE(row, 0) << name;
-        MemberCall m{memberTable()[size_t(row)], args, Variant(), -1, -1};
-        registry.at(row)(s.c(), m);
+    auto call = [&](MemberId id, std::vector<Variant> args) {
+        MemberCall m{memberRow(id), args, Variant(), -1, -1};
+        registry.at(id)(s.c(), m);
         return m.result;
     };
-    call("TopIndex", MemberKind::PropPut, {Variant::fromLong(30)});
-    EXPECT_EQ(call("TopIndex", MemberKind::PropGet, {}).asLong(), 10);
-    call("LeftIndex", MemberKind::PropPut, {Variant::fromLong(-5)});
-    EXPECT_EQ(call("LeftIndex", MemberKind::PropGet, {}).asLong(), 1);
-    EXPECT_EQ(call("DisplayCountY", MemberKind::PropGet, {}).asLong(), 21);
-    EXPECT_EQ(call("DisplayCountX", MemberKind::PropGet, {}).asLong(), 6);
+    call(MemberId::put_TopIndex, {Variant::fromLong(30)});
+    EXPECT_EQ(call(MemberId::get_TopIndex, {}).asLong(), 10);
+    call(MemberId::put_LeftIndex, {Variant::fromLong(-5)});
+    EXPECT_EQ(call(MemberId::get_LeftIndex, {}).asLong(), 1);
+    EXPECT_EQ(call(MemberId::get_DisplayCountY, {}).asLong(), 21);
+    EXPECT_EQ(call(MemberId::get_DisplayCountX, {}).asLong(), 6);
 
     s.c().setSaved(true);
     const int bands = s.c().pagination().colBandCount();
-    call("SetColWidth", MemberKind::Method, {Variant::fromLong(2), Variant::fromLong(2000)});
+    call(MemberId::SetColWidth, {Variant::fromLong(2), Variant::fromLong(2000)});
     EXPECT_EQ(s.c().GetColWidth(2), 2000);
     EXPECT_FALSE(s.c().Saved());
     EXPECT_GT(s.c().pagination().colBandCount(), bands); // paginated again
-    call("SetColWidth", MemberKind::Method, {Variant::fromLong(2), Variant::fromLong(1)});
+    call(MemberId::SetColWidth, {Variant::fromLong(2), Variant::fromLong(1)});
     EXPECT_EQ(s.c().GetColWidth(2), 80);
-    call("SetRowHeight", MemberKind::Method, {Variant::fromLong(3), Variant::fromLong(40)});
+    call(MemberId::SetRowHeight, {Variant::fromLong(3), Variant::fromLong(40)});
     EXPECT_EQ(s.c().GetRowHeight(3), 40);
     s.c().setSaved(true);
-    call("SetRowHeight", MemberKind::Method, {Variant::fromLong(0), Variant::fromLong(40)});
-    call("SetRowHeight", MemberKind::Method, {Variant::fromLong(3), Variant::fromLong(-1)});
-    call("SetRowHeight", MemberKind::Method, {Variant::fromLong(3), Variant::fromLong(40)});
+    call(MemberId::SetRowHeight, {Variant::fromLong(0), Variant::fromLong(40)});
+    call(MemberId::SetRowHeight, {Variant::fromLong(3), Variant::fromLong(-1)});
+    call(MemberId::SetRowHeight, {Variant::fromLong(3), Variant::fromLong(40)});
     EXPECT_TRUE(s.c().Saved());
 }
 

@@ -35,17 +35,17 @@ void openLoaded(CellvexControl &c, LoadedReport &&loaded)
 void registerDocumentMembers(MemberRegistry &r)
 {
     // Pending input is finished by the boundary before either save.
-    r.method("SaveReport",
-             [](CellvexControl &c, MemberCall &m) { saveReportFile(c.report(), c.pageSettings(), m.s(0)); });
-    r.method("SaveString", [](CellvexControl &c, MemberCall &m) {
+    r.add(MemberId::SaveReport,
+          [](CellvexControl &c, MemberCall &m) { saveReportFile(c.report(), c.pageSettings(), m.s(0)); });
+    r.add(MemberId::SaveString, [](CellvexControl &c, MemberCall &m) {
         m.retString(saveReportString(c.report(), c.pageSettings()));
     });
-    r.method("OpenReport", [](CellvexControl &c, MemberCall &m) {
+    r.add(MemberId::OpenReport, [](CellvexControl &c, MemberCall &m) {
         std::optional<LoadedReport> loaded = readReportFile(m.s(0), c.pageSettings().pixelsPerInch());
         if (loaded) // no such file: nothing to do
             openLoaded(c, std::move(*loaded));
     });
-    r.method("OpenString", [](CellvexControl &c, MemberCall &m) {
+    r.add(MemberId::OpenString, [](CellvexControl &c, MemberCall &m) {
         openLoaded(c, readReportString(m.s(0), c.pageSettings().pixelsPerInch()));
     });
 }

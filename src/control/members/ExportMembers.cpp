@@ -20,11 +20,11 @@ int zeroBased(std::int32_t a)
 void registerExportMembers(MemberRegistry &r)
 {
     // Pending input was committed by the boundary (both rows commit).
-    r.method("TransHtml", [](CellvexControl &c, MemberCall &m) {
+    r.add(MemberId::TransHtml, [](CellvexControl &c, MemberCall &m) {
         m.retString(transHtml(c.report(), m.b(0), zeroBased(m.i32(1)), zeroBased(m.i32(2)),
                               zeroBased(m.i32(3)), zeroBased(m.i32(4)), m.s(5)));
     });
-    r.method("TransText", [](CellvexControl &c, MemberCall &m) {
+    r.add(MemberId::TransText, [](CellvexControl &c, MemberCall &m) {
         m.retString(transText(c.report(), m.b(0), zeroBased(m.i32(1)), zeroBased(m.i32(2)),
                               zeroBased(m.i32(3)), zeroBased(m.i32(4)), m.b(5), m.s(6)));
     });

@@ -20,16 +20,15 @@ FormulaErrorHandler errorEvent(CellvexControl &c)
 
 void registerFormulaMembers(MemberRegistry &r)
 {
-    r.method("SetCellExpression", [](CellvexControl &c, MemberCall &m) {
-        setCellExpression(c.report(), m.col, m.cellRow, m.s(2));
-    });
-    r.method("GetCellExpression", [](CellvexControl &c, MemberCall &m) {
+    r.add(MemberId::SetCellExpression,
+          [](CellvexControl &c, MemberCall &m) { setCellExpression(c.report(), m.col, m.cellRow, m.s(2)); });
+    r.add(MemberId::GetCellExpression, [](CellvexControl &c, MemberCall &m) {
         m.retString(getCellExpression(c.report(), m.col, m.cellRow));
     });
-    r.method("ExplainCellExpression", [](CellvexControl &c, MemberCall &m) {
+    r.add(MemberId::ExplainCellExpression, [](CellvexControl &c, MemberCall &m) {
         explainCellExpression(c.report(), m.col, m.cellRow, errorEvent(c));
     });
-    r.method("ExplainAllExpression", [](CellvexControl &c, MemberCall &m) {
+    r.add(MemberId::ExplainAllExpression, [](CellvexControl &c, MemberCall &m) {
         explainAllExpression(c.report(), m.i32(0), errorEvent(c));
     });
 }

@@ -19,20 +19,22 @@ int zeroBased(std::int32_t a)
 
 void registerLayoutMembers(MemberRegistry &r)
 {
-    r.get("LeftIndex",
+    r.add(MemberId::get_LeftIndex,
           [](CellvexControl &c, MemberCall &m) { m.retLong(c.viewport().scroll().leftIndex()); });
-    r.put("LeftIndex",
+    r.add(MemberId::put_LeftIndex,
           [](CellvexControl &c, MemberCall &m) { c.viewport().scroll().setLeftIndex(m.i32(0)); });
-    r.get("TopIndex", [](CellvexControl &c, MemberCall &m) { m.retLong(c.viewport().scroll().topIndex()); });
-    r.put("TopIndex", [](CellvexControl &c, MemberCall &m) { c.viewport().scroll().setTopIndex(m.i32(0)); });
-    r.get("DisplayCountX",
+    r.add(MemberId::get_TopIndex,
+          [](CellvexControl &c, MemberCall &m) { m.retLong(c.viewport().scroll().topIndex()); });
+    r.add(MemberId::put_TopIndex,
+          [](CellvexControl &c, MemberCall &m) { c.viewport().scroll().setTopIndex(m.i32(0)); });
+    r.add(MemberId::get_DisplayCountX,
           [](CellvexControl &c, MemberCall &m) { m.retLong(c.viewport().scroll().displayCountX()); });
-    r.get("DisplayCountY",
+    r.add(MemberId::get_DisplayCountY,
           [](CellvexControl &c, MemberCall &m) { m.retLong(c.viewport().scroll().displayCountY()); });
-    r.method("SetColWidth", [](CellvexControl &c, MemberCall &m) {
+    r.add(MemberId::SetColWidth, [](CellvexControl &c, MemberCall &m) {
         c.viewport().sizer().setColWidth(zeroBased(m.i32(0)), m.i32(1));
     });
-    r.method("SetRowHeight", [](CellvexControl &c, MemberCall &m) {
+    r.add(MemberId::SetRowHeight, [](CellvexControl &c, MemberCall &m) {
         c.viewport().sizer().setRowHeight(zeroBased(m.i32(0)), m.i32(1));
     });
 }

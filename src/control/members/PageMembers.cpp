@@ -8,8 +8,8 @@
 namespace cellvex {
 
 #define CVX_PAGE_PROP(Name, getter, setter, ret, arg)                                                        \
-    r.get(#Name, [](CellvexControl &c, MemberCall &m) { m.ret(c.pageSetup().getter()); });                   \
-    r.put(#Name, [](CellvexControl &c, MemberCall &m) { c.pageSetup().setter(m.arg(0)); })
+    r.add(MemberId::get_##Name, [](CellvexControl &c, MemberCall &m) { m.ret(c.pageSetup().getter()); });    \
+    r.add(MemberId::put_##Name, [](CellvexControl &c, MemberCall &m) { c.pageSetup().setter(m.arg(0)); })
 
 void registerPageMembers(MemberRegistry &r)
 {

@@ -37,7 +37,7 @@ template <typename F> void withPrintContext(CellvexControl &c, F &&command)
 
 void registerPrintMembers(MemberRegistry &r)
 {
-    r.method("Print", [](CellvexControl &c, MemberCall &m) {
+    r.add(MemberId::Print, [](CellvexControl &c, MemberCall &m) {
         if (m.b(0)) {
             withPrintContext(c, [](PrintContext &ctx) { printWithDialog(ctx); });
             return;
@@ -50,10 +50,10 @@ void registerPrintMembers(MemberRegistry &r)
             job.printAll(ctx.jobTitle);
         });
     });
-    r.method("PrintSetup", [](CellvexControl &c, MemberCall &) {
+    r.add(MemberId::PrintSetup, [](CellvexControl &c, MemberCall &) {
         withPrintContext(c, [](PrintContext &ctx) { printSetup(ctx); });
     });
-    r.method("Preview", [](CellvexControl &c, MemberCall &) {
+    r.add(MemberId::Preview, [](CellvexControl &c, MemberCall &) {
         withPrintContext(c, [](PrintContext &ctx) { previewReport(ctx); });
     });
 }

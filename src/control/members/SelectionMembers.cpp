@@ -10,10 +10,11 @@ namespace cellvex {
 
 void registerSelectionMembers(MemberRegistry &r)
 {
-    r.method("SetSelectedCell", [](CellvexControl &c, MemberCall &m) {
+    r.add(MemberId::SetSelectedCell, [](CellvexControl &c, MemberCall &m) {
         c.selection().setSelectedCell(m.i32(0), m.i32(1), m.i32(2), m.i32(3));
     });
-    r.put("ReadOnly", [](CellvexControl &c, MemberCall &m) { c.selection().setReadOnly(m.b(0)); });
+    r.add(MemberId::put_ReadOnly,
+          [](CellvexControl &c, MemberCall &m) { c.selection().setReadOnly(m.b(0)); });
 }
 
 } // namespace cellvex

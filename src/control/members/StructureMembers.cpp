@@ -159,33 +159,33 @@ void replaceCells(CellvexControl &c, MemberCall &m)
 
 void registerStructureMembers(MemberRegistry &r)
 {
-    r.method("AppendCol", [](CellvexControl &c, MemberCall &m) {
+    r.add(MemberId::AppendCol, [](CellvexControl &c, MemberCall &m) {
         editLines(c, Orientation::Horizontal, false, c.ColCount(), m.i32(0));
     });
-    r.method("AppendRow", [](CellvexControl &c, MemberCall &m) {
+    r.add(MemberId::AppendRow, [](CellvexControl &c, MemberCall &m) {
         editLines(c, Orientation::Vertical, false, c.RowCount(), m.i32(0));
     });
-    r.method("InsertCol", [](CellvexControl &c, MemberCall &m) {
+    r.add(MemberId::InsertCol, [](CellvexControl &c, MemberCall &m) {
         editLines(c, Orientation::Horizontal, false, zeroBased(m.i32(0)), m.i32(1));
     });
-    r.method("InsertRow", [](CellvexControl &c, MemberCall &m) {
+    r.add(MemberId::InsertRow, [](CellvexControl &c, MemberCall &m) {
         editLines(c, Orientation::Vertical, false, zeroBased(m.i32(0)), m.i32(1));
     });
-    r.method("DeleteCol", [](CellvexControl &c, MemberCall &m) {
+    r.add(MemberId::DeleteCol, [](CellvexControl &c, MemberCall &m) {
         editLines(c, Orientation::Horizontal, true, zeroBased(m.i32(0)), zeroBased(m.i32(1)));
     });
-    r.method("DeleteRow", [](CellvexControl &c, MemberCall &m) {
+    r.add(MemberId::DeleteRow, [](CellvexControl &c, MemberCall &m) {
         editLines(c, Orientation::Vertical, true, zeroBased(m.i32(0)), zeroBased(m.i32(1)));
     });
-    r.method("MergeCell", [](CellvexControl &c, MemberCall &m) { editBlocks(c, m, true); });
-    r.method("SplitCell", [](CellvexControl &c, MemberCall &m) { editBlocks(c, m, false); });
-    r.method("GetMergeRange", getMergeRange);
-    r.method("FillCell", [](CellvexControl &c, MemberCall &m) {
+    r.add(MemberId::MergeCell, [](CellvexControl &c, MemberCall &m) { editBlocks(c, m, true); });
+    r.add(MemberId::SplitCell, [](CellvexControl &c, MemberCall &m) { editBlocks(c, m, false); });
+    r.add(MemberId::GetMergeRange, getMergeRange);
+    r.add(MemberId::FillCell, [](CellvexControl &c, MemberCall &m) {
         PaintSuspension suspend(c.mainPanel());
         fillCells(c.report(), m.i32(0));
     });
-    r.method("FindCellsString", findCells);
-    r.method("ReplaceCellsString", replaceCells);
+    r.add(MemberId::FindCellsString, findCells);
+    r.add(MemberId::ReplaceCellsString, replaceCells);
 }
 
 } // namespace cellvex

@@ -9,12 +9,12 @@ namespace cellvex {
 
 void registerValueMembers(MemberRegistry &r)
 {
-    r.method("SetCellValue", [](CellvexControl &c, MemberCall &m) {
+    r.add(MemberId::SetCellValue, [](CellvexControl &c, MemberCall &m) {
         c.report().setEditing(false);
         setCellValue(c.report(), m.col, m.cellRow, m.s(2));
     });
-    r.method("GetCellValue",
-             [](CellvexControl &c, MemberCall &m) { m.retString(getCellValue(c.report(), m.col, m.cellRow)); });
+    r.add(MemberId::GetCellValue,
+          [](CellvexControl &c, MemberCall &m) { m.retString(getCellValue(c.report(), m.col, m.cellRow)); });
 }
 
 } // namespace cellvex
