@@ -38,5 +38,3 @@ void failingFormula(benchmark::State &state)
 BENCHMARK(failingFormula);
 
 } // namespace
-
-BENCHMARK_MAIN();

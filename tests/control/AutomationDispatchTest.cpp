@@ -1,3 +1,4 @@
+#include "ControlObject.h"
 #include "automation/ErrorInfo.h"
 #include "automation/MemberLookup.h"
 #include "automation/MemberTable.h"
@@ -25,11 +26,9 @@ struct CancellingRunner : DialogRunner
 };
 
 // A control object released at the end of the test.
-struct Obj
+struct Obj : test::ControlObject
 {
-    CellvexObject *o = new CellvexObject();
-    Obj() { o->control()->setDialogRunner(std::make_shared<CancellingRunner>()); }
-    ~Obj() { o->Release(); }
+    Obj() { c().setDialogRunner(std::make_shared<CancellingRunner>()); }
     CellvexObject *operator->() const { return o; }
     CellvexControl &control() const { return *o->control(); }
 

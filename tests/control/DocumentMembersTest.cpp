@@ -1,4 +1,4 @@
-#include "automation/TypedEventSink.h"
+#include "ControlFixture.h"
 #include "control/CellvexObject.h"
 #include "control/input/InPlaceEditor.h"
 
@@ -13,57 +13,16 @@ using namespace cellvex::automation;
 
 namespace {
 
-class Recorder : public TypedEventSink
-{
-public:
-    std::vector<QString> log;
-    std::function<void()> onInput;
-
-    void OnInputChange(std::int32_t c, std::int32_t r) override
-    {
-        log.push_back(QString("input %1,%2").arg(c).arg(r));
-        if (onInput)
-            onInput();
-    }
-    void OnSelectChange(std::int32_t a, std::int32_t b, std::int32_t c, std::int32_t d) override
-    {
-        log.push_back(QString("select %1,%2,%3,%4").arg(a).arg(b).arg(c).arg(d));
-    }
-    void OnCellChanging(std::int32_t c, std::int32_t r, QString *v) override
-    {
-        log.push_back(QString("changing %1,%2=%3").arg(c).arg(r).arg(*v));
-    }
-    void OnCellChanged(std::int32_t c, std::int32_t r, const QString &v) override
-    {
-        log.push_back(QString("changed %1,%2=%3").arg(c).arg(r).arg(v));
-    }
-};
+// The selection and cell-change events as lines.
+const std::string_view kFollowed[] = {"OnInputChange", "OnSelectChange", "OnCellChanging", "OnCellChanged"};
 
 const std::vector<QString> kReplacedEvents = {QStringLiteral("input -1,-1"),
                                               QStringLiteral("select -1,-1,-1,-1")};
 
-struct DocumentMembers : ::testing::Test
+struct DocumentMembers : ::testing::Test, test::ControlFixture
 {
-    CellvexObject *o = new CellvexObject();
-    Recorder sink;
-    std::uint32_t cookie = 0;
+    DocumentMembers() : ControlFixture(kFollowed) {}
 
-    void SetUp() override { ASSERT_EQ(o->Advise(&sink, &cookie), S_OK); }
-    void TearDown() override { o->Release(); }
-    CellvexControl &c() { return *o->control(); }
-
-    QString value(int col, int row)
-    {
-        QString v;
-        EXPECT_EQ(o->GetCellValue(col, row, &v), S_OK);
-        return v;
-    }
-    bool saved()
-    {
-        bool s = false;
-        EXPECT_EQ(o->get_Saved(&s), S_OK);
-        return s;
-    }
     QString saveString()
     {
         QString stored;
@@ -154,9 +113,8 @@ TEST_F(DocumentMembers, AFailedOpenChangesNothing)
     const QString good = [this] {
         QString s;
         // A stored form from another control, so this one stays unsaved.
-        CellvexObject *other = new CellvexObject();
-        EXPECT_EQ(other->SaveString(&s), S_OK);
-        other->Release();
+        test::ControlObject other;
+        EXPECT_EQ(other.o->SaveString(&s), S_OK);
         return s;
     }();
     for (const QString &bad : {QStringLiteral("not a report"), QString(), good.left(good.size() / 2)}) {

@@ -1,4 +1,4 @@
-#include "automation/TypedEventSink.h"
+#include "ControlFixture.h"
 #include "control/CellvexObject.h"
 #include "report/CellWidgetClicks.h"
 
@@ -16,68 +16,15 @@ using namespace cellvex::automation;
 
 namespace {
 
-// Records every event as text; optional hooks answer the by-reference ones.
-class Recorder : public TypedEventSink
-{
-public:
-    std::vector<QString> log;
-    std::function<void(QString *)> changing;
-    std::function<void(std::int16_t *)> key;
-    std::function<void(QString *)> button;
+// The events these tests follow as lines; the by-reference ones are answered
+// by the log's replies.
+const std::string_view kFollowed[] = {"OnInputChange", "OnSelectChange", "OnCellChanging",
+                                      "OnCellChanged", "OnKeyPress",     "OnError",
+                                      "OnDestroy",     "OnCellLClick",   "OnPoleLClick"};
 
-    void OnInputChange(std::int32_t c, std::int32_t r) override
-    {
-        log.push_back(QString("input %1,%2").arg(c).arg(r));
-    }
-    void OnSelectChange(std::int32_t a, std::int32_t b, std::int32_t c, std::int32_t d) override
-    {
-        log.push_back(QString("select %1,%2,%3,%4").arg(a).arg(b).arg(c).arg(d));
-    }
-    void OnCellChanging(std::int32_t c, std::int32_t r, QString *v) override
-    {
-        log.push_back(QString("changing %1,%2=%3").arg(c).arg(r).arg(*v));
-        if (changing)
-            changing(v);
-    }
-    void OnCellChanged(std::int32_t c, std::int32_t r, const QString &v) override
-    {
-        log.push_back(QString("changed %1,%2=%3").arg(c).arg(r).arg(v));
-    }
-    void OnKeyPress(std::int16_t *k) override
-    {
-        log.push_back(QString("key %1").arg(*k));
-        if (key)
-            key(k);
-    }
-    void OnError(const QString &m) override { log.push_back(QStringLiteral("error ") + m); }
-    void OnDestroy() override { log.push_back(QStringLiteral("destroy")); }
-    void OnCellLClick(std::int32_t c, std::int32_t r) override
-    {
-        log.push_back(QString("lclick %1,%2").arg(c).arg(r));
-    }
-    void OnPoleLClick(std::int32_t i, std::int32_t o) override
-    {
-        log.push_back(QString("pole %1,%2").arg(i).arg(o));
-    }
-    void OnButtonClick(std::int32_t, std::int32_t, const QString &, QString *script) override
-    {
-        if (button)
-            button(script);
-    }
-};
-
-struct Connected
+struct Connected : test::ControlFixture
 {
-    CellvexObject *o = new CellvexObject();
-    Recorder sink;
-    std::uint32_t cookie = 0;
-    Connected() { EXPECT_EQ(o->Advise(&sink, &cookie), S_OK); }
-    ~Connected()
-    {
-        if (o)
-            o->Release();
-    }
-    CellvexControl &c() { return *o->control(); }
+    Connected() : ControlFixture(kFollowed) {}
 };
 
 } // namespace
@@ -138,7 +85,7 @@ TEST(Events, NoSinkNothingBreaks)
     o->control()->report().setCellCaption(0, 0, QStringLiteral("v"));
     EXPECT_EQ(o->control()->report().cell(0, 0)->caption(), QStringLiteral("v"));
     std::uint32_t cookie = 0;
-    Recorder a, b;
+    test::EventLog a(kFollowed), b(kFollowed);
     EXPECT_EQ(o->Advise(&a, &cookie), S_OK);
     EXPECT_EQ(o->Advise(&b, &cookie), CONNECT_E_ADVISELIMIT);
     EXPECT_EQ(o->Unadvise(cookie + 1), CONNECT_E_NOCONNECTION);
@@ -204,22 +151,17 @@ TEST(Events, ControlErrorsAreReportedOnceAndSuppressionEnds)
 TEST(Events, DispatchSinkSeesEveryEventById)
 {
     // A dynamic sink gets dispatch ids and arguments; a failing sink is ignored.
-    struct Dynamic : IEventSink
-    {
-        std::vector<DispId> ids;
-        HResult Invoke(DispId id, std::vector<Variant> &args) override
-        {
-            ids.push_back(id);
-            if (id == 19)
-                args[2] = Variant::fromLong(42); // a number where text is expected
-            return E_FAIL;
-        }
-    } sink;
+    test::EventLog sink;
+    sink.reply = [](DispId id, std::vector<Variant> &args) {
+        if (id == 19)
+            args[2] = Variant::fromLong(42); // a number where text is expected
+        return E_FAIL;
+    };
     CellvexObject *o = new CellvexObject();
     std::uint32_t cookie = 0;
     o->Advise(&sink, &cookie);
     o->control()->report().setCellCaption(0, 0, QStringLiteral("v"));
-    EXPECT_EQ(sink.ids, (std::vector<DispId>{19, 15}));
+    EXPECT_EQ(sink.dispIds(), (std::vector<DispId>{19, 15}));
     EXPECT_EQ(o->control()->report().cell(0, 0)->caption(), QStringLiteral("42"));
     o->Release();
 }

@@ -1,3 +1,4 @@
+#include "ControlObject.h"
 #include "control/CellvexObject.h"
 #include "control/input/InPlaceEditor.h"
 
@@ -15,7 +16,7 @@ using namespace cellvex::automation;
 namespace {
 
 // A 3 x 2 report holding a, b, c in its first row, marked saved.
-struct ExportMembers : ::testing::Test
+struct ExportMembers : ::testing::Test, test::ControlObject
 {
     void SetUp() override
     {
@@ -25,7 +26,6 @@ struct ExportMembers : ::testing::Test
         ASSERT_EQ(o->SetCellValue(3, 1, QStringLiteral("c")), S_OK);
         ASSERT_EQ(o->put_Saved(true), S_OK);
     }
-    void TearDown() override { o->Release(); }
 
     QString text(bool selected, int c1, int r1, int c2, int r2, bool emptyCells, const QString &separator)
     {
@@ -33,14 +33,6 @@ struct ExportMembers : ::testing::Test
         EXPECT_EQ(o->TransText(selected, c1, r1, c2, r2, emptyCells, separator, &out), S_OK);
         return out;
     }
-    bool saved()
-    {
-        bool s = false;
-        EXPECT_EQ(o->get_Saved(&s), S_OK);
-        return s;
-    }
-
-    CellvexObject *o = new CellvexObject();
 };
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "automation/TypedEventSink.h"
+#include "ControlFixture.h"
 #include "control/CellSurface.h"
 #include "control/CellvexObject.h"
 #include "control/input/DateEditorCaption.h"
@@ -24,59 +24,22 @@ using namespace cellvex::automation;
 
 namespace {
 
-class Recorder : public TypedEventSink
-{
-public:
-    std::vector<QString> log;
-    std::function<void(QString *)> changing;
-    std::function<void(std::int16_t *)> key;
-    int buttonClicks = 0;
-
-    void OnCellChanging(std::int32_t c, std::int32_t r, QString *v) override
-    {
-        log.push_back(QString("changing %1,%2=%3").arg(c).arg(r).arg(*v));
-        if (changing)
-            changing(v);
-    }
-    void OnCellChanged(std::int32_t c, std::int32_t r, const QString &v) override
-    {
-        log.push_back(QString("changed %1,%2=%3").arg(c).arg(r).arg(v));
-    }
-    void OnKeyPress(std::int16_t *k) override
-    {
-        if (key)
-            key(k);
-    }
-    void OnError(const QString &m) override { log.push_back(QStringLiteral("error ") + m); }
-    void OnButtonClick(std::int32_t, std::int32_t, const QString &, QString *) override { ++buttonClicks; }
-};
+// The commits and errors as lines; key presses and button clicks are answered or counted.
+const std::string_view kFollowed[] = {"OnCellChanging", "OnCellChanged", "OnError"};
 
 // A control with the default report (6 columns of 80, 30 rows of 19); keys
 // go to the focused window, normally the one-line editor.
-struct InPlaceInput : ::testing::Test
+struct InPlaceInput : ::testing::Test, test::ControlFixture
 {
-    CellvexObject *o = new CellvexObject();
-    Recorder sink;
-    std::uint32_t cookie = 0;
-
-    void SetUp() override
+    InPlaceInput() : ControlFixture(kFollowed)
     {
-        ASSERT_EQ(o->Advise(&sink, &cookie), S_OK);
-        c().resize(640, 480);
         // Shown and active, so that the focus moves as the editors set it.
-        c().show();
+        show();
         QApplication::setActiveWindow(&c());
     }
-    void TearDown() override { o->Release(); }
-    CellvexControl &c() { return *o->control(); }
     InPlaceEditor &input() { return c().inPlaceEditor(); }
     QLineEdit *edit() { return input().edit(); }
 
-    void select(int col, int row)
-    {
-        ASSERT_EQ(o->SetSelectedCell(col, row, col, row), S_OK);
-        sink.log.clear();
-    }
     void key(int code, const QString &text = QString(), Qt::KeyboardModifiers mods = Qt::NoModifier)
     {
         QKeyEvent e(QEvent::KeyPress, code, mods, text);
@@ -100,12 +63,6 @@ struct InPlaceInput : ::testing::Test
     {
         QGuiApplication::clipboard()->setText(text);
         key(Qt::Key_V, QStringLiteral("\x16"), Qt::ControlModifier);
-    }
-    QString value(int col, int row)
-    {
-        QString v;
-        EXPECT_EQ(o->GetCellValue(col, row, &v), S_OK);
-        return v;
     }
     // Mouse on the cell surface at a point relative to a cell's top-left corner (0-based cell).
     void mouse(QEvent::Type type, int col, int row, QPoint at)
@@ -457,7 +414,7 @@ TEST_F(InPlaceInput, CellWidgetsTakeClicksAndSpace)
     EXPECT_EQ(value(1, 4), QStringLiteral("0"));
 
     click(1, 3, {40, 9});
-    EXPECT_EQ(sink.buttonClicks, 1);
+    EXPECT_EQ(sink.count("OnButtonClick"), 1);
 }
 
 } // namespace

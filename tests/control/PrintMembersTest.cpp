@@ -1,5 +1,5 @@
 #include "../print/DialogTestSupport.h"
-#include "automation/TypedEventSink.h"
+#include "ControlFixture.h"
 #include "control/CellvexObject.h"
 #include "control/input/InPlaceEditor.h"
 #include "print/PrintJobSetup.h"
@@ -17,20 +17,12 @@ using namespace cellvex::automation;
 
 namespace {
 
-class ErrorRecorder : public TypedEventSink
-{
-public:
-    QStringList errors;
-    void OnError(const QString &m) override { errors << m; }
-};
-
 // A control on the fake printer whose dialogs are answered by `runner`:
 // eight columns of 100 pixels, two pages across on A4 portrait.
-struct PrintMembers : ::testing::Test
+struct PrintMembers : ::testing::Test, test::ControlFixture
 {
     PrintMembers()
     {
-        EXPECT_EQ(o->Advise(&sink, &cookie), S_OK);
         c().setPrinterService(printer);
         c().setDialogRunner(runner);
         EXPECT_EQ(o->NewReport(8, 4), S_OK);
@@ -38,24 +30,12 @@ struct PrintMembers : ::testing::Test
             EXPECT_EQ(o->SetColWidth(col, 100), S_OK);
         EXPECT_EQ(o->put_Saved(true), S_OK);
     }
-    ~PrintMembers() override { o->Release(); }
-
-    CellvexControl &c() { return *o->control(); }
-    bool saved()
-    {
-        bool s = false;
-        EXPECT_EQ(o->get_Saved(&s), S_OK);
-        return s;
-    }
     size_t verticalBreaks()
     {
         return size_t(std::count_if(c().pageBreakLines().begin(), c().pageBreakLines().end(),
                                     [](const PageBreakLine &l) { return l.vertical; }));
     }
 
-    CellvexObject *o = new CellvexObject();
-    ErrorRecorder sink;
-    std::uint32_t cookie = 0;
     std::shared_ptr<FakePrinterService> printer = std::make_shared<FakePrinterService>();
     std::shared_ptr<ScriptedRunner> runner = std::make_shared<ScriptedRunner>();
 };
@@ -67,7 +47,7 @@ TEST_F(PrintMembers, WithoutAPrinterPrintAndSetupOnlyReportIt)
     printer->installed.clear();
     EXPECT_EQ(o->Print(true), S_OK);
     EXPECT_EQ(o->PrintSetup(), S_OK);
-    EXPECT_EQ(sink.errors, (QStringList{kNoPrinterMessage, kNoPrinterMessage}));
+    EXPECT_EQ(sink.errors(), (QStringList{kNoPrinterMessage, kNoPrinterMessage}));
     // The preview still shows the pages.
     EXPECT_EQ(o->Preview(), S_OK);
     EXPECT_EQ(runner->shown, QStringList{"PrintPreviewFrm"});
@@ -82,7 +62,7 @@ TEST_F(PrintMembers, PrintWithTheDialogPrintsTheChosenPages)
     };
     EXPECT_EQ(o->Print(true), S_OK);
     EXPECT_EQ(printer->sheets.size(), 1u);
-    EXPECT_TRUE(sink.errors.isEmpty());
+    EXPECT_TRUE(sink.errors().isEmpty());
     EXPECT_FALSE(saved());
 
     ASSERT_EQ(o->put_Saved(true), S_OK);
@@ -91,7 +71,7 @@ TEST_F(PrintMembers, PrintWithTheDialogPrintsTheChosenPages)
         return pressOk(d);
     };
     EXPECT_EQ(o->Print(true), S_OK);
-    EXPECT_EQ(sink.errors, QStringList{kBadPageSelectionMessage});
+    EXPECT_EQ(sink.errors(), QStringList{kBadPageSelectionMessage});
     EXPECT_EQ(printer->sheets.size(), 1u);
     EXPECT_FALSE(saved());
 }

@@ -1,4 +1,4 @@
-#include "automation/TypedEventSink.h"
+#include "ControlFixture.h"
 #include "control/CellvexObject.h"
 #include "control/widgets/RulerWidget.h"
 #include "grid/NumberPattern.h"
@@ -16,35 +16,13 @@ using namespace cellvex::automation;
 
 namespace {
 
-class Recorder : public TypedEventSink
-{
-public:
-    std::vector<QString> log;
-    void OnInputChange(std::int32_t c, std::int32_t r) override
-    {
-        log.push_back(QString("input %1,%2").arg(c).arg(r));
-    }
-    void OnSelectChange(std::int32_t a, std::int32_t b, std::int32_t c, std::int32_t d) override
-    {
-        log.push_back(QString("select %1,%2,%3,%4").arg(a).arg(b).arg(c).arg(d));
-    }
-    void OnPoleLClick(std::int32_t i, std::int32_t o) override
-    {
-        log.push_back(QString("pole %1,%2").arg(i).arg(o));
-    }
-    void OnPoleRClick(std::int32_t i, std::int32_t o, std::int32_t, std::int32_t) override
-    {
-        log.push_back(QString("rpole %1,%2").arg(i).arg(o));
-    }
-};
+// The selection and pole events as lines.
+const std::string_view kFollowed[] = {"OnInputChange", "OnSelectChange", "OnPoleLClick", "OnPoleRClick"};
 
 // A control with the default report (6 columns of 80, 30 rows of 19, the
-// rulers' margin 2) and a recorder for its events.
-struct RulerFixture : ::testing::Test
+// rulers' margin 2) and a log of its events.
+struct RulerFixture : ::testing::Test, test::ControlFixture
 {
-    CellvexObject *o = new CellvexObject();
-    Recorder sink;
-    std::uint32_t cookie = 0;
     int prepared = 0;
     int preparedAfterResize = 0;
 
@@ -71,9 +49,8 @@ struct RulerFixture : ::testing::Test
     };
     PrepareCounter counter{this};
 
-    void SetUp() override
+    RulerFixture() : ControlFixture(kFollowed)
     {
-        ASSERT_EQ(o->Advise(&sink, &cookie), S_OK);
         c().resize(640, 480);
         // Releasing a pole prepares input with the list dropped; applying a
         // resize prepares it without.
@@ -81,8 +58,8 @@ struct RulerFixture : ::testing::Test
         c().selection().setHost(&counter);
         sink.log.clear();
     }
-    void TearDown() override { o->Release(); }
-    CellvexControl &c() { return *o->control(); }
+    // The counter goes before the control: hand the control its own host back.
+    ~RulerFixture() override { c().selection().setHost(counter.previous); }
     RulerWidget *cols() { return c().columnRuler(); }
     RulerWidget *rows() { return c().rowRuler(); }
 

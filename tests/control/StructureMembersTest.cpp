@@ -1,4 +1,4 @@
-#include "automation/TypedEventSink.h"
+#include "ControlFixture.h"
 #include "control/CellvexObject.h"
 #include "rulers/RulerModel.h"
 
@@ -11,63 +11,23 @@ using namespace cellvex::automation;
 
 namespace {
 
-// The selection, scroll and cell-change events as text.
-class StructureRecorder : public TypedEventSink
-{
-public:
-    std::vector<QString> log;
-    std::function<void()> onInput;
-
-    void OnInputChange(std::int32_t c, std::int32_t r) override
-    {
-        log.push_back(QString("input %1,%2").arg(c).arg(r));
-        if (onInput)
-            onInput();
-    }
-    void OnSelectChange(std::int32_t a, std::int32_t b, std::int32_t c, std::int32_t d) override
-    {
-        log.push_back(QString("select %1,%2,%3,%4").arg(a).arg(b).arg(c).arg(d));
-    }
-    void OnLeftChange(std::int32_t left) override { log.push_back(QString("left %1").arg(left)); }
-    void OnCellChanged(std::int32_t c, std::int32_t r, const QString &v) override
-    {
-        log.push_back(QString("changed %1,%2=%3").arg(c).arg(r).arg(v));
-    }
-    void OnError(const QString &m) override { log.push_back(QStringLiteral("error ") + m); }
-};
+// The selection, scroll and cell-change events as lines.
+const std::string_view kFollowed[] = {"OnInputChange", "OnSelectChange", "OnLeftChange", "OnCellChanged",
+                                      "OnError"};
 
 // A shown control with a 6 x 8 report, marked saved, events recorded.
-struct StructureMembers : ::testing::Test
+struct StructureMembers : ::testing::Test, test::ControlFixture
 {
-    CellvexObject *o = new CellvexObject();
-    StructureRecorder sink;
-    std::uint32_t cookie = 0;
+    StructureMembers() : ControlFixture(kFollowed) {}
 
     void SetUp() override
     {
-        ASSERT_EQ(o->Advise(&sink, &cookie), S_OK);
-        c().resize(640, 480);
-        c().show();
+        show();
         ASSERT_EQ(o->NewReport(6, 8), S_OK);
         for (int col = 1; col <= 6; ++col)
             ASSERT_EQ(o->SetCellValue(col, 1, QStringLiteral("c%1").arg(col)), S_OK);
         ASSERT_EQ(o->put_Saved(true), S_OK);
         sink.log.clear();
-    }
-    void TearDown() override { o->Release(); }
-    CellvexControl &c() { return *o->control(); }
-
-    bool saved()
-    {
-        bool s = false;
-        EXPECT_EQ(o->get_Saved(&s), S_OK);
-        return s;
-    }
-    QString value(int col, int row)
-    {
-        QString v;
-        EXPECT_EQ(o->GetCellValue(col, row, &v), S_OK);
-        return v;
     }
     std::vector<int> selected()
     {
@@ -75,11 +35,6 @@ struct StructureMembers : ::testing::Test
         EXPECT_EQ(o->GetSelectedCell(&a, &b, &d, &e), S_OK);
         EXPECT_EQ(o->GetInputingCell(&ic, &ir), S_OK);
         return {a, b, d, e, ic, ir};
-    }
-    void select(int c1, int r1, int c2, int r2)
-    {
-        ASSERT_EQ(o->SetSelectedCell(c1, r1, c2, r2), S_OK);
-        sink.log.clear();
     }
     std::vector<int> mergeRange(int col, int row)
     {

@@ -1,6 +1,6 @@
 #include "control/viewport/GridViewport.h"
+#include "ControlFixture.h"
 #include "automation/MemberTable.h"
-#include "automation/TypedEventSink.h"
 #include "control/CellSurface.h"
 #include "control/CellvexObject.h"
 #include "control/MemberCall.h"
@@ -24,35 +24,18 @@ using namespace cellvex::automation;
 
 namespace {
 
-class ScrollRecorder : public TypedEventSink
-{
-public:
-    QStringList log;
-    void OnTopChange(std::int32_t top) override { log << QStringLiteral("top %1").arg(top); }
-    void OnLeftChange(std::int32_t left) override { log << QStringLiteral("left %1").arg(left); }
-    QStringList take()
-    {
-        QStringList out;
-        out.swap(log);
-        return out;
-    }
-};
+// The scroll events as lines.
+const std::string_view kScrollEvents[] = {"OnTopChange", "OnLeftChange"};
 
 // A shown control whose row ruler is 400 pixels high (header strip 17,
 // bottom strip 16), with its scroll events recorded.
-struct Shown
+struct Shown : test::ControlFixture
 {
-    CellvexObject *o = new CellvexObject();
-    ScrollRecorder sink;
-    std::uint32_t cookie = 0;
-    Shown(int height = 433)
+    Shown(int height = 433) : ControlFixture(kScrollEvents)
     {
-        EXPECT_EQ(o->Advise(&sink, &cookie), S_OK);
         c().show();
         c().resize(632, height);
     }
-    ~Shown() { o->Release(); }
-    CellvexControl &c() { return *o->control(); }
     ScrollController &scroll() { return c().viewport().scroll(); }
     QScrollBar *bar(const char *name) { return c().findChild<QScrollBar *>(QString::fromLatin1(name)); }
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FakePrinterService.h"
+#include "PagedReport.h"
 #include "print/Pagination.h"
 #include "print/dialogs/DialogRunner.h"
 #include "print/dialogs/PrintContext.h"
@@ -67,7 +68,7 @@ inline void pressKey(QWidget *target, int key)
 
 // A report on the fake printer with everything a printing dialog needs,
 // recording what the control would have been asked to do.
-struct DialogFixture : ::testing::Test
+struct DialogFixture : ::testing::Test, test::PagedReport
 {
     DialogFixture()
     {
@@ -79,7 +80,7 @@ struct DialogFixture : ::testing::Test
         // fit), one in landscape; four rows fit one row band.
         report.newReport(8, 4);
         report.colRuler().loadFilePole(std::vector<int>(8, 100));
-        pagination.paginate(report, settings);
+        paginate();
         report.setSaved(true);
     }
 
@@ -90,13 +91,10 @@ struct DialogFixture : ::testing::Test
         report.newReport(1, rows);
         std::vector<int> heights(size_t(rows), height);
         report.rowRuler().loadFilePole(heights);
-        pagination.paginate(report, settings);
+        paginate();
         report.setSaved(true);
     }
 
-    Report report;
-    PageSettings settings{96};
-    Pagination pagination;
     FakePrinterService printer;
     ScriptedRunner runner;
     QStringList errors;
@@ -109,9 +107,9 @@ struct DialogFixture : ::testing::Test
                      runner,
                      [this] {
                          ++repaginations;
-                         pagination.paginate(report, settings);
+                         paginate();
                      },
-                     [this] { pagination.paginate(report, settings); },
+                     [this] { paginate(); },
                      [this] { ++lineRebuilds; },
                      [this](const QString &m) { errors << m; },
                      [] {

@@ -1,4 +1,5 @@
 #include "print/PageRenderer.h"
+#include "PagedReport.h"
 #include "print/Pagination.h"
 #include "report/CellKindOps.h"
 #include "report/PageSettings.h"
@@ -14,13 +15,11 @@ using namespace cellvex;
 namespace {
 
 // Two columns of 100 and two rows of 40 pixels on an A4 page (margins 76).
-struct PageRendererFixture : ::testing::Test
+struct PageRendererFixture : ::testing::Test, test::PagedReport
 {
     PageRendererFixture()
     {
-        report.newReport(2, 2);
-        report.colRuler().loadFilePole({100, 100});
-        report.rowRuler().loadFilePole({40, 40});
+        shape({100, 100}, {40, 40});
         report.setBackColor(0, 0, 0x0000FF); // red
         report.setCellBorders(0, 0, BorderLeft, 3);
         report.setCellCaption(0, 0, QStringLiteral("██████"));
@@ -28,7 +27,7 @@ struct PageRendererFixture : ::testing::Test
 
     QImage render(const RenderTarget &target = RenderTarget{})
     {
-        pagination.paginate(report, settings);
+        paginate();
         QImage image(int(794 * target.scaleX), int(1123 * target.scaleY), QImage::Format_RGB32);
         image.fill(Qt::white);
         QPainter p(&image);
@@ -44,10 +43,6 @@ struct PageRendererFixture : ::testing::Test
                 n += qGray(img.pixel(x, y)) < 128 && qRed(img.pixel(x, y)) < 128 ? 1 : 0;
         return n;
     }
-
-    Report report;
-    PageSettings settings{96};
-    Pagination pagination;
 };
 
 const QRgb kRed = qRgb(255, 0, 0);
@@ -133,12 +128,10 @@ TEST_F(PageRendererFixture, PrinterOffsetShiftsThePage)
 TEST_F(PageRendererFixture, HeaderRowsRepeatAboveEveryBodyBand)
 {
     // Rows tall enough that each body row needs its own page.
-    report.newReport(1, 3);
-    report.colRuler().loadFilePole({100});
-    report.rowRuler().loadFilePole({40, 600, 600});
+    shape({100}, {40, 600, 600});
     report.setBackColor(0, 0, 0x0000FF);
     report.setHeaderCount(1);
-    pagination.paginate(report, settings);
+    paginate();
     ASSERT_EQ(pagination.rowBandCount(), 2);
     QImage img(794, 1123, QImage::Format_RGB32);
     img.fill(Qt::white);

@@ -1,4 +1,5 @@
 #include "print/Pagination.h"
+#include "PagedReport.h"
 #include "print/PageBreakLines.h"
 #include "print/PageComposition.h"
 #include "print/PageText.h"
@@ -13,17 +14,23 @@ using namespace cellvex;
 
 namespace {
 
-// A report with the given column widths and row heights (pixels).
-void shape(Report &report, const std::vector<int> &widths, const std::vector<int> &heights)
-{
-    report.newReport(int(widths.size()), int(heights.size()));
-    report.colRuler().loadFilePole(widths);
-    report.rowRuler().loadFilePole(heights);
-}
+using test::shapeReport;
 
 std::vector<int> repeat(int count, int size)
 {
     return std::vector<int>(size_t(count), size);
+}
+
+// Two columns of 80 over rows of these heights with the header and footer
+// counts asked for, cut into pages at 96 pixels per inch.
+Pagination paginateRows(Report &report, const std::vector<int> &heights, int header, int footer)
+{
+    shapeReport(report, repeat(2, 80), heights);
+    report.setHeaderCount(header);
+    report.setFooterCount(footer);
+    Pagination p;
+    p.paginate(report, PageSettings(96));
+    return p;
 }
 
 using I64 = std::vector<std::int64_t>;
@@ -54,7 +61,7 @@ TEST(Pagination, ColumnBandsCutAtTheRightMargin)
     };
     for (const Case &c : cases) {
         Report report;
-        shape(report, c.widths, repeat(3, 19));
+        shapeReport(report, c.widths, repeat(3, 19));
         Pagination p;
         p.paginate(report, PageSettings(96));
         EXPECT_EQ(p.colPageStarts(), c.starts) << c.name;
@@ -84,11 +91,7 @@ TEST(Pagination, RowBandsCutAtTheBottomMarginAndNeverStayEmpty)
     };
     for (const Case &c : cases) {
         Report report;
-        shape(report, repeat(2, 80), c.heights);
-        report.setHeaderCount(c.header);
-        report.setFooterCount(c.footer);
-        Pagination p;
-        p.paginate(report, PageSettings(96));
+        const Pagination p = paginateRows(report, c.heights, c.header, c.footer);
         EXPECT_EQ(report.headerCount(), c.header) << c.name;
         EXPECT_EQ(report.footerCount(), c.footer) << c.name;
         EXPECT_EQ(p.rowPageStarts(), c.starts) << c.name;
@@ -124,11 +127,7 @@ TEST(Pagination, HeaderAndFooterRowsThatCannotRepeatAreDropped)
     };
     for (const Case &c : cases) {
         Report report;
-        shape(report, repeat(2, 80), c.heights);
-        report.setHeaderCount(c.header);
-        report.setFooterCount(c.footer);
-        Pagination p;
-        p.paginate(report, PageSettings(96));
+        const Pagination p = paginateRows(report, c.heights, c.header, c.footer);
         EXPECT_EQ(report.headerCount(), c.expectedHeader) << c.name;
         EXPECT_EQ(report.footerCount(), c.expectedFooter) << c.name;
         EXPECT_EQ(p.headerCount(), c.expectedHeader) << c.name;
@@ -140,7 +139,7 @@ TEST(Pagination, HeaderAndFooterRowsThatCannotRepeatAreDropped)
 TEST(Pagination, DroppingHeaderRowsLeavesSavedAlone)
 {
     Report report;
-    shape(report, repeat(2, 80), repeat(3, 19));
+    shapeReport(report, repeat(2, 80), repeat(3, 19));
     report.setHeaderCount(3);
     ASSERT_TRUE(report.saved());
     Pagination p;
@@ -152,7 +151,7 @@ TEST(Pagination, DroppingHeaderRowsLeavesSavedAlone)
 TEST(Pagination, MarginsLargerThanThePaperStillCutEveryPoleOnce)
 {
     Report report;
-    shape(report, repeat(5, 80), repeat(4, 19));
+    shapeReport(report, repeat(5, 80), repeat(4, 19));
     PageSettings settings(96);
     settings.leftMargin = PaperLength::fromMillimetres(300, 96);
     settings.topMargin = PaperLength::fromMillimetres(-50, 96);
@@ -170,7 +169,7 @@ TEST(Pagination, SumsBeyondThirtyTwoBitsDoNotWrap)
     // 32-bit range, where a wrapped sum would look small and "fit".
     const int big = 1 << 30;
     Report report;
-    shape(report, repeat(3, big), repeat(3, big));
+    shapeReport(report, repeat(3, big), repeat(3, big));
     PageSettings settings(96);
     settings.width = PaperLength::fromMillimetres(1e12, 96); // clamped to the 32-bit range
     settings.height = PaperLength::fromMillimetres(1e12, 96);
@@ -194,7 +193,7 @@ TEST(Pagination, SumsBeyondThirtyTwoBitsDoNotWrap)
 TEST(Pagination, PagesRunDownFirstThenAcross)
 {
     Report report;
-    shape(report, repeat(12, 100), repeat(120, 19)); // 2 column bands, 3 row bands
+    shapeReport(report, repeat(12, 100), repeat(120, 19)); // 2 column bands, 3 row bands
     Pagination p;
     p.paginate(report, PageSettings(96));
     ASSERT_EQ(p.colBandCount(), 2);
@@ -221,7 +220,7 @@ TEST(Pagination, PagesRunDownFirstThenAcross)
 TEST(Pagination, PageShowsHeaderRowsOfTheFirstBandAndFooterRowsBelowItsBody)
 {
     Report report;
-    shape(report, repeat(12, 100), repeat(100, 19));
+    shapeReport(report, repeat(12, 100), repeat(100, 19));
     report.setHeaderCount(2);
     report.setFooterCount(1);
     Pagination p;
@@ -240,7 +239,7 @@ TEST(Pagination, PageShowsHeaderRowsOfTheFirstBandAndFooterRowsBelowItsBody)
 TEST(Pagination, BreakLinesMarkBandsAndTheRepeatedRows)
 {
     Report report;
-    shape(report, repeat(12, 100), repeat(100, 19));
+    shapeReport(report, repeat(12, 100), repeat(100, 19));
     report.setHeaderCount(2);
     report.setFooterCount(1);
     Pagination p;

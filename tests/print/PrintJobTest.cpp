@@ -1,5 +1,6 @@
 #include "print/PrintJob.h"
 #include "FakePrinterService.h"
+#include "PagedReport.h"
 #include "print/Pagination.h"
 #include "print/PrintJobSetup.h"
 #include "report/PageSettings.h"
@@ -15,17 +16,15 @@ namespace {
 // Two columns of 400 and two rows of 600 pixels on A4 (margins 76): every
 // cell is a page of its own, and each has its own background colour so that
 // a sheet shows which page was drawn on it.
-struct PrintJobFixture : ::testing::Test
+struct PrintJobFixture : ::testing::Test, test::PagedReport
 {
     PrintJobFixture()
     {
-        report.newReport(2, 2);
-        report.colRuler().loadFilePole({400, 400});
-        report.rowRuler().loadFilePole({600, 600});
+        shape({400, 400}, {600, 600});
         for (int c = 0; c < 2; ++c)
             for (int r = 0; r < 2; ++r)
                 report.setBackColor(c, r, kColors[c][r]);
-        pagination.paginate(report, settings);
+        paginate();
     }
 
     PrintJob job()
@@ -39,9 +38,6 @@ struct PrintJobFixture : ::testing::Test
     static constexpr ColorRef kColors[2][2] = {{0x0000FF, 0x00FF00}, {0xFF0000, 0x00FFFF}};
     static QRgb rgb(int c, int r) { return toQColor(kColors[c][r]).rgb(); }
 
-    Report report;
-    PageSettings settings{96};
-    Pagination pagination;
     FakePrinterService printer;
     QStringList errors;
 };
@@ -140,7 +136,7 @@ TEST_F(PrintJobFixture, DeviceGetsPaperOrientationCopiesAndCustomSizeForOneJob)
         settings.height = PaperLength::fromText(QString::fromUtf8(c.height), 96);
         settings.landscape = c.landscape;
         settings.copies = c.copies;
-        pagination.paginate(report, settings);
+        paginate();
         EXPECT_EQ(job().printPages({1}, QString()), PrintJob::Result::Printed) << c.name;
         EXPECT_EQ(printer.settingsAtBegin, c.expected) << c.name;
         EXPECT_EQ(settings.copies, c.copies) << c.name << ": the stored count is kept";
@@ -156,7 +152,7 @@ TEST_F(PrintJobFixture, EmptyReportOpensNoJob)
         printer = FakePrinterService();
         errors.clear();
         report.newReport(cols, rows);
-        pagination.paginate(report, settings);
+        paginate();
         EXPECT_EQ(pagination.pageCount(), 0) << cols << "x" << rows;
         EXPECT_EQ(job().printAll(QString()), PrintJob::Result::NothingToPrint) << cols << "x" << rows;
         EXPECT_FALSE(printer.log.contains("begin")) << cols << "x" << rows;
@@ -280,7 +276,7 @@ TEST_F(PrintJobFixture, ErrorIsRaisedAfterTheDeviceIsFree)
 TEST_F(PrintJobFixture, DefaultCellPrintsAtItsScreenSizeInMillimetres)
 {
     report.newReport(3, 3); // 80 x 19 pixel cells
-    pagination.paginate(report, settings);
+    paginate();
     constexpr int kDpi = 600;
     printer.dpi = QSize(kDpi, kDpi);
     printer.offset = QPoint(30, 45); // the canvas origin lies this far into the paper

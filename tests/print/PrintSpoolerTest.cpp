@@ -2,6 +2,7 @@
 // the cups-pdf queue turns the job into a PDF whose pages can be counted.
 // Needs root (cupsd, lpadmin) and the packages cups, printer-driver-cups-pdf
 // and poppler-utils; skipped otherwise. Every wait is bounded.
+#include "PagedReport.h"
 #include "print/Pagination.h"
 #include "print/PrintJob.h"
 #include "print/SystemPrinterService.h"
@@ -221,9 +222,7 @@ TEST(PrintSpooler, TwoPageReportComesOutAsTwoPdfPages)
 
     // One column, two rows each taller than half the printable height: two pages.
     Report report;
-    report.newReport(1, 2);
-    report.colRuler().loadFilePole({300});
-    report.rowRuler().loadFilePole({600, 600});
+    test::shapeReport(report, {300}, {600, 600});
     report.setCellCaption(0, 0, QStringLiteral("第一页"));
     report.setCellCaption(0, 1, QStringLiteral("第二页"));
     PageSettings settings(96);

@@ -3,7 +3,7 @@
 // object sends them.
 #include "UiDriver.h"
 
-#include "automation/TypedEventSink.h"
+#include "ControlFixture.h"
 #include "control/CellvexObject.h"
 #include "grid/selection/SelectionController.h"
 #include "grid/selection/SelectionFrame.h"
@@ -27,66 +27,35 @@ void PrintTo(const QString &s, std::ostream *os)
 
 namespace {
 
-class Recorder : public TypedEventSink
-{
-public:
-    std::vector<QString> log;
-    void OnCellLClick(std::int32_t c, std::int32_t r) override { add("lclick %1,%2", c, r); }
-    void OnCellRClick(std::int32_t c, std::int32_t r, std::int32_t, std::int32_t) override
-    {
-        add("rclick %1,%2", c, r);
-    }
-    void OnCellLDblClick(std::int32_t c, std::int32_t r) override { add("dblclick %1,%2", c, r); }
-    void OnInputChange(std::int32_t c, std::int32_t r) override { add("input %1,%2", c, r); }
-    void OnSelectChange(std::int32_t a, std::int32_t b, std::int32_t c, std::int32_t d) override
-    {
-        log.push_back(QString("select %1,%2,%3,%4").arg(a).arg(b).arg(c).arg(d));
-    }
-    void OnCellChanged(std::int32_t c, std::int32_t r, const QString &v) override
-    {
-        log.push_back(QString("changed %1,%2=%3").arg(c).arg(r).arg(v));
-    }
-    void OnPoleLClick(std::int32_t i, std::int32_t o) override { add("pole %1,%2", i, o); }
-    void OnTopChange(std::int32_t top) override { log.push_back(QString("top %1").arg(top)); }
-
-private:
-    void add(const char *f, int a, int b) { log.push_back(QString::fromLatin1(f).arg(a).arg(b)); }
-};
+// The clicks, selection, cell-change and scroll events as lines.
+const std::string_view kFollowed[] = {"OnCellLClick",   "OnCellRClick",  "OnCellLDblClick", "OnInputChange",
+                                      "OnSelectChange", "OnCellChanged", "OnPoleLClick",    "OnTopChange"};
 
 using Log = std::vector<QString>;
 
 // The control in a window of its own, as a host embeds it: the default
 // report of 6 columns of 80 and 30 rows of 19 pixels.
-struct UserInput : ::testing::Test
+struct UserInput : ::testing::Test, test::ControlFixture
 {
     QWidget window;
-    CellvexObject *o = nullptr;
-    Recorder sink;
-    std::uint32_t cookie = 0;
     std::unique_ptr<UiDriver> ui;
+
+    UserInput() : ControlFixture(kFollowed) {}
 
     void SetUp() override
     {
-        o = new CellvexObject();
         auto *layout = new QVBoxLayout(&window);
         layout->setContentsMargins(0, 0, 0, 0);
         layout->addWidget(o->control());
         window.resize(640, 480);
-        ASSERT_EQ(o->Advise(&sink, &cookie), S_OK);
+        // What the host's own set-up raised is not the test's.
+        sink.clear();
         ui = std::make_unique<UiDriver>(*o->control());
     }
     void TearDown() override
     {
         ui.reset();
         o->control()->setParent(nullptr);
-        o->Release();
-    }
-    CellvexControl &c() { return *o->control(); }
-    QString value(int col, int row)
-    {
-        QString v;
-        EXPECT_EQ(o->GetCellValue(col, row, &v), S_OK);
-        return v;
     }
     QString selection()
     {

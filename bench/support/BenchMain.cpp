@@ -1,4 +1,6 @@
-// Benchmarks that paint need a QApplication; the platform defaults to offscreen.
+// The one main of every benchmark: a QApplication (painting and font
+// metrics need one) with the font substitutions installed; the platform
+// defaults to offscreen.
 #include "common/Fonts.h"
 
 #include <QApplication>
