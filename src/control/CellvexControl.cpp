@@ -75,30 +75,18 @@ CellvexControl::CellvexControl(QWidget *parent) : QWidget(parent), m_report(std:
     setFont(reportFont(kDefaultFontName, 9));
     m_fontObject = new FontObject(this);
     m_fontObject->setFont(font());
-    m_fontObject->onChanged = [this](const QFont &f) { setFont(f); };
+    connect(m_fontObject, &FontObject::fontChanged, this, [this](const QFont &f) { setFont(f); });
     setFormColor(kButtonFace);
     setAutoFillBackground(true);
     m_report->pageSettings().setPixelsPerInch(logicalDpiY());
     m_actions = std::make_unique<ReportActions>(*m_report, m_events, static_cast<ReportFrame &>(*this));
-    m_pageSetup =
-        std::make_unique<PageSetup>(*m_report, m_report->pageSettings(), [this] { paginate(); });
+    m_pageSetup = std::make_unique<PageSetup>(*m_report, m_report->pageSettings(), [this] { paginate(); });
     buildChildren();
     // --- layout: scroll bars, wheel, viewport resizes, column/row sizes ---
     const GridViewportWidgets layoutWidgets{this,      m_client,  m_cellSurface, m_scrollX, m_scrollY,
                                             m_lmargin, m_rmargin, m_smargin,     m_footer};
-    m_viewport = std::make_unique<GridViewport>(*m_report, layoutWidgets);
-    m_viewport->scroll().onLeftChange = [this](int left) { m_events.leftChange(left); };
-    m_viewport->scroll().onTopChange = [this](int top) { m_events.topChange(top); };
-    m_viewport->sizer().onBeforeResize = [this] {
-        if (m_inPlace)
-            m_inPlace->closeInputMethod();
-    };
-    // Cells moved: the frame follows them and the pages are cut again.
-    m_viewport->sizer().onGeometryChanged = [this](Orientation) {
-        if (m_selection)
-            m_selection->placeSelectionFrame();
-        paginate();
-    };
+    m_viewport =
+        std::make_unique<GridViewport>(*m_report, layoutWidgets, static_cast<LayoutListener &>(*this));
     // --- end layout ---
     buildSelection();
     paginate();
@@ -225,6 +213,38 @@ void CellvexControl::showChange(const ReportChange &change)
         break;
     }
     }
+}
+
+void CellvexControl::viewMoved()
+{
+    m_cellSurface->update();
+    // Whatever sits on the cell surface at report positions is placed again.
+    if (m_inPlace) {
+        placeSelectionLines();
+        m_inPlace->placeEditors();
+    }
+}
+
+void CellvexControl::firstPoleChanged(Orientation axis, int position)
+{
+    if (axis == Orientation::Horizontal)
+        m_events.leftChange(position);
+    else
+        m_events.topChange(position);
+}
+
+void CellvexControl::beforeResize()
+{
+    if (m_inPlace)
+        m_inPlace->closeInputMethod();
+}
+
+void CellvexControl::geometryChanged(Orientation)
+{
+    // Cells moved: the frame follows them and the pages are cut again.
+    if (m_selection)
+        m_selection->placeSelectionFrame();
+    paginate();
 }
 
 void CellvexControl::discardInput()

@@ -4,6 +4,7 @@
 #include "control/FormProperties.h"
 #include "control/ReportActions.h"
 #include "control/RulerInput.h"
+#include "grid/layout/LayoutListener.h"
 #include "grid/selection/SelectionHost.h"
 #include "report/Report.h"
 
@@ -41,7 +42,11 @@ class DialogRunner;
 // around one Report. Members take 1-based coordinates, column first; a cell,
 // row or column outside the grid makes a setter do nothing and a getter
 // return its empty value.
-class CellvexControl : public QWidget, private ReportFrame, private RulerInputHost, private SelectionHost
+class CellvexControl : public QWidget,
+                       private ReportFrame,
+                       private RulerInputHost,
+                       private SelectionHost,
+                       private LayoutListener
 {
     Q_OBJECT
 public:
@@ -190,6 +195,11 @@ private:
     void poleDown(Orientation orientation, int pole, bool left) override;
     void applyResize(Orientation orientation, int pole) override;
     void focusInput() override;
+    // LayoutListener
+    void viewMoved() override;
+    void firstPoleChanged(Orientation axis, int position) override;
+    void beforeResize() override;
+    void geometryChanged(Orientation axis) override;
     // SelectionHost (CellvexControlInput.cpp)
     void prepareInput(bool dropOnPrepare) override;
     void openTypingEditor() override;

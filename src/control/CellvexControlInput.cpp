@@ -38,12 +38,10 @@ void CellvexControl::buildSelection()
         m_cellMouse->setSkipCellPrepare(true);
     });
     // Double-clicks on the corner boxes select everything or nothing.
-    m_viewport->mover().onLeftCornerDoubleClick = [this] { guarded([this] { m_selection->selectAll(); }); };
-    m_viewport->mover().onRightCornerDoubleClick = [this] { guarded([this] { m_selection->clearAll(); }); };
-    m_viewport->onViewMoved = [this] {
-        placeSelectionLines();
-        m_inPlace->placeEditors();
-    };
+    connect(&m_viewport->mover(), &FrameDragMover::leftCornerDoubleClicked, this,
+            [this] { guarded([this] { m_selection->selectAll(); }); });
+    connect(&m_viewport->mover(), &FrameDragMover::rightCornerDoubleClicked, this,
+            [this] { guarded([this] { m_selection->clearAll(); }); });
 
     m_rulerInput = std::make_unique<RulerInput>(*m_report, *m_selection, static_cast<RulerInputHost &>(*this),
                                                 *m_polex, *m_poley);

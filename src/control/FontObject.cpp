@@ -4,8 +4,7 @@ namespace cellvex {
 
 void FontObject::changed()
 {
-    if (onChanged)
-        onChanged(m_font);
+    emit fontChanged(m_font);
 }
 
 void FontObject::setName(const QString &v)

@@ -5,8 +5,6 @@
 #include <QFont>
 #include <QObject>
 
-#include <functional>
-
 namespace cellvex {
 
 // The standard font object of the Font property: name, size in points,
@@ -48,7 +46,9 @@ public:
     void setFont(const QFont &f) { m_font = f; }
     void copyFrom(const FontObject &other);
 
-    std::function<void(const QFont &)> onChanged;
+signals:
+    // A field was set through the object (not by setFont).
+    void fontChanged(const QFont &font);
 
 private:
     void changed();

@@ -1,5 +1,7 @@
 #include "ReportActions.h"
 
+#include "print/PageSetup.h"
+
 namespace cellvex {
 
 ReportActions::ReportActions(Report &report, EventRaiser &events, ReportFrame &frame)
@@ -30,6 +32,11 @@ void ReportActions::rebuildPageBreakLines()
     Pagination::validateHeaderFooter(m_report, m_report.pageSettings());
     m_breakLines = cellvex::pageBreakLines(m_report, m_pagination);
     m_frame.pageBreakLinesChanged();
+}
+
+QStringList ReportActions::installedFonts()
+{
+    return PageSetup::systemFonts();
 }
 
 void ReportActions::newReport(int cols, int rows)

@@ -4,6 +4,7 @@
 #include "control/PaintSuspension.h"
 #include "print/PageBreakLines.h"
 #include "print/Pagination.h"
+#include "print/dialogs/PrintHost.h"
 #include "report/Report.h"
 #include "report/ReportListener.h"
 
@@ -39,7 +40,7 @@ protected:
 // pages again, the Saved flag, the events) are written once. It is the
 // report's listener: caption changes and button presses become host events,
 // every other change goes to the frame. Coordinates are 0-based.
-class ReportActions final : public ReportListener
+class ReportActions final : public ReportListener, public PrintHost
 {
 public:
     ReportActions(Report &report, EventRaiser &events, ReportFrame &frame);
@@ -59,8 +60,12 @@ public:
     void paginate();
     // The two halves of paginate() for the print preview, which cuts the
     // pages again while it is open and hands the grid lines over on closing.
-    void recomputePagination();
-    void rebuildPageBreakLines();
+    void recomputePagination() override;
+    void rebuildPageBreakLines() override;
+    // PrintHost: what the printing dialogs ask.
+    void repaginate() override { paginate(); }
+    void reportError(const QString &message) override { m_events.error(message); }
+    QStringList installedFonts() override;
 
     // --- replacing the report --------------------------------------------------------
     // Throws ReportError, changing nothing, for counts newReport refuses.

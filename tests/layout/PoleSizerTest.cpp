@@ -10,14 +10,15 @@ using cellvex::test::View;
 
 namespace {
 
-// A View with a sizer whose geometry hook is counted.
+// A View with a sizer whose geometry changes are counted.
 struct Sized : View
 {
     PoleSizer sizer{report, scroll};
     int geometryChanges = 0;
     Sized(int cols, int rows, int width = 500, int height = 400) : View(cols, rows, width, height)
     {
-        sizer.onGeometryChanged = [this](Orientation) { ++geometryChanges; };
+        sizer.setListener(&hooks);
+        hooks.geometry = [this](Orientation) { ++geometryChanges; };
     }
 };
 

@@ -124,7 +124,7 @@ TEST(ScrollAxis, HostMayScrollFromInsideTheEvent)
     View v(6, 100, 500, 400);
     // The host answers every move by going to row 3; the nested put must
     // see the first move finished and leave rulers and position agreeing.
-    v.scroll.onTopChange = [&](int p) {
+    v.hooks.topChange = [&](int p) {
         v.events << QStringLiteral("top %1").arg(p);
         if (p != 3)
             v.scroll.setTopIndex(3);

@@ -100,22 +100,27 @@ struct DialogFixture : ::testing::Test, test::PagedReport
     QStringList errors;
     int repaginations = 0;
     int lineRebuilds = 0;
-    PrintContext ctx{report,
-                     settings,
-                     pagination,
-                     printer,
-                     runner,
-                     [this] {
-                         ++repaginations;
-                         paginate();
-                     },
-                     [this] { paginate(); },
-                     [this] { ++lineRebuilds; },
-                     [this](const QString &m) { errors << m; },
-                     [] {
-                         return QStringList{QStringLiteral("宋体"), QStringLiteral("Arial"),
-                                            QStringLiteral("DejaVu Sans")};
-                     }};
+
+    // Counts what the dialogs ask and collects their errors.
+    struct Host final : PrintHost
+    {
+        explicit Host(DialogFixture &f) : f(f) {}
+        void repaginate() override
+        {
+            ++f.repaginations;
+            f.paginate();
+        }
+        void recomputePagination() override { f.paginate(); }
+        void rebuildPageBreakLines() override { ++f.lineRebuilds; }
+        void reportError(const QString &m) override { f.errors << m; }
+        QStringList installedFonts() override
+        {
+            return QStringList{QStringLiteral("宋体"), QStringLiteral("Arial"),
+                               QStringLiteral("DejaVu Sans")};
+        }
+        DialogFixture &f;
+    } host{*this};
+    PrintContext ctx{report, settings, pagination, printer, runner, host};
 };
 
 } // namespace cellvex

@@ -19,16 +19,7 @@ namespace {
 template <typename F> void withPrintContext(CellvexControl &c, F &&command)
 {
     const std::shared_ptr<PrinterService> printer = c.printerService();
-    PrintContext ctx{c.report(),
-                     c.pageSettings(),
-                     c.pagination(),
-                     *printer,
-                     c.dialogRunner(),
-                     [&c] { c.paginate(); },
-                     [&c] { c.recomputePagination(); },
-                     [&c] { c.rebuildPageBreakLines(); },
-                     [&c](const QString &message) { c.events().error(message); },
-                     {},
+    PrintContext ctx{c.report(), c.pageSettings(), c.pagination(), *printer, c.dialogRunner(), c.actions(),
                      &c};
     command(ctx);
 }
@@ -46,7 +37,8 @@ void registerPrintMembers(MemberRegistry &r)
         // what failed; the call itself still succeeds, as the event is the
         // report. An empty report opens no job.
         withPrintContext(c, [](PrintContext &ctx) {
-            PrintJob job(ctx.report, ctx.settings, ctx.pagination, ctx.printer, ctx.onError);
+            PrintJob job(ctx.report, ctx.settings, ctx.pagination, ctx.printer,
+                         [&ctx](const QString &message) { ctx.host.reportError(message); });
             job.printAll(ctx.jobTitle);
         });
     });

@@ -44,12 +44,12 @@ bool FrameDragMover::eventFilter(QObject *watched, QEvent *event)
         m_moving = false;
         return true;
     case QEvent::MouseButtonDblClick:
-        if (watched == m_leftCorner && onLeftCornerDoubleClick) {
-            onLeftCornerDoubleClick();
+        if (watched == m_leftCorner) {
+            emit leftCornerDoubleClicked();
             return true;
         }
-        if (watched == m_rightCorner && onRightCornerDoubleClick) {
-            onRightCornerDoubleClick();
+        if (watched == m_rightCorner) {
+            emit rightCornerDoubleClicked();
             return true;
         }
         return false;

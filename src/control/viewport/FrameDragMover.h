@@ -5,8 +5,6 @@
 #include <QPointer>
 #include <QWidget>
 
-#include <functional>
-
 namespace cellvex {
 
 // Lets the user move the whole control within its container by dragging one
@@ -14,19 +12,21 @@ namespace cellvex {
 // on the two top corner boxes. Installed as an event filter on those widgets.
 class FrameDragMover : public QObject
 {
+    Q_OBJECT
 public:
     FrameDragMover(QWidget *control, QObject *parent = nullptr);
 
     // Starts watching a strip; a press on it begins a move.
     void addStrip(QWidget *strip);
-    // Double-clicks on these corners call onLeftCornerDoubleClick /
-    // onRightCornerDoubleClick (select all, clear the selection).
+    // Double-clicks on these corners emit leftCornerDoubleClicked /
+    // rightCornerDoubleClicked (select all, clear the selection).
     void setCorners(QWidget *left, QWidget *right);
 
     bool isMoving() const { return m_moving; }
 
-    std::function<void()> onLeftCornerDoubleClick;
-    std::function<void()> onRightCornerDoubleClick;
+signals:
+    void leftCornerDoubleClicked();
+    void rightCornerDoubleClicked();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -7,17 +7,13 @@
 
 namespace cellvex {
 
-GridViewport::GridViewport(Report &report, const GridViewportWidgets &widgets)
+GridViewport::GridViewport(Report &report, const GridViewportWidgets &widgets, LayoutListener &listener)
     : m_report(report), m_client(widgets.client), m_surface(widgets.surface), m_scroll(report),
       m_sizer(report, m_scroll), m_bindX(widgets.scrollX, m_scroll.x()),
       m_bindY(widgets.scrollY, m_scroll.y()), m_mover(widgets.control)
 {
-    m_scroll.onMoved = [this] {
-        if (m_surface)
-            m_surface->update();
-        if (onViewMoved)
-            onViewMoved();
-    };
+    m_scroll.setListener(&listener);
+    m_sizer.setListener(&listener);
 
     // The wheel reaches the control after its children ignored it. It is
     // also taken where it lands on the viewport and the cell surface (the

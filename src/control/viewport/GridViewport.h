@@ -2,13 +2,12 @@
 
 #include "control/viewport/FrameDragMover.h"
 #include "control/viewport/ScrollBarBinding.h"
+#include "grid/layout/LayoutListener.h"
 #include "grid/layout/PoleSizer.h"
 #include "grid/layout/ScrollController.h"
 
 #include <QObject>
 #include <QPointer>
-
-#include <functional>
 
 class QScrollBar;
 
@@ -33,11 +32,11 @@ struct GridViewportWidgets
 // Binds the widget-free scrolling and sizing logic to the control's widgets:
 // the scroll bars, the wheel, the viewport's size and the corner boxes. The
 // control owns one, calls viewportResized() after laying out its children and
-// connects the events.
+// hears the scrolling and sizing as the listener.
 class GridViewport : public QObject
 {
 public:
-    GridViewport(Report &report, const GridViewportWidgets &widgets);
+    GridViewport(Report &report, const GridViewportWidgets &widgets, LayoutListener &listener);
 
     ScrollController &scroll() { return m_scroll; }
     PoleSizer &sizer() { return m_sizer; }
@@ -50,10 +49,6 @@ public:
     // A ruler recounted the poles in view (after a scroll, a size or
     // structure change or a new report): its scroll bar follows.
     void rulerViewChanged(Orientation orientation);
-
-    // The grid scrolled: whatever sits on the cell surface at report
-    // positions (editors, selection frame) is placed again.
-    std::function<void()> onViewMoved;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

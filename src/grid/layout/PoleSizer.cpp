@@ -15,12 +15,12 @@ RulerModel &PoleSizer::ruler(Orientation axis)
 
 bool PoleSizer::setColWidth(int col, int width)
 {
-    return resizeColumn(col, width == 1 ? m_report.colRuler().defaultRange() : width);
+    return resizePole(Orientation::Horizontal, col, width == 1 ? m_report.colRuler().defaultRange() : width);
 }
 
 bool PoleSizer::setRowHeight(int row, int height)
 {
-    return resizeRow(row, height == 1 ? m_report.rowRuler().defaultRange() : height);
+    return resizePole(Orientation::Vertical, row, height == 1 ? m_report.rowRuler().defaultRange() : height);
 }
 
 bool PoleSizer::resizePole(Orientation axis, int pole, int newRange)
@@ -33,8 +33,8 @@ bool PoleSizer::resizePole(Orientation axis, int pole, int newRange)
     // The report's extent must stay a window coordinate, as for a new report.
     if (!fitsPixelExtent(r.totalLength() - r.panelRange(pole) + newRange + 3))
         return false;
-    if (onBeforeResize)
-        onBeforeResize();
+    if (m_listener)
+        m_listener->beforeResize();
     r.setPoleRange(pole, newRange);
     finishResize(axis, pole);
     return true;
@@ -45,8 +45,8 @@ void PoleSizer::applyResizeDrag(Orientation axis, int pole)
     RulerModel &r = ruler(axis);
     if (pole < 0 || pole >= r.poleCount())
         return;
-    if (onBeforeResize)
-        onBeforeResize();
+    if (m_listener)
+        m_listener->beforeResize();
     int firstChanged = pole;
     const bool whole = axis == Orientation::Horizontal ? m_report.wholeColumnMode() : m_report.wholeRowMode();
     if (whole && m_report.hasSelection()) {
@@ -80,8 +80,8 @@ void PoleSizer::finishResize(Orientation axis, int firstChanged)
     if (firstChanged < r.displayIndex())
         r.setDisplayIndex(r.displayIndex());
     m_scroll.scrollBackIfShort(axis, 0);
-    if (onGeometryChanged)
-        onGeometryChanged(axis);
+    if (m_listener)
+        m_listener->geometryChanged(axis);
 }
 
 } // namespace cellvex

@@ -1,8 +1,7 @@
 #pragma once
 
+#include "grid/layout/LayoutListener.h"
 #include "rulers/RulerModel.h"
-
-#include <functional>
 
 namespace cellvex {
 
@@ -32,8 +31,6 @@ public:
     bool setRowHeight(int row, int height);
 
     // The body of the two above for a final range (no default mapping).
-    bool resizeColumn(int col, int newRange) { return resizePole(Orientation::Horizontal, col, newRange); }
-    bool resizeRow(int row, int newRange) { return resizePole(Orientation::Vertical, row, newRange); }
     bool resizePole(Orientation axis, int pole, int newRange);
 
     // A resize drag on a ruler ended at `pole`, which already has its new
@@ -41,10 +38,8 @@ public:
     // every selected column (row) takes the same range. The report changed.
     void applyResizeDrag(Orientation axis, int pole);
 
-    // Before any size change (the input method is closed).
-    std::function<void()> onBeforeResize;
-    // After a size change: place the selection frame, paginate, repaint.
-    std::function<void(Orientation axis)> onGeometryChanged;
+    // Hears the size changes (LayoutListener::beforeResize, geometryChanged).
+    void setListener(LayoutListener *listener) { m_listener = listener; }
 
 private:
     RulerModel &ruler(Orientation axis);
@@ -52,6 +47,7 @@ private:
 
     Report &m_report;
     ScrollController &m_scroll;
+    LayoutListener *m_listener = nullptr;
 };
 
 } // namespace cellvex

@@ -21,11 +21,11 @@ bool ScrollAxis::setPosition(std::int64_t v)
     if (v == position())
         return false;
     m_ruler.setDisplayIndex(int(v) - 1);
-    if (onMoved)
-        onMoved();
-    // Raised last: the host may scroll again from inside its handler.
-    if (onIndexChange)
-        onIndexChange(position());
+    if (m_listener) {
+        m_listener->viewMoved();
+        // Raised last: the host may scroll again from inside its handler.
+        m_listener->firstPoleChanged(m_ruler.orientation(), position());
+    }
     return true;
 }
 

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "grid/layout/LayoutListener.h"
 #include "rulers/RulerModel.h"
 
 #include <cstdint>
-#include <functional>
 
 namespace cellvex {
 
@@ -34,20 +34,18 @@ public:
 
     // Sets the bar's position as the bar and its change handler do: limited to
     // minimum ... maximum, then to limit(); when that is the current position
-    // nothing happens. Otherwise the ruler scrolls, onMoved repaints and
-    // onIndexChange reports the new position. Returns true when it moved.
+    // nothing happens. Otherwise the ruler scrolls and the listener hears
+    // viewMoved, then firstPoleChanged with the new position. Returns true when it moved.
     bool setPosition(std::int64_t v);
     bool stepBy(std::int64_t delta) { return setPosition(std::int64_t(position()) + delta); }
     bool pageForward() { return stepBy(largeStep()); }
     bool pageBack() { return stepBy(-largeStep()); }
 
-    // The grid scrolled (repaint what depends on the first displayed pole).
-    std::function<void()> onMoved;
-    // The first displayed pole changed; the argument is the new position.
-    std::function<void(int position)> onIndexChange;
+    void setListener(LayoutListener *listener) { m_listener = listener; }
 
 private:
     RulerModel &m_ruler;
+    LayoutListener *m_listener = nullptr;
 };
 
 } // namespace cellvex

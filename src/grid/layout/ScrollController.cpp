@@ -7,20 +7,6 @@ namespace cellvex {
 ScrollController::ScrollController(Report &report)
     : m_report(report), m_x(report.colRuler()), m_y(report.rowRuler())
 {
-    auto moved = [this] {
-        if (onMoved)
-            onMoved();
-    };
-    m_x.onMoved = moved;
-    m_y.onMoved = moved;
-    m_x.onIndexChange = [this](int p) {
-        if (onLeftChange)
-            onLeftChange(p);
-    };
-    m_y.onIndexChange = [this](int p) {
-        if (onTopChange)
-            onTopChange(p);
-    };
 }
 
 int ScrollController::displayCountX() const

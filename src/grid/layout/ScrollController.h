@@ -61,13 +61,13 @@ public:
 
     // One wheel message: rows scroll, or columns when all rows fit.
     bool wheel(int delta);
-    WheelAccumulator &wheelAccumulator() { return m_wheel; }
 
-    // The grid scrolled on either axis (repaint the cells and what sits on them).
-    std::function<void()> onMoved;
-    // OnLeftChange / OnTopChange with the new 1-based position.
-    std::function<void(int left)> onLeftChange;
-    std::function<void(int top)> onTopChange;
+    // Hears the scrolling of both axes.
+    void setListener(LayoutListener *listener)
+    {
+        m_x.setListener(listener);
+        m_y.setListener(listener);
+    }
 
 private:
     Report &m_report;

@@ -18,8 +18,7 @@ namespace {
 
 void raise(PrintContext &ctx, const QString &message)
 {
-    if (ctx.onError)
-        ctx.onError(message);
+    ctx.host.reportError(message);
 }
 
 PrintJob jobFor(PrintContext &ctx)
@@ -40,7 +39,7 @@ std::optional<PrintDialogChoice> askPrintChoice(PrintContext &ctx)
 
 std::optional<PrintSetupValues> askPrintSetup(PrintContext &ctx)
 {
-    const QStringList fonts = ctx.installedFonts ? ctx.installedFonts() : PageSetup::systemFonts();
+    const QStringList fonts = ctx.host.installedFonts();
     PrintSetupDialog dialog(ctx.settings, ctx.printer, fonts, ctx.parent);
     if (ctx.runner.exec(dialog) != QDialog::Accepted)
         return std::nullopt;
@@ -59,8 +58,7 @@ void printWithDialog(PrintContext &ctx)
     ctx.settings.printerName = choice->printerName;
     // As the orientation property does: the page turns and is cut again.
     if (ctx.settings.setLandscape(choice->landscape)) {
-        if (ctx.repaginate)
-            ctx.repaginate();
+        ctx.host.repaginate();
         ctx.report.setSaved(false);
     }
     ctx.settings.copies = choice->copies;
@@ -86,8 +84,7 @@ void printSetup(PrintContext &ctx)
     if (!values)
         return;
     applyPrintSetup(ctx.settings, *values);
-    if (ctx.repaginate)
-        ctx.repaginate();
+    ctx.host.repaginate();
     ctx.report.setSaved(false);
 }
 
@@ -101,8 +98,7 @@ void previewReport(PrintContext &ctx)
     }
     if (!changed)
         return;
-    if (ctx.rebuildPageBreakLines)
-        ctx.rebuildPageBreakLines();
+    ctx.host.rebuildPageBreakLines();
     ctx.report.setSaved(false);
 }
 

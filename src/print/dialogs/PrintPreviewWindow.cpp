@@ -303,8 +303,7 @@ void PrintPreviewWindow::fitPageHeight()
 
 void PrintPreviewWindow::pagesChanged()
 {
-    if (m_ctx.recomputePagination)
-        m_ctx.recomputePagination();
+    m_ctx.host.recomputePagination();
     if (m_page >= pageCount())
         m_page = 0;
     showPage();
@@ -334,7 +333,8 @@ void PrintPreviewWindow::printFromWindow()
         selectPages(choice->allPages, choice->pageField, pageCount());
     if (!pages || pages->empty())
         return;
-    PrintJob job(m_ctx.report, s, m_ctx.pagination, m_ctx.printer, m_ctx.onError);
+    PrintJob job(m_ctx.report, s, m_ctx.pagination, m_ctx.printer,
+                 [this](const QString &message) { m_ctx.host.reportError(message); });
     job.printPages(*pages, m_ctx.jobTitle);
 }
 
