@@ -22,7 +22,7 @@ void BM_PaintViewport(benchmark::State &state)
     const bool bottomRight = state.range(0) != 0;
     cellvex::CellvexControl control;
     control.resize(640, 480);
-    control.NewReport(1000, 1000);
+    control.actions().newReport(1000, 1000);
     cellvex::Report &r = control.report();
     const int viewCols = 8, viewRows = 24;
     fillCaptions(r, 0, 0, viewCols, viewRows);

@@ -43,7 +43,7 @@ void BM_ScrollStepAndRepaint(benchmark::State &state)
     auto *obj = new CellvexObject();
     CellvexControl &c = *obj->control();
     c.resize(640, 480);
-    c.NewReport(1000, 1000);
+    c.actions().newReport(1000, 1000);
     mixKinds(c.report(), 0, 40);
     mixKinds(c.report(), 940, 60);
     ScrollController &scroll = c.viewport().scroll();

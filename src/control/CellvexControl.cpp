@@ -80,7 +80,6 @@ CellvexControl::CellvexControl(QWidget *parent) : QWidget(parent), m_report(std:
     setAutoFillBackground(true);
     m_report->pageSettings().setPixelsPerInch(logicalDpiY());
     m_actions = std::make_unique<ReportActions>(*m_report, m_events, static_cast<ReportFrame &>(*this));
-    m_pageSetup = std::make_unique<PageSetup>(*m_report, m_report->pageSettings(), [this] { paginate(); });
     buildChildren();
     // --- layout: scroll bars, wheel, viewport resizes, column/row sizes ---
     const GridViewportWidgets layoutWidgets{this,      m_client,  m_cellSurface, m_scrollX, m_scrollY,
@@ -89,7 +88,7 @@ CellvexControl::CellvexControl(QWidget *parent) : QWidget(parent), m_report(std:
         std::make_unique<GridViewport>(*m_report, layoutWidgets, static_cast<LayoutListener &>(*this));
     // --- end layout ---
     buildSelection();
-    paginate();
+    m_actions->paginate();
     resize(632, 453);
     setPoleVisible(1);
     m_report->setSaved(true);
@@ -103,6 +102,7 @@ CellvexControl::~CellvexControl()
     m_events.destroy();
     m_events.disconnect();
     qApp->removeEventFilter(this);
+    disconnect(qApp, &QApplication::focusChanged, this, nullptr);
     // The widgets paint from the report: take them down first, then the rulers empty.
     m_rulerInput.reset();
     m_actions.reset(); // the report changes silently from here on
@@ -244,7 +244,22 @@ void CellvexControl::geometryChanged(Orientation)
     // Cells moved: the frame follows them and the pages are cut again.
     if (m_selection)
         m_selection->placeSelectionFrame();
-    paginate();
+    m_actions->paginate();
+}
+
+ScrollController &CellvexControl::scroll()
+{
+    return m_viewport->scroll();
+}
+
+PoleSizer &CellvexControl::sizer()
+{
+    return m_viewport->sizer();
+}
+
+void CellvexControl::closeInputMethod()
+{
+    m_inPlace->closeInputMethod();
 }
 
 void CellvexControl::discardInput()
@@ -348,7 +363,7 @@ void CellvexControl::paintEvent(QPaintEvent *event)
 
 void CellvexControl::reportControlError(const QString &message)
 {
-    if (!m_suppressControlError)
+    if (m_actions && !m_actions->suppressControlError())
         m_events.error(QStringLiteral("控件错误，") + message);
 }
 
@@ -461,18 +476,6 @@ DialogRunner &CellvexControl::dialogRunner()
     return *m_dialogRunner;
 }
 
-void CellvexControl::setInputColor(ColorRef c)
-{
-    m_report->setInputColor(c);
-    m_cellSurface->update();
-}
-
-void CellvexControl::setSelectedColor(ColorRef c)
-{
-    m_report->setSelectedColor(c);
-    m_cellSurface->update();
-}
-
 void CellvexControl::setPoleVisible(int mode)
 {
     m_report->setPoleVisibleValue(mode);
@@ -487,26 +490,6 @@ void CellvexControl::setPoleVisible(int mode)
     else if (mode == 2)
         m_lmarginCaption->setText(QStringLiteral("单位(mm)"));
     layoutChildren();
-}
-
-void CellvexControl::GetSelectedCell(int &minCol, int &minRow, int &maxCol, int &maxRow) const
-{
-    const Report &r = *m_report;
-    if (!r.hasSelection()) {
-        minCol = minRow = maxCol = maxRow = -1;
-        return;
-    }
-    const QRect s = r.selection();
-    minCol = s.left() + 1;
-    minRow = s.top() + 1;
-    maxCol = s.right() + 1;
-    maxRow = s.bottom() + 1;
-}
-
-void CellvexControl::GetInputingCell(int &col, int &row) const
-{
-    col = m_report->inputCol() + 1;
-    row = m_report->inputRow() + 1;
 }
 
 } // namespace cellvex

@@ -142,7 +142,7 @@ HResult CellvexObject::dispatchRow(int rowIndex, std::vector<Variant> &args, Var
     m_errors.clear();
     if (!m_control)
         return m_errors.fail(E_FAIL, QStringLiteral("控件已经销毁"));
-    return runMember(*m_control, rowIndex, args, result, m_errors);
+    return runMember(m_control->actions(), rowIndex, args, result, m_errors);
 }
 
 // The typed members: each one packs its arguments and runs its row.

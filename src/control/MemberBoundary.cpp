@@ -2,9 +2,9 @@
 
 #include "automation/DispatchBinder.h"
 #include "automation/MemberTable.h"
-#include "control/CellvexControl.h"
 #include "control/MemberCall.h"
 #include "control/MemberRegistry.h"
+#include "control/ReportActions.h"
 
 #include <new>
 
@@ -30,7 +30,7 @@ void answerEmpty(const MemberRow &row, std::vector<Variant> &args, Variant *resu
             args[k] = emptyValueOf(a[k].empty, a[k].type);
 }
 
-HResult runResolved(CellvexControl &control, int rowIndex, std::vector<Variant> &args, Variant *result)
+HResult runResolved(ReportActions &control, int rowIndex, std::vector<Variant> &args, Variant *result)
 {
     const MemberRow &row = memberTable()[size_t(rowIndex)];
     if (row.takesAlias()) {
@@ -57,7 +57,7 @@ HResult runResolved(CellvexControl &control, int rowIndex, std::vector<Variant> 
     MemberCall call{row, args, Variant(), -1, -1};
     if (row.takesCell()) {
         const std::int32_t c = args[0].asLong(), r = args[1].asLong();
-        if (c < 1 || r < 1 || c > control.ColCount() || r > control.RowCount()) {
+        if (c < 1 || r < 1 || c > control.report().colCount() || r > control.report().rowCount()) {
             answerEmpty(row, args, result);
             return S_OK;
         }
@@ -75,7 +75,7 @@ HResult runResolved(CellvexControl &control, int rowIndex, std::vector<Variant> 
 
 } // namespace
 
-HResult runMember(CellvexControl &control, int rowIndex, std::vector<Variant> &args, Variant *result,
+HResult runMember(ReportActions &control, int rowIndex, std::vector<Variant> &args, Variant *result,
                   ErrorInfo &errors)
 {
     errors.clear();

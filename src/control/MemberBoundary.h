@@ -7,7 +7,7 @@
 
 namespace cellvex {
 
-class CellvexControl;
+class ReportActions;
 
 // The one boundary every interface member runs through: finish in-place
 // input when the member's row says so, find the cell the row's target names
@@ -16,7 +16,7 @@ class CellvexControl;
 // against the grid (outside it a setter does nothing and a getter answers its
 // empty value), run the implementation, and turn anything thrown into a
 // failing result whose message becomes the error description. Nothing escapes.
-automation::HResult runMember(CellvexControl &control, int rowIndex, std::vector<automation::Variant> &args,
+automation::HResult runMember(ReportActions &actions, int rowIndex, std::vector<automation::Variant> &args,
                               automation::Variant *result, automation::ErrorInfo &errors);
 
 // Names of the members that have no implementation yet.

@@ -36,6 +36,13 @@ struct MemberCall
     int cellRow = -1;
 
     std::int32_t i32(size_t k) const { return args.at(k).asLong(); }
+    // A 1-based column or row argument as a 0-based index; anything below 1
+    // is outside the report (-1).
+    int index(size_t k) const
+    {
+        const std::int32_t a = i32(k);
+        return a > 0 ? a - 1 : -1;
+    }
     std::int16_t i16(size_t k) const { return args.at(k).asShort(); }
     bool b(size_t k) const { return args.at(k).asBool(); }
     double d(size_t k) const { return args.at(k).asDouble(); }

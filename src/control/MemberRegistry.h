@@ -8,15 +8,16 @@
 
 namespace cellvex {
 
-class CellvexControl;
+class ReportActions;
 struct MemberCall;
 
 using automation::MemberId;
 
 // Implementations of the interface members, one slot per table row. An
 // implementation runs after the generic boundary work (input committed,
-// alias resolved, cell checked) and reports failures by throwing.
-using MemberImpl = void (*)(CellvexControl &, MemberCall &);
+// alias resolved, cell checked), is a thin call into the service with
+// 0-based coordinates and reports failures by throwing.
+using MemberImpl = void (*)(ReportActions &, MemberCall &);
 
 class MemberRegistry
 {

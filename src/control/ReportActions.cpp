@@ -1,11 +1,17 @@
 #include "ReportActions.h"
 
+#include "document/ReportDocument.h"
+#include "grid/layout/PoleSizer.h"
+#include "grid/selection/SelectionController.h"
 #include "print/PageSetup.h"
+
+#include <optional>
 
 namespace cellvex {
 
 ReportActions::ReportActions(Report &report, EventRaiser &events, ReportFrame &frame)
-    : m_report(report), m_events(events), m_frame(frame)
+    : m_report(report), m_events(events), m_frame(frame),
+      m_pageSetup(report, report.pageSettings(), [this] { paginate(); })
 {
     m_report.setListener(this);
 }
@@ -48,6 +54,37 @@ void ReportActions::newReport(int cols, int rows)
     });
 }
 
+void ReportActions::openReport(LoadedReport &&loaded)
+{
+    replaceReport([&loaded](Report &r) { applyLoadedReport(r, r.pageSettings(), std::move(loaded)); });
+}
+
+FormulaErrorHandler ReportActions::formulaErrors()
+{
+    return [this](const QString &message) { m_events.error(message); };
+}
+
+bool ReportActions::runEdit(bool linesChanged,
+                            const std::function<bool(const std::function<void()> &beforeChange)> &edit)
+{
+    std::optional<PaintSuspension> suspend;
+    const auto beforeChange = [&] {
+        m_frame.closeInputMethod();
+        suspend.emplace(m_frame.paintedPanel());
+    };
+    if (!edit(beforeChange))
+        return false;
+    SelectionController &sel = selection();
+    sel.markRulerSelection();
+    sel.placeSelectionFrame();
+    if (linesChanged)
+        paginate();
+    suspend.reset();
+    sel.focusInput();
+    sel.prepareInput(false);
+    return true;
+}
+
 void ReportActions::setHeaderCount(int count)
 {
     m_report.setHeaderCount(count);
@@ -58,6 +95,23 @@ void ReportActions::setFooterCount(int count)
 {
     m_report.setFooterCount(count);
     paginate();
+}
+
+void ReportActions::setInputColor(ColorRef color)
+{
+    m_report.setInputColor(color);
+    m_frame.showChange(ReportChange::report(ReportChange::Appearance));
+}
+
+void ReportActions::setSelectedColor(ColorRef color)
+{
+    m_report.setSelectedColor(color);
+    m_frame.showChange(ReportChange::report(ReportChange::Appearance));
+}
+
+QRect ReportActions::selectedRange() const
+{
+    return m_report.hasSelection() ? m_report.selection() : QRect(QPoint(-1, -1), QPoint(-1, -1));
 }
 
 void ReportActions::reportChanged(const ReportChange &change)

@@ -2,15 +2,33 @@
 
 #include "control/EventRaiser.h"
 #include "control/PaintSuspension.h"
+#include "formula/FormulaRecalculation.h"
 #include "print/PageBreakLines.h"
+#include "print/PageSetup.h"
 #include "print/Pagination.h"
 #include "print/dialogs/PrintHost.h"
 #include "report/Report.h"
 #include "report/ReportListener.h"
+#include "rulers/RulerListener.h"
 
+#include <QRect>
+
+#include <functional>
+#include <memory>
 #include <vector>
 
 namespace cellvex {
+
+class DialogRunner;
+class FontObject;
+class PoleSizer;
+class PrinterService;
+class ScrollController;
+class SelectionController;
+struct FindRequest;
+struct FormProperties;
+struct LoadedReport;
+struct ReplaceRequest;
 
 // What the service asks of the widget frame around the report.
 class ReportFrame
@@ -29,6 +47,26 @@ public:
     virtual void pageBreakLinesChanged() = 0;
     // The panel whose painting bulk changes suspend.
     virtual QWidget *paintedPanel() = 0;
+    // The input method of the in-place editor closes (before cells move).
+    virtual void closeInputMethod() = 0;
+    // The stored ruler display mode (0-2) takes effect; others are only stored.
+    virtual void setPoleVisible(int mode) = 0;
+
+    // --- the parts of the frame the service drives ---------------------------------
+    virtual SelectionController &selection() = 0;
+    virtual ScrollController &scroll() = 0;
+    virtual PoleSizer &sizer() = 0;
+    // The control's window and its form attributes.
+    virtual QWidget &formWidget() = 0;
+    virtual FormProperties &form() = 0;
+    virtual FontObject &fontObject() = 0;
+    virtual ColorRef formColor() const = 0;
+    virtual void setFormColor(ColorRef color) = 0;
+    virtual void setFormCursor(short cursor) = 0;
+    virtual bool isActiveForm() const = 0;
+    // Printing: the printers and how modal dialogs are shown.
+    virtual std::shared_ptr<PrinterService> printerService() = 0;
+    virtual DialogRunner &dialogRunner() = 0;
 
 protected:
     ~ReportFrame() = default;
@@ -52,6 +90,30 @@ public:
     const Report &report() const { return m_report; }
     EventRaiser &events() { return m_events; }
     ReportFrame &frame() { return m_frame; }
+    SelectionController &selection() { return m_frame.selection(); }
+    ScrollController &scroll() { return m_frame.scroll(); }
+    PoleSizer &sizer() { return m_frame.sizer(); }
+    PageSetup &pageSetup() { return m_pageSetup; }
+
+    // --- input and errors -----------------------------------------------------------
+    // Finishes in-place input (members whose row says so, before they run).
+    void commitInput() { m_frame.commitInput(); }
+    // A failure a handler of the host already reported must not be reported
+    // again as a control error; the suppression ends with the call.
+    bool suppressControlError() const { return m_suppressControlError; }
+    void setSuppressControlError(bool v) { m_suppressControlError = v; }
+    // Formula failures become OnError, which is skipped when no host listens.
+    FormulaErrorHandler formulaErrors();
+
+    // --- running an edit ---------------------------------------------------------------
+    // Runs a structure edit with the steps every one shares. `edit` gets the
+    // callback the model runs once it accepted the edit and before anything
+    // changes: the input method closes and painting is suspended. After an
+    // accepted edit the ruler highlights and the frame follow the selection,
+    // the pages are cut again when `linesChanged`, painting resumes and the
+    // editor is set up for the input cell. Returns whether the edit acted.
+    bool runEdit(bool linesChanged,
+                 const std::function<bool(const std::function<void()> &beforeChange)> &edit);
 
     // --- pages ---------------------------------------------------------------------
     const Pagination &pagination() const { return m_pagination; }
@@ -87,10 +149,99 @@ public:
         m_events.selectChange(-1, -1, -1, -1);
     }
 
+    // Replaces the report by one read from a stored form; reading has already
+    // succeeded, so until now the report and any input being typed were left alone.
+    void openReport(LoadedReport &&loaded);
+
     // --- report-wide settings ----------------------------------------------------------
     // Stored as given; pagination resets the counts when the rows do not fit.
     void setHeaderCount(int count);
     void setFooterCount(int count);
+    void setInputColor(ColorRef color);
+    void setSelectedColor(ColorRef color);
+    // The selected range and the input cell, 0-based; -1 when there is none.
+    QRect selectedRange() const;
+
+    // --- cell attributes (ReportActionsCells.cpp) -------------------------------------
+    // A cell outside the grid makes a setter do nothing and a getter return
+    // its empty value (the boundary answers for those before they get here).
+    void setFontName(int col, int row, const QString &name) { m_report.setFontName(col, row, name); }
+    QString fontName(int col, int row) const;
+    void setFontSize(int col, int row, int size) { m_report.setFontSize(col, row, size); }
+    int fontSize(int col, int row) const;
+    void setFontColor(int col, int row, ColorRef color) { m_report.setFontColor(col, row, color); }
+    ColorRef fontColor(int col, int row) const;
+    // style: 0 bold, 1 italic, 2 underline, 3 strike-through.
+    void setFontStyle(int col, int row, int style, bool on) { m_report.setFontStyle(col, row, style, on); }
+    bool fontStyle(int col, int row, int style) const;
+    // 0 left, 1 centre, 2 right (top, middle, bottom); other values do nothing.
+    void setHAlignment(int col, int row, int alignment);
+    int hAlignment(int col, int row) const;
+    void setVAlignment(int col, int row, int alignment);
+    int vAlignment(int col, int row) const;
+    void setBorder(int col, int row, int type, int width) { m_report.setCellBorders(col, row, type, width); }
+    int border(int col, int row, int type) const { return m_report.cellBorders(col, row, type); }
+    void setBackColor(int col, int row, ColorRef color) { m_report.setBackColor(col, row, color); }
+    ColorRef backColor(int col, int row) const;
+    void setMultiLine(int col, int row, bool on) { m_report.setMultiLine(col, row, on); }
+    bool multiLine(int col, int row) const;
+    void setAlias(int col, int row, const QString &alias) { m_report.setCellAlias(col, row, alias); }
+    QString alias(int col, int row) const;
+    void deleteAlias(const QString &alias) { m_report.deleteAlias(alias); }
+    QString allAliases() const { return m_report.allAliases(); }
+    // The first cell with the alias (columns, then rows); false when none.
+    bool findAlias(const QString &alias, int &col, int &row) const
+    {
+        return m_report.findAlias(alias, col, row);
+    }
+    bool findLastAlias(const QString &alias, int &col, int &row) const
+    {
+        return m_report.findLastAlias(alias, col, row);
+    }
+    void setAppendRange(int col, int row, int count) { m_report.setAppendRange(col, row, count); }
+    int appendRange(int col, int row) const;
+    void setAppendString(int col, int row, int index, const QString &value)
+    {
+        m_report.setAppendString(col, row, index, value);
+    }
+    QString appendString(int col, int row, int index) const;
+
+    // --- kinds and input attributes (ReportActionsCells.cpp) ---------------------------
+    // A change of how a cell is edited that lands on the input cell sets its
+    // editor up again, so no editor of the old kind stays over it.
+    void setTextCell(int col, int row, int textLength);
+    void setDropCell(int col, int row, const QString &items);
+    void setDateTimeCell(int col, int row);
+    void setCheckCell(int col, int row, const QString &text);
+    void setButtonCell(int col, int row, const QString &name, const QString &actions);
+    void setPicture(int col, int row, const QString &fileName, bool stretch);
+    void setFormat(int col, int row, int formatType, const QString &formatText);
+    void setIme(int col, int row, const QString &ime);
+    void setReadOnly(int col, int row, bool on);
+    void setPrintHide(int col, int row, bool on);
+    // The 0-based target of Enter, kept in 64 bit so that no value can wrap.
+    void setNextPos(int col, int row, std::int64_t nextCol, std::int64_t nextRow);
+
+    // --- values and formulas -----------------------------------------------------------------
+    // Every value from the host goes through the one assignment path.
+    void setCellValue(int col, int row, const QString &value);
+    QString cellValue(int col, int row) const;
+    void explainCellExpression(int col, int row);
+    void explainAllExpression(int mode);
+
+    // --- structure (ReportActionsStructure.cpp) ------------------------------------------
+    // InsertCol / InsertRow / AppendCol / AppendRow (at == count appends) and
+    // DeleteCol / DeleteRow (first..last): OnInputChange then OnSelectChange
+    // when the edit moved the selection.
+    void insertLines(Orientation axis, int at, int count);
+    void deleteLines(Orientation axis, int first, int last);
+    // MergeCell / SplitCell: each selection event only when its value changed.
+    void mergeCells(int col1, int row1, int col2, int row2);
+    void splitCells(int col1, int row1, int col2, int row2);
+    void fillCells(int mode);
+    // Selects the found cell (both events, also when it was the input cell).
+    bool findText(const FindRequest &request);
+    void replaceText(const ReplaceRequest &request);
 
 private:
     // ReportListener
@@ -99,11 +250,16 @@ private:
     void captionChanged(int col, int row, const QString &value) override;
     void buttonPressed(int col, int row, const QString &name, QString &script) override;
 
+    // After an input attribute of (col, row) changed.
+    void inputAttributesChanged(int col, int row);
+
     Report &m_report;
     EventRaiser &m_events;
     ReportFrame &m_frame;
+    PageSetup m_pageSetup;
     Pagination m_pagination;
     std::vector<PageBreakLine> m_breakLines;
+    bool m_suppressControlError = false;
 };
 
 } // namespace cellvex

@@ -253,7 +253,7 @@ TEST(AutomationDispatch, AliasFormsUseTheFirstCellWithTheAlias)
     obj.method("SetAppendRange", {L(1), L(4), L(2)});
     obj.method("SetAppendStringByAlias", {S("Dup"), L(1), S("x")});
     EXPECT_EQ(obj.method("GetAppendStringByAlias", {S("Dup"), L(1)}).asString(), QStringLiteral("x"));
-    obj.control().setSaved(true);
+    obj.control().report().setSaved(true);
     obj.method("SetCellBackColorByAlias", {S("Nobody"), L(0)});
     EXPECT_TRUE(obj.get("Saved").asBool());
 }
@@ -373,7 +373,7 @@ TEST(AutomationDispatch, ValuesGoThroughTheAssignmentPath)
     // Outside the grid: an empty text and no event.
     EXPECT_EQ(obj.method("GetCellValue", {L(0), L(1)}).asString(), QString());
     EXPECT_EQ(obj.method("GetCellValue", {L(7), L(1)}).asString(), QString());
-    obj.control().setSaved(true);
+    obj.control().report().setSaved(true);
     obj.method("SetCellValueByAlias", {S("nobody"), S("x")});
     EXPECT_TRUE(obj.get("Saved").asBool());
     obj.method("SetCellAlias", {L(2), L(3), S("Total")});
@@ -390,7 +390,7 @@ TEST(AutomationDispatch, UnsetArgumentsNeverReachCellA1)
     // read as 0, which is outside the grid, so nothing is written anywhere.
     Obj obj;
     obj.method("SetCellValue", {L(1), L(1), S("kept")});
-    obj.control().setSaved(true);
+    obj.control().report().setSaved(true);
     EXPECT_EQ(obj.call("SetCellValue", DISPATCH_METHOD, {Variant(), Variant(), S("lost")}), S_OK);
     EXPECT_EQ(obj.call("SetCellBackColor", DISPATCH_METHOD, {Variant(), Variant(), L(255)}), S_OK);
     EXPECT_EQ(obj.method("GetCellValue", {L(1), L(1)}).asString(), QStringLiteral("kept"));

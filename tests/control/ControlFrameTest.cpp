@@ -1,3 +1,4 @@
+#include "MemberCalls.h"
 #include "control/CellSurface.h"
 #include "control/CellvexControl.h"
 #include "control/widgets/RulerWidget.h"
@@ -37,6 +38,7 @@ bool black(const QImage &img, int x, int y)
 TEST(ControlFrame, NamedChildrenExist)
 {
     CellvexControl c;
+    test::MemberCalls m{c};
     for (const char *name :
          {"pnl_main",           "pnl_header",         "pnl_lmargin",      "ppl_polex",
           "ppl_poley",          "pnl_client",         "pnl_cell",         "edt_input",
@@ -66,10 +68,11 @@ TEST(ControlFrame, PoleVisibleModes)
         {1, 43, 17, 0, 0, ""},
     };
     CellvexControl c;
+    test::MemberCalls m{c};
     c.resize(640, 480);
     for (const Case &k : cases) {
-        c.setPoleVisible(k.mode);
-        EXPECT_EQ(c.PoleVisible(), k.mode);
+        m.setPoleVisible(k.mode);
+        EXPECT_EQ(m.PoleVisible(), k.mode);
         EXPECT_EQ(child(c, "pnl_lmargin")->width(), k.marginWidth) << k.mode;
         EXPECT_EQ(child(c, "ppl_poley")->width(), k.marginWidth) << k.mode;
         EXPECT_EQ(child(c, "pnl_header")->height(), k.headerHeight) << k.mode;
@@ -80,19 +83,20 @@ TEST(ControlFrame, PoleVisibleModes)
                   QString::fromUtf8(k.caption));
     }
     // Other values are stored and change nothing else.
-    c.setPoleVisible(7);
-    EXPECT_EQ(c.PoleVisible(), 7);
+    m.setPoleVisible(7);
+    EXPECT_EQ(m.PoleVisible(), 7);
     EXPECT_EQ(child(c, "pnl_lmargin")->width(), 43);
-    EXPECT_TRUE(c.Saved());
+    EXPECT_TRUE(m.Saved());
     // The mode survives a new report.
-    c.setPoleVisible(2);
-    c.NewReport(2, 2);
-    EXPECT_EQ(c.PoleVisible(), 2);
+    m.setPoleVisible(2);
+    m.NewReport(2, 2);
+    EXPECT_EQ(m.PoleVisible(), 2);
 }
 
 TEST(ControlFrame, DefaultReportPaintsItsGridLines)
 {
     CellvexControl c;
+    test::MemberCalls m{c};
     c.resize(640, 480);
     const QImage img = c.grab().toImage();
     // Cell (0, 0) starts at the viewport's corner below the header and right of the row ruler.
@@ -109,8 +113,9 @@ TEST(ControlFrame, DefaultReportPaintsItsGridLines)
 TEST(ControlFrame, SurfacePaintsTheScrolledViewOfALargeReport)
 {
     CellvexControl c;
+    test::MemberCalls m{c};
     c.resize(640, 480);
-    c.NewReport(1000, 1000);
+    m.NewReport(1000, 1000);
     Report &r = c.report();
     r.setBackColor(990, 995, 0x0000FF);
     r.colRuler().setDisplayIndex(990);
@@ -125,6 +130,7 @@ TEST(ControlFrame, SurfacePaintsTheScrolledViewOfALargeReport)
 TEST(ControlFrame, MasterOutsideTheViewIsStillPainted)
 {
     CellvexControl c;
+    test::MemberCalls m{c};
     Report &r = c.report();
     const BlockBounds block{0, 0, 2, 2};
     r.cell(0, 0)->setMerge(MergeSign::Master, block);
@@ -152,8 +158,9 @@ TEST(ControlFrame, MasterOutsideTheViewIsStillPainted)
 TEST(ControlFrame, RulerPaintsOnlyVisiblePoles)
 {
     CellvexControl c;
+    test::MemberCalls m{c};
     c.resize(640, 480);
-    c.NewReport(100000, 10);
+    m.NewReport(100000, 10);
     const auto [first, last] = c.columnRuler()->visiblePoles();
     EXPECT_EQ(first, 0);
     EXPECT_LE(last, 8);

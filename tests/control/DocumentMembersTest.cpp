@@ -1,4 +1,5 @@
 #include "ControlFixture.h"
+#include "MemberCalls.h"
 #include "control/CellvexObject.h"
 #include "control/input/InPlaceEditor.h"
 
@@ -65,24 +66,24 @@ TEST_F(DocumentMembers, SaveStringAndOpenStringReplaceTheWholeReport)
     // Loading raises no cell events, only the two that report the empty selection.
     EXPECT_EQ(sink.log, kReplacedEvents);
     EXPECT_TRUE(saved());
-    EXPECT_EQ(c().ColCount(), 4);
-    EXPECT_EQ(c().RowCount(), 5);
+    EXPECT_EQ(m().ColCount(), 4);
+    EXPECT_EQ(m().RowCount(), 5);
     EXPECT_EQ(value(2, 3), QStringLiteral("金额"));
-    EXPECT_EQ(c().GetFontSize(1, 1), 14);
-    EXPECT_EQ(c().GetColWidth(2), 120);
-    EXPECT_EQ(c().HeaderCount(), 1);
+    EXPECT_EQ(m().GetFontSize(1, 1), 14);
+    EXPECT_EQ(m().GetColWidth(2), 120);
+    EXPECT_EQ(m().HeaderCount(), 1);
     std::int32_t copies = 0;
     EXPECT_EQ(o->get_PrintCopies(&copies), S_OK);
     EXPECT_EQ(copies, 3);
     // The ruler mode takes effect: the millimetre strips are shown.
-    EXPECT_EQ(c().PoleVisible(), 2);
+    EXPECT_EQ(m().PoleVisible(), 2);
     EXPECT_GT(c().report().colRuler().poleRuler(), 0);
     std::int32_t col = 0, row = 0;
     EXPECT_EQ(o->GetCellReferenceByAlias(QStringLiteral("Total"), &col, &row), S_OK);
     EXPECT_EQ(col, 2);
     EXPECT_EQ(row, 3);
     int a, b, d, e;
-    c().GetSelectedCell(a, b, d, e);
+    m().GetSelectedCell(a, b, d, e);
     EXPECT_EQ(a, -1);
 }
 
@@ -147,7 +148,7 @@ TEST_F(DocumentMembers, FilesSaveAndOpenAndAMissingFileIsNothing)
     sink.log.clear();
     EXPECT_EQ(o->OpenReport(dir.filePath(QStringLiteral("missing.cvd"))), S_OK);
     EXPECT_TRUE(sink.log.empty());
-    EXPECT_EQ(c().ColCount(), 5);
+    EXPECT_EQ(m().ColCount(), 5);
     EXPECT_FALSE(saved());
 
     // A save that cannot write fails, and the report stays unsaved.
@@ -157,7 +158,7 @@ TEST_F(DocumentMembers, FilesSaveAndOpenAndAMissingFileIsNothing)
 
     ASSERT_EQ(o->OpenReport(path), S_OK);
     EXPECT_EQ(sink.log, kReplacedEvents);
-    EXPECT_EQ(c().ColCount(), 2);
+    EXPECT_EQ(m().ColCount(), 2);
     EXPECT_EQ(value(2, 3), QStringLiteral("saved"));
     EXPECT_TRUE(saved());
 }
@@ -170,5 +171,5 @@ TEST_F(DocumentMembers, AHostThatReplacesTheReportDuringTheEventsIsSafe)
         EXPECT_EQ(o->NewReport(2, 2), S_OK);
     };
     EXPECT_EQ(o->OpenString(stored), S_OK);
-    EXPECT_EQ(c().ColCount(), 2);
+    EXPECT_EQ(m().ColCount(), 2);
 }

@@ -1,4 +1,5 @@
 #include "ControlFixture.h"
+#include "MemberCalls.h"
 #include "control/CellvexObject.h"
 #include "report/CellWidgetClicks.h"
 
@@ -58,7 +59,7 @@ TEST(Events, HandlerMayRebuildTheReportInsideAnEvent)
     Connected x;
     x.sink.changing = [&](QString *) { x.o->NewReport(1, 1); };
     x.c().report().setCellCaption(5, 20, QStringLiteral("v"));
-    EXPECT_EQ(x.c().ColCount(), 1);
+    EXPECT_EQ(x.m().ColCount(), 1);
     EXPECT_EQ(x.c().report().cell(0, 0)->caption(), QString());
     // Events caused from inside a handler nest and come back out.
     const auto &log = x.sink.log;
@@ -138,14 +139,14 @@ TEST(Events, ControlErrorsAreReportedOnceAndSuppressionEnds)
     x.c().guarded([] { throw std::runtime_error("日期无效"); });
     EXPECT_EQ(x.sink.log, (std::vector<QString>{QStringLiteral("error 控件错误，日期无效")}));
     x.sink.log.clear();
-    x.c().setSuppressControlError(true);
+    x.c().actions().setSuppressControlError(true);
     x.c().guarded([] { throw std::runtime_error("already reported"); });
     EXPECT_TRUE(x.sink.log.empty());
-    EXPECT_FALSE(x.c().suppressControlError());
+    EXPECT_FALSE(x.c().actions().suppressControlError());
     // A member call also clears it, even when it fails.
-    x.c().setSuppressControlError(true);
+    x.c().actions().setSuppressControlError(true);
     x.o->NewReport(-1, -1);
-    EXPECT_FALSE(x.c().suppressControlError());
+    EXPECT_FALSE(x.c().actions().suppressControlError());
 }
 
 TEST(Events, DispatchSinkSeesEveryEventById)

@@ -1,4 +1,5 @@
 #include "ControlFixture.h"
+#include "MemberCalls.h"
 #include "control/CellSurface.h"
 #include "control/CellvexObject.h"
 #include "control/input/DateEditorCaption.h"
@@ -84,7 +85,7 @@ struct InPlaceInput : ::testing::Test, test::ControlFixture
 TEST_F(InPlaceInput, TypingOpensTheEditorAndEnterWritesAndMovesOn)
 {
     ASSERT_EQ(o->SetCellValue(1, 1, QStringLiteral("old")), S_OK);
-    c().setSaved(true);
+    m().setSaved(true);
     select(1, 1);
     EXPECT_FALSE(input().typingEditorShown());
     type(QStringLiteral("ab"));
@@ -96,7 +97,7 @@ TEST_F(InPlaceInput, TypingOpensTheEditorAndEnterWritesAndMovesOn)
     enter();
     EXPECT_EQ(value(1, 1), QStringLiteral("ab"));
     EXPECT_EQ(sink.log, (std::vector<QString>{"changing 1,1=ab", "changed 1,1=ab"}));
-    EXPECT_FALSE(c().Saved());
+    EXPECT_FALSE(m().Saved());
     EXPECT_FALSE(input().typingEditorShown());
     EXPECT_FALSE(c().report().editing());
     EXPECT_EQ(c().report().inputCol(), 1); // moved right
@@ -181,7 +182,7 @@ TEST_F(InPlaceInput, CellChangingHandlerReplacesTheCommittedText)
 TEST_F(InPlaceInput, EscapeOpensAnEmptyEditorAndTypesNothing)
 {
     ASSERT_EQ(o->SetCellValue(1, 1, QStringLiteral("old")), S_OK);
-    c().setSaved(true);
+    m().setSaved(true);
     select(1, 1);
     // Like Backspace and Delete, Escape starts input with an empty editor.
     key(Qt::Key_Escape, QStringLiteral("\x1b"));
@@ -189,7 +190,7 @@ TEST_F(InPlaceInput, EscapeOpensAnEmptyEditorAndTypesNothing)
     EXPECT_TRUE(edit()->text().isEmpty());
     // A member that reads the cell finishes the input first: the cell is emptied.
     EXPECT_EQ(value(1, 1), QString());
-    EXPECT_FALSE(c().Saved());
+    EXPECT_FALSE(m().Saved());
     select(1, 2);
     // While typing, Escape neither types a character nor gives up the text.
     type(QStringLiteral("ab"));
@@ -203,7 +204,7 @@ TEST_F(InPlaceInput, EscapeOpensAnEmptyEditorAndTypesNothing)
 TEST_F(InPlaceInput, DoubleClickEditsTheCaptionAndUnchangedCommitStillMarksChanged)
 {
     ASSERT_EQ(o->SetCellValue(2, 3, QStringLiteral("abc")), S_OK);
-    c().setSaved(true);
+    m().setSaved(true);
     sink.log.clear();
     mouse(QEvent::MouseButtonPress, 1, 2, {5, 5});
     mouse(QEvent::MouseButtonRelease, 1, 2, {5, 5});
@@ -215,7 +216,7 @@ TEST_F(InPlaceInput, DoubleClickEditsTheCaptionAndUnchangedCommitStillMarksChang
     sink.log.clear();
     enter();
     EXPECT_TRUE(sink.log.empty());
-    EXPECT_FALSE(c().Saved());
+    EXPECT_FALSE(m().Saved());
 }
 
 TEST_F(InPlaceInput, NewReportWhileTypingDiscardsTheText)
@@ -254,11 +255,11 @@ TEST_F(InPlaceInput, ReportReplacedByTheChangingHandlerDuringCommit)
     type(QStringLiteral("gone"));
     enter();
     sink.changing = nullptr;
-    EXPECT_EQ(c().ColCount(), 2);
+    EXPECT_EQ(m().ColCount(), 2);
     EXPECT_FALSE(input().typingEditorShown());
     EXPECT_EQ(std::count(sink.log.begin(), sink.log.end(), QStringLiteral("changing 3,3=gone")), 1);
     EXPECT_EQ(value(1, 1), QString());
-    EXPECT_TRUE(c().Saved()); // the new report is unchanged
+    EXPECT_TRUE(m().Saved()); // the new report is unchanged
 }
 
 TEST_F(InPlaceInput, DropListOpensOnArrivalAndChoosingWritesTheItem)
@@ -277,7 +278,7 @@ TEST_F(InPlaceInput, DropListOpensOnArrivalAndChoosingWritesTheItem)
     EXPECT_EQ(list->count(), 3);
     EXPECT_EQ(list->currentIndex(), 0);
 
-    c().setSaved(true);
+    m().setSaved(true);
     sink.log.clear();
     auto choose = [&](int index) {
         list->view()->setCurrentIndex(list->model()->index(index, 0));
@@ -287,21 +288,21 @@ TEST_F(InPlaceInput, DropListOpensOnArrivalAndChoosingWritesTheItem)
     choose(1);
     EXPECT_EQ(value(1, 2), QStringLiteral("乙"));
     EXPECT_EQ(sink.log, (std::vector<QString>{"changing 1,2=乙", "changed 1,2=乙"}));
-    EXPECT_FALSE(c().Saved());
+    EXPECT_FALSE(m().Saved());
     EXPECT_FALSE(input().dropListOpen());
     EXPECT_FALSE(input().dropListShown());
     EXPECT_FALSE(c().report().editing());
     EXPECT_TRUE(c().rulerInput().skipRulerPrepare());
 
     // Choosing the item that is already the caption raises nothing but is an edit.
-    c().setSaved(true);
+    m().setSaved(true);
     sink.log.clear();
     select(1, 1);
     key(Qt::Key_Down);
     ASSERT_TRUE(input().dropListOpen());
     choose(1);
     EXPECT_TRUE(sink.log.empty());
-    EXPECT_FALSE(c().Saved());
+    EXPECT_FALSE(m().Saved());
 
     // A click on the cell does not open the list; a click on its button does.
     click(0, 0, {5, 5});
@@ -324,7 +325,7 @@ TEST_F(InPlaceInput, DateEditorOkCancelClearAndEnter)
     auto open = [&] {
         select(1, 1);
         select(1, 3);
-        c().setSaved(true);
+        m().setSaved(true);
         ASSERT_TRUE(input().dateEditorShown());
         EXPECT_TRUE(c().report().editing());
         // Today, whatever the caption says.
@@ -337,18 +338,18 @@ TEST_F(InPlaceInput, DateEditorOkCancelClearAndEnter)
     EXPECT_FALSE(input().dateEditorShown());
     EXPECT_FALSE(c().report().editing());
     EXPECT_EQ(value(1, 3), QStringLiteral("2020-01-01"));
-    EXPECT_TRUE(c().Saved());
+    EXPECT_TRUE(m().Saved());
 
     open();
     button("pnl_datetimeok")->click();
     EXPECT_FALSE(input().dateEditorShown());
     EXPECT_EQ(value(1, 3), QStringLiteral("2024-05-06"));
-    EXPECT_FALSE(c().Saved());
+    EXPECT_FALSE(m().Saved());
 
     open();
     button("pnl_datetimeclear")->click();
     EXPECT_EQ(value(1, 3), QString());
-    EXPECT_FALSE(c().Saved());
+    EXPECT_FALSE(m().Saved());
 
     // With a date pattern the picked day is written by it; Enter acts as OK and moves on.
     ASSERT_EQ(o->SetCellFormat(1, 3, 6, QStringLiteral("yyyy年m月d日")), S_OK);
@@ -396,11 +397,11 @@ TEST_F(InPlaceInput, CellWidgetsTakeClicksAndSpace)
 {
     ASSERT_EQ(o->SetCheckCell(1, 4, QStringLiteral("ok")), S_OK);
     ASSERT_EQ(o->SetButtonCell(2, 4, QStringLiteral("Go"), QStringLiteral("1;x")), S_OK);
-    c().setSaved(true);
+    m().setSaved(true);
     sink.log.clear();
     click(0, 3, {7, 9}); // on the check box glyph
     EXPECT_EQ(value(1, 4), QStringLiteral("1"));
-    EXPECT_FALSE(c().Saved());
+    EXPECT_FALSE(m().Saved());
     // Space on the input cell flips it back.
     key(Qt::Key_Space, QStringLiteral(" "));
     EXPECT_EQ(value(1, 4), QStringLiteral("0"));
@@ -418,3 +419,22 @@ TEST_F(InPlaceInput, CellWidgetsTakeClicksAndSpace)
 }
 
 } // namespace
+
+TEST_F(InPlaceInput, ChangingHowTheInputCellIsEditedSetsItsEditorUpAgain)
+{
+    // Lower case while the cell is the input cell...
+    ASSERT_EQ(o->SetCellFormat(1, 1, 0, QStringLiteral("1")), S_OK);
+    select(1, 1);
+    type(QStringLiteral("Ab"));
+    EXPECT_EQ(edit()->text(), QStringLiteral("ab"));
+    enter();
+    EXPECT_EQ(value(1, 1), QStringLiteral("ab"));
+    // ...then plain text again: typing keeps its case without the cell
+    // having to be left and entered again.
+    select(1, 1);
+    ASSERT_EQ(o->SetCellFormat(1, 1, 0, QString()), S_OK);
+    type(QStringLiteral("Ab"));
+    EXPECT_EQ(edit()->text(), QStringLiteral("Ab"));
+    enter();
+    EXPECT_EQ(value(1, 1), QStringLiteral("Ab"));
+}

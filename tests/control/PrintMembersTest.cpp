@@ -32,7 +32,8 @@ struct PrintMembers : ::testing::Test, test::ControlFixture
     }
     size_t verticalBreaks()
     {
-        return size_t(std::count_if(c().pageBreakLines().begin(), c().pageBreakLines().end(),
+        return size_t(std::count_if(c().actions().pageBreakLines().begin(),
+                                    c().actions().pageBreakLines().end(),
                                     [](const PageBreakLine &l) { return l.vertical; }));
     }
 
@@ -141,7 +142,7 @@ TEST_F(PrintMembers, PreviewHandsItsPagesToTheGridOnClosing)
     EXPECT_EQ(o->Preview(), S_OK);
     EXPECT_EQ(runner->shown, (QStringList{"PrintPreviewFrm", "PrintSetupFrm"}));
     EXPECT_EQ(verticalBreaks(), 0u);
-    EXPECT_EQ(c().pagination().pageCount(), 1);
+    EXPECT_EQ(c().actions().pagination().pageCount(), 1);
     EXPECT_FALSE(saved());
 }
 

@@ -1,4 +1,5 @@
 #include "ControlFixture.h"
+#include "MemberCalls.h"
 #include "control/CellvexObject.h"
 #include "control/widgets/RulerWidget.h"
 #include "grid/NumberPattern.h"
@@ -121,7 +122,7 @@ TEST_F(RulerFixture, DraggingAlongTheColumnRulerSelectsColumns)
     EXPECT_FALSE(ruler.isSelected(2) || ruler.isSelected(3));
     // The input cell stays where the button went down; the frame waits for the release.
     int ic = 0, ir = 0;
-    c().GetInputingCell(ic, ir);
+    m().GetInputingCell(ic, ir);
     EXPECT_EQ(std::pair(ic, ir), std::pair(2, 1));
     EXPECT_TRUE(c().selection().frame() == pressedFrame);
 
@@ -159,7 +160,7 @@ TEST_F(RulerFixture, DragSelectionGrowsOverMergedBlocks)
 
 TEST_F(RulerFixture, DragSelectionFollowsLongMovesInOneStep)
 {
-    c().NewReport(200, 5);
+    m().NewReport(200, 5);
     sink.log.clear();
     press(cols(), colFace(0));
     sink.log.clear();
@@ -189,13 +190,13 @@ TEST_F(RulerFixture, EdgeDragResizesOnRelease)
     EXPECT_EQ(hintText(cols()), QStringLiteral("宽度：100像素  26.5毫米"));
     EXPECT_EQ(c().rulerInput().resizeDelta(), 20);
     // The geometry and the later poles wait for the release.
-    EXPECT_EQ(c().GetColWidth(2), 80);
+    EXPECT_EQ(m().GetColWidth(2), 80);
     EXPECT_EQ(c().report().colRuler().poleEdge(2), 160);
 
     release(cols(), QPoint(177, 8));
     EXPECT_FALSE(cols()->drag().active());
     EXPECT_EQ(cols()->sizeHintWindow(), nullptr);
-    EXPECT_EQ(c().GetColWidth(2), 100);
+    EXPECT_EQ(m().GetColWidth(2), 100);
     EXPECT_EQ(c().report().colRuler().poleEdge(2), 180);
     EXPECT_FALSE(c().report().saved());
     EXPECT_TRUE(sink.log.empty());
@@ -211,8 +212,8 @@ TEST_F(RulerFixture, SplitDragAboveTheRowsTopLeavesTheHandle)
     EXPECT_EQ(hintText(rows()), QStringLiteral("高度：2像素  0.5毫米"));
     EXPECT_EQ(c().rulerInput().resizeDelta(), -17);
     release(rows(), QPoint(10, 0));
-    EXPECT_EQ(c().GetRowHeight(2), 2);
-    EXPECT_EQ(c().GetRowHeight(3), 19);
+    EXPECT_EQ(m().GetRowHeight(2), 2);
+    EXPECT_EQ(m().GetRowHeight(3), 19);
     EXPECT_EQ(c().report().rowRuler().poleEdge(2), 21);
     // A press on the split handle raises no pole events at all.
     EXPECT_TRUE(sink.log.empty());
@@ -230,7 +231,7 @@ TEST_F(RulerFixture, ResizingOneOfSeveralSelectedColumnsResizesThemAll)
     release(cols(), QPoint(207, 8));
     std::vector<int> widths;
     for (int col = 1; col <= 6; ++col)
-        widths.push_back(c().GetColWidth(col));
+        widths.push_back(m().GetColWidth(col));
     EXPECT_EQ(widths, (std::vector<int>{80, 50, 50, 50, 80, 80}));
 }
 
@@ -271,7 +272,7 @@ TEST_F(RulerFixture, AMissedReleaseDoesNotStickTheRuler)
     sink.log.clear();
     press(cols(), colFace(4));
     EXPECT_FALSE(cols()->drag().active());
-    EXPECT_EQ(c().GetColWidth(2), 90);
+    EXPECT_EQ(m().GetColWidth(2), 90);
     EXPECT_EQ(sink.log, (V{"pole 5,0", "input 5,1", "select 5,1,5,30"}));
     release(cols(), colFace(4));
 }

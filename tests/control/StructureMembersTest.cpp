@@ -1,4 +1,5 @@
 #include "ControlFixture.h"
+#include "MemberCalls.h"
 #include "control/CellvexObject.h"
 #include "rulers/RulerModel.h"
 
@@ -49,7 +50,7 @@ TEST_F(StructureMembers, InsertColMovesTheSelectionAndRaisesBothEvents)
 {
     select(2, 1, 3, 2);
     ASSERT_EQ(o->InsertCol(1, 1), S_OK);
-    EXPECT_EQ(c().ColCount(), 7);
+    EXPECT_EQ(m().ColCount(), 7);
     EXPECT_EQ(value(1, 1), QString());
     EXPECT_EQ(value(2, 1), QStringLiteral("c1"));
     EXPECT_EQ(selected(), (std::vector<int>{3, 1, 4, 2, 3, 1}));
@@ -67,12 +68,12 @@ TEST_F(StructureMembers, AppendingLeavesTheSelectionAloneAndCutsPagesAgain)
     ASSERT_EQ(o->InsertCol(7, 2), S_OK); // one past the last appends
     ASSERT_EQ(o->AppendCol(1), S_OK);
     ASSERT_EQ(o->AppendRow(3), S_OK);
-    EXPECT_EQ(c().ColCount(), 9);
-    EXPECT_EQ(c().RowCount(), 11);
-    EXPECT_EQ(c().GetColWidth(9), 80);
-    EXPECT_EQ(c().GetRowHeight(11), 19);
+    EXPECT_EQ(m().ColCount(), 9);
+    EXPECT_EQ(m().RowCount(), 11);
+    EXPECT_EQ(m().GetColWidth(9), 80);
+    EXPECT_EQ(m().GetRowHeight(11), 19);
     EXPECT_TRUE(sink.log.empty());
-    EXPECT_EQ(c().pagination().colPageStarts().back(), 9);
+    EXPECT_EQ(c().actions().pagination().colPageStarts().back(), 9);
     EXPECT_EQ(selected(), (std::vector<int>{1, 1, 2, 2, 1, 1}));
 }
 
@@ -89,8 +90,8 @@ TEST_F(StructureMembers, RefusedCountsAndIndexesSucceedAndChangeNothing)
     EXPECT_EQ(o->DeleteCol(2, 1), S_OK);
     EXPECT_EQ(o->DeleteRow(0, 1), S_OK);
     EXPECT_EQ(o->DeleteRow(INT_MIN, INT_MAX), S_OK);
-    EXPECT_EQ(c().ColCount(), 6);
-    EXPECT_EQ(c().RowCount(), 8);
+    EXPECT_EQ(m().ColCount(), 6);
+    EXPECT_EQ(m().RowCount(), 8);
     EXPECT_TRUE(saved());
     EXPECT_TRUE(sink.log.empty());
 }
@@ -100,8 +101,8 @@ TEST_F(StructureMembers, GrowthBeyondThePixelExtentFailsWithAMessage)
     EXPECT_NE(o->AppendRow(INT_MAX), S_OK);
     EXPECT_FALSE(o->errorInfo().description().isEmpty());
     EXPECT_NE(o->InsertCol(1, 30000000), S_OK);
-    EXPECT_EQ(c().ColCount(), 6);
-    EXPECT_EQ(c().RowCount(), 8);
+    EXPECT_EQ(m().ColCount(), 6);
+    EXPECT_EQ(m().RowCount(), 8);
     EXPECT_TRUE(saved());
 }
 
@@ -109,7 +110,7 @@ TEST_F(StructureMembers, DeletingTheSelectedColumnsClearsTheSelection)
 {
     select(2, 3, 3, 3);
     ASSERT_EQ(o->DeleteCol(2, 4), S_OK);
-    EXPECT_EQ(c().ColCount(), 3);
+    EXPECT_EQ(m().ColCount(), 3);
     EXPECT_EQ(value(2, 1), QStringLiteral("c5"));
     EXPECT_EQ(selected(), (std::vector<int>{-1, -1, -1, -1, 0, 0}));
     EXPECT_EQ(sink.log, (Log{"input -1,-1", "select -1,-1,-1,-1"}));
@@ -118,7 +119,7 @@ TEST_F(StructureMembers, DeletingTheSelectedColumnsClearsTheSelection)
     // A deletion after the selection raises nothing.
     select(1, 1, 1, 1);
     ASSERT_EQ(o->DeleteRow(5, 8), S_OK);
-    EXPECT_EQ(c().RowCount(), 4);
+    EXPECT_EQ(m().RowCount(), 4);
     EXPECT_TRUE(sink.log.empty());
 }
 
@@ -131,7 +132,7 @@ TEST_F(StructureMembers, DeletingColumnsScrollsBackToShowTheLastOnes)
     const RulerModel &ruler = c().report().colRuler();
     std::int32_t left = 0;
     ASSERT_EQ(o->get_LeftIndex(&left), S_OK);
-    EXPECT_EQ(left, c().ColCount() - ruler.lastCount() + 1);
+    EXPECT_EQ(left, m().ColCount() - ruler.lastCount() + 1);
     EXPECT_EQ(ruler.scrollOffset(), ruler.poleEdge(left - 1));
     EXPECT_EQ(sink.log, (Log{QString("left %1").arg(left)}));
 }
@@ -219,7 +220,7 @@ TEST_F(StructureMembers, HostReshapingTheReportInAnEventStopsTheRest)
         EXPECT_EQ(o->DeleteCol(6, 6), S_OK);
     };
     ASSERT_EQ(o->InsertCol(1, 1), S_OK);
-    EXPECT_EQ(c().ColCount(), 6);
+    EXPECT_EQ(m().ColCount(), 6);
     EXPECT_EQ(sink.log, (Log{"input 3,1"}));
 }
 

@@ -1,5 +1,6 @@
 #include "control/viewport/GridViewport.h"
 #include "ControlFixture.h"
+#include "MemberCalls.h"
 #include "automation/MemberTable.h"
 #include "control/CellSurface.h"
 #include "control/CellvexObject.h"
@@ -140,7 +141,7 @@ TEST(GridViewport, MembersMapToTheViewport)
     registerLayoutMembers(registry);
     auto call = [&](MemberId id, std::vector<Variant> args) {
         MemberCall m{memberRow(id), args, Variant(), -1, -1};
-        registry.at(id)(s.c(), m);
+        registry.at(id)(s.c().actions(), m);
         return m.result;
     };
     call(MemberId::put_TopIndex, {Variant::fromLong(30)});
@@ -150,21 +151,21 @@ TEST(GridViewport, MembersMapToTheViewport)
     EXPECT_EQ(call(MemberId::get_DisplayCountY, {}).asLong(), 21);
     EXPECT_EQ(call(MemberId::get_DisplayCountX, {}).asLong(), 6);
 
-    s.c().setSaved(true);
-    const int bands = s.c().pagination().colBandCount();
+    s.m().setSaved(true);
+    const int bands = s.c().actions().pagination().colBandCount();
     call(MemberId::SetColWidth, {Variant::fromLong(2), Variant::fromLong(2000)});
-    EXPECT_EQ(s.c().GetColWidth(2), 2000);
-    EXPECT_FALSE(s.c().Saved());
-    EXPECT_GT(s.c().pagination().colBandCount(), bands); // paginated again
+    EXPECT_EQ(s.m().GetColWidth(2), 2000);
+    EXPECT_FALSE(s.m().Saved());
+    EXPECT_GT(s.c().actions().pagination().colBandCount(), bands); // paginated again
     call(MemberId::SetColWidth, {Variant::fromLong(2), Variant::fromLong(1)});
-    EXPECT_EQ(s.c().GetColWidth(2), 80);
+    EXPECT_EQ(s.m().GetColWidth(2), 80);
     call(MemberId::SetRowHeight, {Variant::fromLong(3), Variant::fromLong(40)});
-    EXPECT_EQ(s.c().GetRowHeight(3), 40);
-    s.c().setSaved(true);
+    EXPECT_EQ(s.m().GetRowHeight(3), 40);
+    s.m().setSaved(true);
     call(MemberId::SetRowHeight, {Variant::fromLong(0), Variant::fromLong(40)});
     call(MemberId::SetRowHeight, {Variant::fromLong(3), Variant::fromLong(-1)});
     call(MemberId::SetRowHeight, {Variant::fromLong(3), Variant::fromLong(40)});
-    EXPECT_TRUE(s.c().Saved());
+    EXPECT_TRUE(s.m().Saved());
 }
 
 TEST(GridViewport, CellsOfAHiddenColumnAreNotDrawn)
@@ -176,9 +177,9 @@ TEST(GridViewport, CellsOfAHiddenColumnAreNotDrawn)
     const QImage plain = snapshot();
 
     auto decorate = [&](int col) {
-        s.c().SetCellBackColor(col + 1, 3, 0x0000FF);
+        s.m().SetCellBackColor(col + 1, 3, 0x0000FF);
         for (int side = 1; side <= 4; ++side)
-            s.c().SetCellBorders(col + 1, 3, side, 3);
+            s.m().SetCellBorders(col + 1, 3, side, 3);
     };
     decorate(1); // the hidden column
     EXPECT_EQ(snapshot(), plain);

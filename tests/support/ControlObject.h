@@ -1,5 +1,6 @@
 #pragma once
 
+#include "MemberCalls.h"
 #include "control/CellvexObject.h"
 
 #include <QString>
@@ -21,6 +22,8 @@ public:
     CellvexObject *o = new CellvexObject();
 
     CellvexControl &c() { return *o->control(); }
+    // The control's members under their interface names, 1-based.
+    MemberCalls m() { return MemberCalls(c()); }
     // Releases the object now; a test may also release it and set o to nullptr.
     void release()
     {

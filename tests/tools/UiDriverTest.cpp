@@ -2,6 +2,7 @@
 // the window under the pointer or holding the focus, as the script host's Ui
 // object sends them.
 #include "UiDriver.h"
+#include "MemberCalls.h"
 
 #include "ControlFixture.h"
 #include "control/CellvexObject.h"
@@ -60,7 +61,7 @@ struct UserInput : ::testing::Test, test::ControlFixture
     QString selection()
     {
         int a, b, cc, d;
-        c().GetSelectedCell(a, b, cc, d);
+        m().GetSelectedCell(a, b, cc, d);
         return QString("%1,%2,%3,%4").arg(a).arg(b).arg(cc).arg(d);
     }
     QLineEdit *editor() { return c().findChild<QLineEdit *>(QStringLiteral("edt_input")); }
@@ -72,7 +73,7 @@ struct UserInput : ::testing::Test, test::ControlFixture
 TEST_F(UserInput, ClickTypeAndEnterCommitTheNumberAndMoveOn)
 {
     ASSERT_EQ(o->SetCellFormat(2, 3, 2, QString()), S_OK); // whole numbers
-    c().setSaved(true);
+    m().setSaved(true);
     sink.log.clear();
     ui->clickCell(2, 3);
     EXPECT_EQ(sink.log, (Log{"lclick 2,3", "input 2,3", "select 2,3,2,3"}));
@@ -82,7 +83,7 @@ TEST_F(UserInput, ClickTypeAndEnterCommitTheNumberAndMoveOn)
     EXPECT_EQ(editor()->text(), QStringLiteral("-12"));
     ui->key(QStringLiteral("Enter"));
     EXPECT_EQ(value(2, 3), QStringLiteral("-12"));
-    EXPECT_FALSE(c().Saved());
+    EXPECT_FALSE(m().Saved());
     EXPECT_FALSE(editorShown());
     // The changed value first, then the move to the next cell on the right.
     EXPECT_EQ(sink.log, (Log{"changed 2,3=-12", "input 3,3", "select 3,3,3,3"}));
@@ -150,16 +151,16 @@ TEST_F(UserInput, DateEditorButtonsWriteClearOrCancel)
 {
     ASSERT_EQ(o->SetDateTimeCell(1, 2), S_OK);
     ASSERT_EQ(o->SetCellValue(1, 2, QStringLiteral("2001-02-03")), S_OK);
-    c().setSaved(true);
+    m().setSaved(true);
     ui->clickCell(1, 2);
     ui->click(QStringLiteral("pnl_datetimecancel"));
     EXPECT_EQ(value(1, 2), QStringLiteral("2001-02-03"));
-    EXPECT_TRUE(c().Saved());
+    EXPECT_TRUE(m().Saved());
 
     ui->clickCell(1, 2);
     ui->click(QStringLiteral("pnl_datetimeclear"));
     EXPECT_EQ(value(1, 2), QString());
-    EXPECT_FALSE(c().Saved());
+    EXPECT_FALSE(m().Saved());
 
     // OK on an empty caption writes the picked date, today.
     ui->clickCell(1, 2);
@@ -187,14 +188,14 @@ TEST_F(UserInput, RulerDragSelectsColumnsAndTheirEdgeResizesThemAll)
     EXPECT_EQ(selection(), QStringLiteral("1,1,3,30"));
     ui->dragPoleEdge(0, 2, 20);
     for (int col : {1, 2, 3})
-        EXPECT_EQ(c().GetColWidth(col), 100) << col;
-    EXPECT_EQ(c().GetColWidth(4), 80);
-    EXPECT_FALSE(c().Saved());
+        EXPECT_EQ(m().GetColWidth(col), 100) << col;
+    EXPECT_EQ(m().GetColWidth(4), 80);
+    EXPECT_FALSE(m().Saved());
     // A row edge alone: only that row grows.
     ui->clickCell(1, 1);
     ui->dragPoleEdge(1, 2, 11);
-    EXPECT_EQ(c().GetRowHeight(2), 30);
-    EXPECT_EQ(c().GetRowHeight(3), 19);
+    EXPECT_EQ(m().GetRowHeight(2), 30);
+    EXPECT_EQ(m().GetRowHeight(3), 19);
 }
 
 TEST_F(UserInput, WheelScrollsOneRowPerFiveNotches)
@@ -246,11 +247,11 @@ TEST_F(UserInput, ClickAndSpaceFlipACheckBoxOnceEachAndMarkTheReport)
     sink.log.clear();
     ui->clickCell(2, 2); // on its caption, which belongs to the box
     EXPECT_EQ(sink.log, (Log{"lclick 2,2", "input 2,2", "select 2,2,2,2", "changed 2,2=1"}));
-    c().setSaved(true);
+    m().setSaved(true);
     sink.log.clear();
     ui->key(QStringLiteral("Space"));
     EXPECT_EQ(sink.log, (Log{"changed 2,2=0"}));
-    EXPECT_FALSE(c().Saved());
+    EXPECT_FALSE(m().Saved());
 }
 
 namespace {

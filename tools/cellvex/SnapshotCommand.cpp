@@ -72,7 +72,8 @@ int runSnapshot(const QStringList &args)
     control.resize(w, h);
     try {
         if (cols >= 0 || rows >= 0)
-            control.NewReport(cols >= 0 ? cols : control.ColCount(), rows >= 0 ? rows : control.RowCount());
+            control.actions().newReport(cols >= 0 ? cols : control.report().colCount(),
+                                        rows >= 0 ? rows : control.report().rowCount());
     } catch (const std::exception &e) {
         err << "snapshot: " << QString::fromStdString(e.what()) << "\n";
         return 1;

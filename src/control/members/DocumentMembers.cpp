@@ -1,52 +1,31 @@
 // Members of the stored report: files and strings.
-#include "control/CellvexControl.h"
 #include "control/MemberCall.h"
 #include "control/MemberRegistry.h"
-#include "control/PaintSuspension.h"
-#include "control/input/InPlaceEditor.h"
+#include "control/ReportActions.h"
 #include "document/ReportDocument.h"
-#include "grid/selection/SelectionController.h"
 
 namespace cellvex {
 
-namespace {
-
-// Replaces the control's report by one read from a stored form, the way
-// NewReport replaces it by an empty one. Reading has already succeeded:
-// until then the report, and any input being typed, were left alone.
-void openLoaded(CellvexControl &c, LoadedReport &&loaded)
-{
-    {
-        PaintSuspension suspend(c.mainPanel());
-        // Unfinished input belonged to the old report: discarded, never written.
-        c.inPlaceEditor().hideEditors();
-        applyLoadedReport(c.report(), c.pageSettings(), std::move(loaded));
-        // The stored ruler mode takes effect as its property would.
-        c.setPoleVisible(c.report().poleVisible());
-        c.selection().placeSelectionFrame();
-        c.paginate();
-    }
-    c.events().inputChange(-1, -1);
-    c.events().selectChange(-1, -1, -1, -1);
-}
-
-} // namespace
+using A = ReportActions;
+using M = MemberCall;
 
 void registerDocumentMembers(MemberRegistry &r)
 {
     // Pending input is finished by the boundary before either save.
     r.add(MemberId::SaveReport,
-          [](CellvexControl &c, MemberCall &m) { saveReportFile(c.report(), c.pageSettings(), m.s(0)); });
-    r.add(MemberId::SaveString, [](CellvexControl &c, MemberCall &m) {
-        m.retString(saveReportString(c.report(), c.pageSettings()));
-    });
-    r.add(MemberId::OpenReport, [](CellvexControl &c, MemberCall &m) {
-        std::optional<LoadedReport> loaded = readReportFile(m.s(0), c.pageSettings().pixelsPerInch());
+          [](A &a, M &m) { saveReportFile(a.report(), a.report().pageSettings(), m.s(0)); });
+    r.add(MemberId::SaveString,
+          [](A &a, M &m) { m.retString(saveReportString(a.report(), a.report().pageSettings())); });
+    // Reading comes first: until it succeeded the report, and any input
+    // being typed, are left alone.
+    r.add(MemberId::OpenReport, [](A &a, M &m) {
+        std::optional<LoadedReport> loaded =
+            readReportFile(m.s(0), a.report().pageSettings().pixelsPerInch());
         if (loaded) // no such file: nothing to do
-            openLoaded(c, std::move(*loaded));
+            a.openReport(std::move(*loaded));
     });
-    r.add(MemberId::OpenString, [](CellvexControl &c, MemberCall &m) {
-        openLoaded(c, readReportString(m.s(0), c.pageSettings().pixelsPerInch()));
+    r.add(MemberId::OpenString, [](A &a, M &m) {
+        a.openReport(readReportString(m.s(0), a.report().pageSettings().pixelsPerInch()));
     });
 }
 

@@ -1,42 +1,26 @@
 // Members of the view onto the grid: the first displayed column and row, how
 // many are completely visible, and column widths and row heights.
-#include "control/CellvexControl.h"
 #include "control/MemberCall.h"
 #include "control/MemberRegistry.h"
-#include "control/viewport/GridViewport.h"
+#include "control/ReportActions.h"
+#include "grid/layout/PoleSizer.h"
+#include "grid/layout/ScrollController.h"
 
 namespace cellvex {
 
-namespace {
-
-// 1-based interface index to 0-based; anything below 1 is outside the report.
-int zeroBased(std::int32_t a)
-{
-    return a > 0 ? a - 1 : -1;
-}
-
-} // namespace
+using A = ReportActions;
+using M = MemberCall;
 
 void registerLayoutMembers(MemberRegistry &r)
 {
-    r.add(MemberId::get_LeftIndex,
-          [](CellvexControl &c, MemberCall &m) { m.retLong(c.viewport().scroll().leftIndex()); });
-    r.add(MemberId::put_LeftIndex,
-          [](CellvexControl &c, MemberCall &m) { c.viewport().scroll().setLeftIndex(m.i32(0)); });
-    r.add(MemberId::get_TopIndex,
-          [](CellvexControl &c, MemberCall &m) { m.retLong(c.viewport().scroll().topIndex()); });
-    r.add(MemberId::put_TopIndex,
-          [](CellvexControl &c, MemberCall &m) { c.viewport().scroll().setTopIndex(m.i32(0)); });
-    r.add(MemberId::get_DisplayCountX,
-          [](CellvexControl &c, MemberCall &m) { m.retLong(c.viewport().scroll().displayCountX()); });
-    r.add(MemberId::get_DisplayCountY,
-          [](CellvexControl &c, MemberCall &m) { m.retLong(c.viewport().scroll().displayCountY()); });
-    r.add(MemberId::SetColWidth, [](CellvexControl &c, MemberCall &m) {
-        c.viewport().sizer().setColWidth(zeroBased(m.i32(0)), m.i32(1));
-    });
-    r.add(MemberId::SetRowHeight, [](CellvexControl &c, MemberCall &m) {
-        c.viewport().sizer().setRowHeight(zeroBased(m.i32(0)), m.i32(1));
-    });
+    r.add(MemberId::get_LeftIndex, [](A &a, M &m) { m.retLong(a.scroll().leftIndex()); });
+    r.add(MemberId::put_LeftIndex, [](A &a, M &m) { a.scroll().setLeftIndex(m.i32(0)); });
+    r.add(MemberId::get_TopIndex, [](A &a, M &m) { m.retLong(a.scroll().topIndex()); });
+    r.add(MemberId::put_TopIndex, [](A &a, M &m) { a.scroll().setTopIndex(m.i32(0)); });
+    r.add(MemberId::get_DisplayCountX, [](A &a, M &m) { m.retLong(a.scroll().displayCountX()); });
+    r.add(MemberId::get_DisplayCountY, [](A &a, M &m) { m.retLong(a.scroll().displayCountY()); });
+    r.add(MemberId::SetColWidth, [](A &a, M &m) { a.sizer().setColWidth(m.index(0), m.i32(1)); });
+    r.add(MemberId::SetRowHeight, [](A &a, M &m) { a.sizer().setRowHeight(m.index(0), m.i32(1)); });
 }
 
 } // namespace cellvex

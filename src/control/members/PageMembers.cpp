@@ -1,15 +1,15 @@
 // Page settings of the report, each put checked and applied by the page
 // setup model (which re-paginates where the page layout changes).
-#include "control/CellvexControl.h"
 #include "control/MemberCall.h"
 #include "control/MemberRegistry.h"
+#include "control/ReportActions.h"
 #include "print/PageSetup.h"
 
 namespace cellvex {
 
 #define CVX_PAGE_PROP(Name, getter, setter, ret, arg)                                                        \
-    r.add(MemberId::get_##Name, [](CellvexControl &c, MemberCall &m) { m.ret(c.pageSetup().getter()); });    \
-    r.add(MemberId::put_##Name, [](CellvexControl &c, MemberCall &m) { c.pageSetup().setter(m.arg(0)); })
+    r.add(MemberId::get_##Name, [](ReportActions &a, MemberCall &m) { m.ret(a.pageSetup().getter()); });     \
+    r.add(MemberId::put_##Name, [](ReportActions &a, MemberCall &m) { a.pageSetup().setter(m.arg(0)); })
 
 void registerPageMembers(MemberRegistry &r)
 {

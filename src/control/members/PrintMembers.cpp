@@ -1,9 +1,9 @@
 // Printing the report, with or without the print dialog, the page setup
 // dialog and the print preview window. The printer and the way modal dialogs
 // are shown come from the control, so a host or a test can replace both.
-#include "control/CellvexControl.h"
 #include "control/MemberCall.h"
 #include "control/MemberRegistry.h"
+#include "control/ReportActions.h"
 #include "print/PrintJob.h"
 #include "print/PrinterService.h"
 #include "print/dialogs/DialogRunner.h"
@@ -16,11 +16,12 @@ namespace {
 
 // Runs `command` on the control's report, printer and dialogs. The printer
 // service lives for the one call.
-template <typename F> void withPrintContext(CellvexControl &c, F &&command)
+template <typename F> void withPrintContext(ReportActions &a, F &&command)
 {
-    const std::shared_ptr<PrinterService> printer = c.printerService();
-    PrintContext ctx{c.report(), c.pageSettings(), c.pagination(), *printer, c.dialogRunner(), c.actions(),
-                     &c};
+    const std::shared_ptr<PrinterService> printer = a.frame().printerService();
+    PrintContext ctx{
+        a.report(), a.report().pageSettings(), a.pagination(), *printer, a.frame().dialogRunner(),
+        a,          &a.frame().formWidget()};
     command(ctx);
 }
 
@@ -28,25 +29,25 @@ template <typename F> void withPrintContext(CellvexControl &c, F &&command)
 
 void registerPrintMembers(MemberRegistry &r)
 {
-    r.add(MemberId::Print, [](CellvexControl &c, MemberCall &m) {
+    r.add(MemberId::Print, [](ReportActions &a, MemberCall &m) {
         if (m.b(0)) {
-            withPrintContext(c, [](PrintContext &ctx) { printWithDialog(ctx); });
+            withPrintContext(a, [](PrintContext &ctx) { printWithDialog(ctx); });
             return;
         }
         // A failure while the job is open aborts it and raises OnError with
         // what failed; the call itself still succeeds, as the event is the
         // report. An empty report opens no job.
-        withPrintContext(c, [](PrintContext &ctx) {
+        withPrintContext(a, [](PrintContext &ctx) {
             PrintJob job(ctx.report, ctx.settings, ctx.pagination, ctx.printer,
                          [&ctx](const QString &message) { ctx.host.reportError(message); });
             job.printAll(ctx.jobTitle);
         });
     });
-    r.add(MemberId::PrintSetup, [](CellvexControl &c, MemberCall &) {
-        withPrintContext(c, [](PrintContext &ctx) { printSetup(ctx); });
+    r.add(MemberId::PrintSetup, [](ReportActions &a, MemberCall &) {
+        withPrintContext(a, [](PrintContext &ctx) { printSetup(ctx); });
     });
-    r.add(MemberId::Preview, [](CellvexControl &c, MemberCall &) {
-        withPrintContext(c, [](PrintContext &ctx) { previewReport(ctx); });
+    r.add(MemberId::Preview, [](ReportActions &a, MemberCall &) {
+        withPrintContext(a, [](PrintContext &ctx) { previewReport(ctx); });
     });
 }
 
