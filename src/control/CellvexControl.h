@@ -4,6 +4,7 @@
 #include "control/FormProperties.h"
 #include "control/ReportActions.h"
 #include "control/RulerInput.h"
+#include "control/input/InPlaceEditor.h"
 #include "grid/layout/LayoutListener.h"
 #include "grid/selection/SelectionHost.h"
 #include "report/Report.h"
@@ -47,14 +48,15 @@ class CellvexControl : public QWidget,
                        private ReportFrame,
                        private RulerInputHost,
                        private SelectionHost,
-                       private LayoutListener
+                       private LayoutListener,
+                       private InPlaceEditorHost
 {
     Q_OBJECT
 public:
     explicit CellvexControl(QWidget *parent = nullptr);
     ~CellvexControl() override;
 
-    Report &report() { return *m_report; }
+    Report &report() override { return *m_report; }
     const Report &report() const { return *m_report; }
     // The service every member and user action goes through.
     ReportActions &actions() { return *m_actions; }
@@ -130,6 +132,9 @@ private:
     void poleDown(Orientation orientation, int pole, bool left) override;
     void applyResize(Orientation orientation, int pole) override;
     void focusInput() override;
+    // InPlaceEditorHost (report and selection are public)
+    void runGuarded(const std::function<void()> &handler) override { guarded(handler); }
+    void dropListClosed() override { m_rulerInput->setSkipRulerPrepare(true); }
     // LayoutListener
     void viewMoved() override;
     void firstPoleChanged(Orientation axis, int position) override;

@@ -27,7 +27,8 @@ void CellvexControl::buildSelection()
 {
     m_selectionEvents = std::make_unique<SelectionEventAdapter>(m_events);
     m_inPlace = std::make_unique<InPlaceEditor>(
-        *this, InPlaceEditorWidgets{m_client, m_cellSurface, m_edtInput, m_cbbInput, m_datetime});
+        static_cast<InPlaceEditorHost &>(*this),
+        InPlaceEditorWidgets{m_client, m_cellSurface, m_edtInput, m_cbbInput, m_datetime});
     m_selection = std::make_unique<SelectionController>(*m_report, m_selectionEvents.get(),
                                                         static_cast<SelectionHost *>(this));
     m_cellMouse = std::make_unique<CellMouseInput>(*m_selection);

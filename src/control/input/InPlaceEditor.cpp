@@ -1,13 +1,12 @@
 #include "control/input/InPlaceEditor.h"
 
 #include "common/AnsiText.h"
-#include "control/CellvexControl.h"
-#include "control/RulerInput.h"
 #include "control/input/InputMethodName.h"
 #include "grid/EditorTextRules.h"
 #include "grid/FormatCodes.h"
 #include "grid/selection/CellHitTest.h"
 #include "grid/selection/SelectionController.h"
+#include "report/Report.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -62,7 +61,7 @@ int clampToWidget(std::int64_t v)
 
 } // namespace
 
-InPlaceEditor::InPlaceEditor(CellvexControl &control, const InPlaceEditorWidgets &widgets)
+InPlaceEditor::InPlaceEditor(InPlaceEditorHost &control, const InPlaceEditorWidgets &widgets)
     : m_control(control), m_w(widgets)
 {
     m_picker = m_w.datePanel->findChild<QDateEdit *>(QStringLiteral("dtp_datetime"));
@@ -86,7 +85,7 @@ InPlaceEditor::InPlaceEditor(CellvexControl &control, const InPlaceEditorWidgets
 
     m_w.list->setEditable(false);
     connect(m_w.list, &QComboBox::activated, this,
-            [this](int index) { m_control.guarded([&] { listChosen(index); }); });
+            [this](int index) { m_control.runGuarded([&] { listChosen(index); }); });
 }
 
 InPlaceEditor::~InPlaceEditor()
@@ -356,11 +355,11 @@ bool InPlaceEditor::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_w.edit && event->type() == QEvent::KeyPress) {
         bool swallow = false;
-        m_control.guarded([&] { swallow = filterTypedKey(static_cast<QKeyEvent *>(event)); });
+        m_control.runGuarded([&] { swallow = filterTypedKey(static_cast<QKeyEvent *>(event)); });
         return swallow;
     }
     if (watched == m_listPopup && event->type() == QEvent::Hide && !m_closingList)
-        m_control.guarded([this] { listClosedUp(); });
+        m_control.runGuarded([this] { listClosedUp(); });
     return false;
 }
 
@@ -448,7 +447,7 @@ void InPlaceEditor::listClosedUp()
     m_w.list->setGeometry(0, 0, 0, 19);
     m_w.edit->setFocus();
     // The release of the click that closed the list must not reopen it.
-    m_control.rulerInput().setSkipRulerPrepare(true);
+    m_control.dropListClosed();
 }
 
 } // namespace cellvex

@@ -4,6 +4,8 @@
 #include <QPointer>
 #include <QRect>
 
+#include <functional>
+
 class QComboBox;
 class QDateEdit;
 class QKeyEvent;
@@ -13,7 +15,25 @@ class QPushButton;
 namespace cellvex {
 
 class Cell;
-class CellvexControl;
+class Report;
+class SelectionController;
+
+// What the in-place editors ask of the control around them.
+class InPlaceEditorHost
+{
+public:
+    virtual Report &report() = 0;
+    virtual SelectionController &selection() = 0;
+    // Runs a window handler of the editors; what it throws becomes the
+    // control's OnError.
+    virtual void runGuarded(const std::function<void()> &handler) = 0;
+    // The drop-down list closed: the release of the click that closed it
+    // must not prepare input again (it would reopen the list).
+    virtual void dropListClosed() = 0;
+
+protected:
+    ~InPlaceEditorHost() = default;
+};
 
 // The control's editors on the cell surface, created with the control.
 struct InPlaceEditorWidgets
@@ -38,7 +58,7 @@ struct InPlaceEditorWidgets
 class InPlaceEditor : public QObject
 {
 public:
-    InPlaceEditor(CellvexControl &control, const InPlaceEditorWidgets &widgets);
+    InPlaceEditor(InPlaceEditorHost &control, const InPlaceEditorWidgets &widgets);
     ~InPlaceEditor() override;
 
     // Sets up input for the input cell; dropOnPrepare lets a drop-down cell open its list.
@@ -95,7 +115,7 @@ private:
     // Runs a button handler; a failure becomes OnError and leaves the editor open.
     void guarded(void (InPlaceEditor::*handler)());
 
-    CellvexControl &m_control;
+    InPlaceEditorHost &m_control;
     InPlaceEditorWidgets m_w;
     QDateEdit *m_picker = nullptr;
     QPushButton *m_ok = nullptr;

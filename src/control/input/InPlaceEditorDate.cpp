@@ -1,9 +1,10 @@
 // The date editor of the in-place input: a picker that starts from today and
 // OK, cancel and clear buttons; the input cell is the target.
-#include "control/CellvexControl.h"
 #include "control/input/DateEditorCaption.h"
 #include "control/input/InPlaceEditor.h"
 #include "grid/SystemDateFormat.h"
+#include "grid/selection/SelectionController.h"
+#include "report/Report.h"
 
 #include <QDateEdit>
 #include <QLineEdit>
@@ -39,7 +40,7 @@ void InPlaceEditor::prepareDate(const Cell &cell)
 
 void InPlaceEditor::guarded(void (InPlaceEditor::*handler)())
 {
-    m_control.guarded([this, handler] { (this->*handler)(); });
+    m_control.runGuarded([this, handler] { (this->*handler)(); });
 }
 
 void InPlaceEditor::acceptDate()
