@@ -67,7 +67,8 @@ QFrame *loweredBox(const char *name, QWidget *parent)
 
 } // namespace
 
-CellvexControl::CellvexControl(QWidget *parent) : QWidget(parent), m_report(std::make_unique<Report>())
+CellvexControl::CellvexControl(QWidget *parent)
+    : QWidget(parent), m_report(std::make_unique<Report>()), m_events(*m_report)
 {
     setObjectName(QStringLiteral("Cellvex"));
     // Hosts need not know about the report fonts: the first control maps them.

@@ -1,5 +1,7 @@
 #include "EventRaiser.h"
 
+#include "report/HostCallScope.h"
+
 #include "automation/DispatchBinder.h"
 #include "automation/EventTable.h"
 
@@ -44,18 +46,19 @@ bool readBack(const ArgInfo &arg, const Variant &returned, Variant &out)
 
 bool EventRaiser::raise(EventId id, std::vector<Variant> &args)
 {
-    if (!m_sink || m_depth >= kMaxNesting)
+    if (!m_sink)
+        return false;
+    const HostCallScope scope(m_report);
+    if (!scope.entered())
         return false;
     const automation::EventRow *row = automation::findEvent(automation::dispIdOf(id));
     Q_ASSERT(row && row->args().size() == args.size());
     const std::vector<Variant> raised = args;
-    ++m_depth;
     try {
         m_sink->Invoke(automation::dispIdOf(id), args); // a failing handler is ignored
     } catch (...) {
         // A host's exception never crosses into the control's operation.
     }
-    --m_depth;
     const auto declared = row->args();
     for (std::size_t k = 0; k < declared.size() && k < args.size(); ++k) {
         if (declared[k].direction == Direction::In)

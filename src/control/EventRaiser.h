@@ -2,6 +2,7 @@
 
 #include "automation/EventId.h"
 #include "automation/EventSink.h"
+#include "report/Report.h"
 
 #include <QString>
 
@@ -12,13 +13,16 @@ namespace cellvex {
 
 // Raises the control's events on the host's sink, synchronously. Without a
 // sink every event is skipped and by-reference arguments keep their values.
-// A sink that fails is ignored. Events raised from inside a handler nest, up
-// to a fixed depth beyond which they are dropped, so a host that answers an
-// event by causing the same event cannot recurse without end.
+// A sink that fails is ignored. Every event is a host call of the report
+// (HostCallScope): events raised from inside a handler nest, up to the
+// report's depth limit beyond which they are dropped, so a host that answers
+// an event by causing the same event cannot recurse without end.
 class EventRaiser
 {
 public:
-    static constexpr int kMaxNesting = 32;
+    static constexpr int kMaxNesting = Report::kMaxChainDepth;
+
+    explicit EventRaiser(Report &report) : m_report(report) {}
 
     void connect(automation::IEventSink *sink) { m_sink = sink; }
     void disconnect() { m_sink = nullptr; }
@@ -58,11 +62,12 @@ public:
     void cellChanging(int col, int row, QString &value);
     void adjustedSeries(int col, int row, int seriesType, const QString &sign, const QString &data);
 
-    int depth() const { return m_depth; }
+    // How deep host calls nest right now.
+    int depth() const { return m_report.chainDepth(); }
 
 private:
     automation::IEventSink *m_sink = nullptr;
-    int m_depth = 0;
+    Report &m_report;
 };
 
 } // namespace cellvex

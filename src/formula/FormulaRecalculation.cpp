@@ -1,10 +1,10 @@
 #include "formula/FormulaRecalculation.h"
 
-#include "formula/ChainScope.h"
 #include "formula/FormulaCalculation.h"
 #include "formula/FormulaText.h"
 #include "grid/NumberText.h"
 #include "grid/ValueAssignment.h"
+#include "report/HostCallScope.h"
 #include "report/Report.h"
 
 namespace cellvex {
@@ -19,7 +19,7 @@ void explainCell(Report &report, int col, int row, const FormulaErrorHandler &on
         return;
     // Held across the error report too: a host that answers OnError by
     // recomputing is part of the same chain.
-    const ChainScope scope(report);
+    const HostCallScope scope(report);
     if (!scope.entered())
         return;
     const EvalResult<double> result = calcFormula(report, formula, col, row);

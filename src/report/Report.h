@@ -156,11 +156,9 @@ public:
     // Restores the layering of every captioned cell after a load.
     void refreshAllBorders();
 
-    // --- chains of computations --------------------------------------------------------
-    // A formula computation or a cell script changes captions, and a caption
-    // change can start another one (a host's change handler, a cell's script,
-    // a button's action list). They share this one depth count so that a
-    // chain alternating between them ends instead of exhausting the stack.
+    // --- calls out to code that may call back (HostCallScope) --------------------------
+    // Events raised to the host and the steps of formula and script chains
+    // share this one depth count (see HostCallScope).
     static constexpr int kMaxChainDepth = 32;
     // False, changing nothing, when the chain is already at its limit.
     bool enterChain()

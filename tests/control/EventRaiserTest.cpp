@@ -1,4 +1,5 @@
 #include "control/EventRaiser.h"
+#include "report/Report.h"
 
 #include "automation/DispatchBinder.h"
 #include "automation/EventTable.h"
@@ -37,7 +38,8 @@ public:
 
 TEST(EventRaiser, EveryTypedEventCarriesItsTableArguments)
 {
-    EventRaiser raiser;
+    Report report;
+    EventRaiser raiser{report};
     RawSink sink;
     raiser.connect(&sink);
     QString text = QStringLiteral("t");
@@ -101,7 +103,8 @@ TEST(EventRaiser, KeyPressKeepsTheLowEightBitsOfWhatComesBack)
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
-        EventRaiser raiser;
+        Report report;
+        EventRaiser raiser{report};
         RawSink sink;
         sink.answer = [&](std::vector<Variant> &args) { args.at(0) = c.answer; };
         raiser.connect(&sink);
@@ -125,7 +128,8 @@ TEST(EventRaiser, TextArgumentsComeBackAsText)
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
-        EventRaiser raiser;
+        Report report;
+        EventRaiser raiser{report};
         RawSink sink;
         sink.answer = [&](std::vector<Variant> &args) { args.back() = c.answer; };
         raiser.connect(&sink);
@@ -139,7 +143,8 @@ TEST(EventRaiser, TextArgumentsComeBackAsText)
 
 TEST(EventRaiser, SkippedEventsLeaveByReferenceArgumentsAlone)
 {
-    EventRaiser raiser;
+    Report report;
+    EventRaiser raiser{report};
     QString value = QStringLiteral("v");
     std::int16_t key = 'k';
     raiser.cellChanging(1, 1, value); // no sink

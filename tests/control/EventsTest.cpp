@@ -223,3 +223,24 @@ TEST(Events, MouseAndKeysOnTheGrid)
     QApplication::sendEvent(ruler, &onPole);
     EXPECT_EQ(x.sink.log, (std::vector<QString>{"pole 3,0", "input 3,1", "select 3,1,3,30"}));
 }
+
+TEST(Events, HandlersAndFormulaStepsShareOneDepthLimit)
+{
+    // A host that answers every change by computing the formula again, whose
+    // result changes the cell again: each round is one event and one formula
+    // step, and both count against the report's one limit, so the rounds end
+    // at half of it instead of at twice as many nested calls.
+    Connected x;
+    ASSERT_EQ(x.o->SetCellExpression(1, 1, QStringLiteral("getcell(1,1)+1")), S_OK);
+    int rounds = 0;
+    int deepest = 0;
+    x.sink.changing = [&](QString *) {
+        ++rounds;
+        deepest = std::max(deepest, x.c().report().chainDepth());
+        x.o->ExplainCellExpression(1, 1);
+    };
+    ASSERT_EQ(x.o->ExplainCellExpression(1, 1), S_OK);
+    EXPECT_EQ(rounds, EventRaiser::kMaxNesting / 2);
+    EXPECT_EQ(deepest, EventRaiser::kMaxNesting);
+    EXPECT_EQ(x.c().report().chainDepth(), 0);
+}
