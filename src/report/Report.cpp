@@ -7,6 +7,33 @@
 
 namespace cellvex {
 
+namespace {
+
+enum class AliasMatch { First, Last };
+
+// Looks for the cells named `alias`, columns first, then rows, and reports
+// the first or the last of them; false when none has it or it is empty.
+bool scanAlias(const CellMatrix &cells, const QString &alias, AliasMatch match, int &col, int &row)
+{
+    if (alias.isEmpty())
+        return false;
+    bool found = false;
+    for (int c = 0; c < cells.colCount(); ++c)
+        for (int r = 0; r < cells.rowCount(); ++r) {
+            const Cell &cl = cells.at(c, r);
+            if (cl.hasExtension() && cl.aliasName() == alias) {
+                col = c;
+                row = r;
+                found = true;
+                if (match == AliasMatch::First)
+                    return true;
+            }
+        }
+    return found;
+}
+
+} // namespace
+
 Report::Report()
 {
     m_colRuler.setListener(this);
@@ -353,35 +380,12 @@ void Report::deleteAlias(const QString &alias)
 
 bool Report::findAlias(const QString &alias, int &col, int &row) const
 {
-    if (alias.isEmpty())
-        return false;
-    for (int c = 0; c < m_cells.colCount(); ++c)
-        for (int r = 0; r < m_cells.rowCount(); ++r) {
-            const Cell &cl = m_cells.at(c, r);
-            if (cl.hasExtension() && cl.aliasName() == alias) {
-                col = c;
-                row = r;
-                return true;
-            }
-        }
-    return false;
+    return scanAlias(m_cells, alias, AliasMatch::First, col, row);
 }
 
 bool Report::findLastAlias(const QString &alias, int &col, int &row) const
 {
-    if (alias.isEmpty())
-        return false;
-    bool found = false;
-    for (int c = 0; c < m_cells.colCount(); ++c)
-        for (int r = 0; r < m_cells.rowCount(); ++r) {
-            const Cell &cl = m_cells.at(c, r);
-            if (cl.hasExtension() && cl.aliasName() == alias) {
-                col = c;
-                row = r;
-                found = true;
-            }
-        }
-    return found;
+    return scanAlias(m_cells, alias, AliasMatch::Last, col, row);
 }
 
 QString Report::allAliases() const
