@@ -97,13 +97,22 @@ QString kindAttribute(MemberKind kind)
     return QString();
 }
 
+// The attribute line of a block (its identifier, version and help string,
+// then any further attributes), its declaration and the opening brace.
+void openBlock(QStringList &out, const Guid &id, std::string_view helpString, QLatin1String extraAttributes,
+               const QString &declaration)
+{
+    out << QStringLiteral("    [%1, version(1.0), helpstring(\"%2\")%3]")
+               .arg(guidAttribute(id), latin1(helpString), extraAttributes);
+    out << QStringLiteral("    ") + declaration;
+    out << QStringLiteral("    {");
+}
+
 void appendEnumerations(QStringList &out)
 {
     for (const EnumInfo &info : enumerations()) {
-        out << QStringLiteral("    [%1, version(1.0), helpstring(\"%2\")]")
-                   .arg(guidAttribute(info.id), latin1(info.helpString));
-        out << QStringLiteral("    enum %1").arg(latin1(info.name));
-        out << QStringLiteral("    {");
+        openBlock(out, info.id, info.helpString, QLatin1String(),
+                  QStringLiteral("enum %1").arg(latin1(info.name)));
         for (std::size_t i = 0; i < info.constants.size(); ++i) {
             const EnumConstant &constant = info.constants[i];
             out << QStringLiteral("        %1 = %2%3")
@@ -117,10 +126,9 @@ void appendEnumerations(QStringList &out)
 
 void appendInterface(QStringList &out)
 {
-    out << QStringLiteral("    [%1, version(1.0), helpstring(\"%2\"), dual, oleautomation]")
-               .arg(guidAttribute(TypeLibrary::kInterfaceId), latin1(TypeLibrary::kInterfaceHelpString));
-    out << QStringLiteral("    interface %1 : IDispatch").arg(latin1(TypeLibrary::kInterfaceName));
-    out << QStringLiteral("    {");
+    openBlock(out, TypeLibrary::kInterfaceId, TypeLibrary::kInterfaceHelpString,
+              QLatin1String(", dual, oleautomation"),
+              QStringLiteral("interface %1 : IDispatch").arg(latin1(TypeLibrary::kInterfaceName)));
     for (const MemberRow &row : memberTable()) {
         out << QStringLiteral("        /* slot %1 */ [%2%3%4] HRESULT %5(%6);")
                    .arg(row.slot)
@@ -133,10 +141,8 @@ void appendInterface(QStringList &out)
 
 void appendEvents(QStringList &out)
 {
-    out << QStringLiteral("    [%1, version(1.0), helpstring(\"%2\")]")
-               .arg(guidAttribute(TypeLibrary::kEventsId), latin1(TypeLibrary::kEventsHelpString));
-    out << QStringLiteral("    dispinterface %1").arg(latin1(TypeLibrary::kEventsName));
-    out << QStringLiteral("    {");
+    openBlock(out, TypeLibrary::kEventsId, TypeLibrary::kEventsHelpString, QLatin1String(),
+              QStringLiteral("dispinterface %1").arg(latin1(TypeLibrary::kEventsName)));
     out << QStringLiteral("    properties:");
     out << QStringLiteral("    methods:");
     for (const EventRow &event : eventTable()) {
@@ -149,10 +155,8 @@ void appendEvents(QStringList &out)
 
 void appendCoclass(QStringList &out)
 {
-    out << QStringLiteral("    [%1, version(1.0), helpstring(\"%2\"), control]")
-               .arg(guidAttribute(TypeLibrary::kCoclassId), latin1(TypeLibrary::kCoclassHelpString));
-    out << QStringLiteral("    coclass %1").arg(latin1(TypeLibrary::kCoclassName));
-    out << QStringLiteral("    {");
+    openBlock(out, TypeLibrary::kCoclassId, TypeLibrary::kCoclassHelpString, QLatin1String(", control"),
+              QStringLiteral("coclass %1").arg(latin1(TypeLibrary::kCoclassName)));
     out << QStringLiteral("        [default] interface %1;").arg(latin1(TypeLibrary::kInterfaceName));
     out << QStringLiteral("        [default, source] dispinterface %1;")
                .arg(latin1(TypeLibrary::kEventsName));

@@ -99,6 +99,16 @@ AutomationObject *Variant::asObject() const
     return heldOr<AutomationObject *>(m_value);
 }
 
+template <class T, class From>
+HResult Variant::convertInto(HResult (Variant::*to)(T &) const, From from, Variant &out) const
+{
+    T value{};
+    const HResult hr = (this->*to)(value);
+    if (succeeded(hr))
+        out = from(value);
+    return hr;
+}
+
 HResult Variant::changeType(VarType target, Variant &out) const
 {
     if (target == type()) {
@@ -109,42 +119,24 @@ HResult Variant::changeType(VarType target, Variant &out) const
     switch (target) {
     case VarType::Empty:
         break; // nothing converts into "no value"
-    case VarType::Long: {
-        std::int32_t value = 0;
-        if (succeeded(hr = toLong(value)))
-            out = fromLong(value);
+    case VarType::Long:
+        hr = convertInto(&Variant::toLong, &Variant::fromLong, out);
         break;
-    }
-    case VarType::Short: {
-        std::int16_t value = 0;
-        if (succeeded(hr = toShort(value)))
-            out = fromShort(value);
+    case VarType::Short:
+        hr = convertInto(&Variant::toShort, &Variant::fromShort, out);
         break;
-    }
-    case VarType::Boolean: {
-        bool value = false;
-        if (succeeded(hr = toBool(value)))
-            out = fromBool(value);
+    case VarType::Boolean:
+        hr = convertInto(&Variant::toBool, &Variant::fromBool, out);
         break;
-    }
-    case VarType::Double: {
-        double value = 0;
-        if (succeeded(hr = toDouble(value)))
-            out = fromDouble(value);
+    case VarType::Double:
+        hr = convertInto(&Variant::toDouble, &Variant::fromDouble, out);
         break;
-    }
-    case VarType::String: {
-        QString value;
-        if (succeeded(hr = toString(value)))
-            out = fromString(value);
+    case VarType::String:
+        hr = convertInto(&Variant::toString, &Variant::fromString, out);
         break;
-    }
-    case VarType::Color: {
-        OleColor value = 0;
-        if (succeeded(hr = toColor(value)))
-            out = fromColor(value);
+    case VarType::Color:
+        hr = convertInto(&Variant::toColor, &Variant::fromColor, out);
         break;
-    }
     case VarType::Object:
         break; // only an object is an object; the font cannot be made from a value
     }

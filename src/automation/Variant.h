@@ -80,6 +80,10 @@ private:
     HResult toDouble(double &out) const;
     HResult toString(QString &out) const;
     HResult toColor(OleColor &out) const;
+    // Reads this value through `to` and, when that succeeds, stores it into
+    // out through `from`; out is left alone on failure.
+    template <class T, class From>
+    HResult convertInto(HResult (Variant::*to)(T &) const, From from, Variant &out) const;
 
     Storage m_value;
 };

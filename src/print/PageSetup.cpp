@@ -51,6 +51,25 @@ bool PageSetup::storeLength(PaperLength &length, double mm)
     return true;
 }
 
+void PageSetup::pagesChanged()
+{
+    repaginate();
+    markUnsaved();
+}
+
+void PageSetup::setPageLength(PaperLength &length, double mm)
+{
+    if (storeLength(length, mm))
+        pagesChanged();
+}
+
+void PageSetup::setCustomPaperLength(PaperLength &length, double mm)
+{
+    // Only the custom paper takes a size of its own.
+    if (mm > 0 && pageName() == PaperTable::kCustomPaper)
+        setPageLength(length, mm);
+}
+
 void PageSetup::setPrintBorders(bool on)
 {
     m_settings.printBorders = on;
@@ -75,8 +94,7 @@ void PageSetup::setPrintOrientation(bool landscape)
 {
     if (!m_settings.setLandscape(landscape))
         return;
-    repaginate();
-    markUnsaved();
+    pagesChanged();
 }
 
 int PageSetup::pageName() const
@@ -99,8 +117,7 @@ void PageSetup::setPageName(int index)
         m_settings.width = w;
         m_settings.height = h;
     }
-    repaginate();
-    markUnsaved();
+    pagesChanged();
 }
 
 double PageSetup::printWidth() const
@@ -110,10 +127,7 @@ double PageSetup::printWidth() const
 
 void PageSetup::setPrintWidth(double mm)
 {
-    if (!(mm > 0) || pageName() != PaperTable::kCustomPaper || !storeLength(m_settings.width, mm))
-        return;
-    repaginate();
-    markUnsaved();
+    setCustomPaperLength(m_settings.width, mm);
 }
 
 double PageSetup::printHeight() const
@@ -123,10 +137,7 @@ double PageSetup::printHeight() const
 
 void PageSetup::setPrintHeight(double mm)
 {
-    if (!(mm > 0) || pageName() != PaperTable::kCustomPaper || !storeLength(m_settings.height, mm))
-        return;
-    repaginate();
-    markUnsaved();
+    setCustomPaperLength(m_settings.height, mm);
 }
 
 void PageSetup::setPageHeaderFooterFontName(const QString &name)
@@ -188,10 +199,7 @@ double PageSetup::pageLeftMargin() const
 
 void PageSetup::setPageLeftMargin(double mm)
 {
-    if (!storeLength(m_settings.leftMargin, mm))
-        return;
-    repaginate();
-    markUnsaved();
+    setPageLength(m_settings.leftMargin, mm);
 }
 
 double PageSetup::pageTopMargin() const
@@ -201,10 +209,7 @@ double PageSetup::pageTopMargin() const
 
 void PageSetup::setPageTopMargin(double mm)
 {
-    if (!storeLength(m_settings.topMargin, mm))
-        return;
-    repaginate();
-    markUnsaved();
+    setPageLength(m_settings.topMargin, mm);
 }
 
 double PageSetup::pageRightMargin() const
@@ -214,10 +219,7 @@ double PageSetup::pageRightMargin() const
 
 void PageSetup::setPageRightMargin(double mm)
 {
-    if (!storeLength(m_settings.rightMargin, mm))
-        return;
-    repaginate();
-    markUnsaved();
+    setPageLength(m_settings.rightMargin, mm);
 }
 
 double PageSetup::pageBottomMargin() const
@@ -227,10 +229,7 @@ double PageSetup::pageBottomMargin() const
 
 void PageSetup::setPageBottomMargin(double mm)
 {
-    if (!storeLength(m_settings.bottomMargin, mm))
-        return;
-    repaginate();
-    markUnsaved();
+    setPageLength(m_settings.bottomMargin, mm);
 }
 
 } // namespace cellvex

@@ -73,6 +73,12 @@ private:
     // Stores a length put through the interface; false (nothing changed) for
     // a value that is not a finite number.
     bool storeLength(PaperLength &length, double mm);
+    // New page breaks and an unsaved report, after a change of paper or cell area.
+    void pagesChanged();
+    // Stores a length that moves the page breaks.
+    void setPageLength(PaperLength &length, double mm);
+    // The paper width or height: only positive values, and only on the custom paper.
+    void setCustomPaperLength(PaperLength &length, double mm);
 
     Report &m_report;
     PageSettings &m_settings;

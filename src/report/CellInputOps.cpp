@@ -7,10 +7,17 @@ namespace cellvex {
 
 namespace {
 
-void changed(Report &report, int col, int row)
+// Lets `edit` change the cell, marks the report changed and announces the
+// change; false, with nothing done, outside the grid.
+template <class Edit> bool changeCell(Report &report, int col, int row, Edit &&edit)
 {
+    Cell *c = report.cell(col, row);
+    if (!c)
+        return false;
+    edit(*c);
     report.setSaved(false);
     report.cellChanged(col, row, ReportChange::Value | ReportChange::Appearance);
+    return true;
 }
 
 // Text cells read formats 0-3 and 11, date cells format 6: switching to one of
@@ -38,13 +45,14 @@ int saturate(std::int64_t v)
 
 bool setCellFormat(Report &report, int col, int row, int formatType, const QString &formatText)
 {
-    Cell *c = report.cell(col, row);
-    if (!c)
+    bool clear = false;
+    const bool inside = changeCell(report, col, row, [&](Cell &c) {
+        c.setFormatType(formatType);
+        c.setFormatText(formatText);
+        clear = formatClearsCaption(c.kind(), formatType);
+    });
+    if (!inside)
         return false;
-    c->setFormatType(formatType);
-    c->setFormatText(formatText);
-    const bool clear = formatClearsCaption(c->kind(), formatType);
-    changed(report, col, row);
     if (clear)
         report.setCellCaption(col, row, QString());
     return true;
@@ -65,12 +73,7 @@ bool cellFormat(const Report &report, int col, int row, int &formatType, QString
 
 bool setCellIme(Report &report, int col, int row, const QString &imeName)
 {
-    Cell *c = report.cell(col, row);
-    if (!c)
-        return false;
-    c->setImeName(imeName);
-    changed(report, col, row);
-    return true;
+    return changeCell(report, col, row, [&](Cell &c) { c.setImeName(imeName); });
 }
 
 QString cellIme(const Report &report, int col, int row)
@@ -81,12 +84,7 @@ QString cellIme(const Report &report, int col, int row)
 
 bool setCellReadOnly(Report &report, int col, int row, bool readOnly)
 {
-    Cell *c = report.cell(col, row);
-    if (!c)
-        return false;
-    c->setReadOnly(readOnly);
-    changed(report, col, row);
-    return true;
+    return changeCell(report, col, row, [&](Cell &c) { c.setReadOnly(readOnly); });
 }
 
 bool cellReadOnly(const Report &report, int col, int row)
@@ -97,12 +95,7 @@ bool cellReadOnly(const Report &report, int col, int row)
 
 bool setCellPrintHide(Report &report, int col, int row, bool hide)
 {
-    Cell *c = report.cell(col, row);
-    if (!c)
-        return false;
-    c->setPrintHide(hide);
-    changed(report, col, row);
-    return true;
+    return changeCell(report, col, row, [&](Cell &c) { c.setPrintHide(hide); });
 }
 
 bool cellPrintHide(const Report &report, int col, int row)
@@ -113,12 +106,8 @@ bool cellPrintHide(const Report &report, int col, int row)
 
 bool setCellNextPos(Report &report, int col, int row, std::int64_t nextCol, std::int64_t nextRow)
 {
-    Cell *c = report.cell(col, row);
-    if (!c)
-        return false;
-    c->setCellNext(saturate(nextCol), saturate(nextRow));
-    changed(report, col, row);
-    return true;
+    return changeCell(report, col, row,
+                      [&](Cell &c) { c.setCellNext(saturate(nextCol), saturate(nextRow)); });
 }
 
 bool cellNextPos(const Report &report, int col, int row, int &nextCol, int &nextRow)

@@ -7,6 +7,33 @@
 
 namespace cellvex {
 
+namespace {
+
+enum class AliasMatch { First, Last };
+
+// Looks for the cells named `alias`, columns first, then rows, and reports
+// the first or the last of them; false when none has it or it is empty.
+bool scanAlias(const CellMatrix &cells, const QString &alias, AliasMatch match, int &col, int &row)
+{
+    if (alias.isEmpty())
+        return false;
+    bool found = false;
+    for (int c = 0; c < cells.colCount(); ++c)
+        for (int r = 0; r < cells.rowCount(); ++r) {
+            const Cell &cl = cells.at(c, r);
+            if (cl.hasExtension() && cl.aliasName() == alias) {
+                col = c;
+                row = r;
+                found = true;
+                if (match == AliasMatch::First)
+                    return true;
+            }
+        }
+    return found;
+}
+
+} // namespace
+
 Report::Report()
 {
     m_colRuler.setListener(this);
@@ -197,16 +224,23 @@ const FontAttributes &Report::cellFont(int col, int row) const
     return m_fonts.attributes(c ? c->fontId() : 0);
 }
 
-void Report::changeFont(int col, int row, const std::function<void(FontAttributes &)> &edit)
+void Report::changeAppearance(int col, int row, const std::function<void(Cell &)> &edit)
 {
     Cell *c = cell(col, row);
     if (!c)
         return;
-    FontAttributes attrs = m_fonts.attributes(c->fontId());
-    edit(attrs);
-    c->setFontId(m_fonts.intern(attrs));
+    edit(*c);
     markChanged();
     cellChanged(col, row, ReportChange::Appearance);
+}
+
+void Report::changeFont(int col, int row, const std::function<void(FontAttributes &)> &edit)
+{
+    changeAppearance(col, row, [&](Cell &c) {
+        FontAttributes attrs = m_fonts.attributes(c.fontId());
+        edit(attrs);
+        c.setFontId(m_fonts.intern(attrs));
+    });
 }
 
 void Report::setFontName(int col, int row, const QString &name)
@@ -246,60 +280,42 @@ void Report::setFontStyle(int col, int row, int style, bool on)
 
 void Report::setAlignment(int col, int row, HAlign a)
 {
-    if (Cell *c = cell(col, row)) {
-        c->setAlignment(a);
-        markChanged();
-        cellChanged(col, row, ReportChange::Appearance);
-    }
+    changeAppearance(col, row, [&](Cell &c) { c.setAlignment(a); });
 }
 
 void Report::setVAlignment(int col, int row, VAlign a)
 {
-    if (Cell *c = cell(col, row)) {
-        c->setVAlignment(a);
-        markChanged();
-        cellChanged(col, row, ReportChange::Appearance);
-    }
+    changeAppearance(col, row, [&](Cell &c) { c.setVAlignment(a); });
 }
 
 void Report::setMultiLine(int col, int row, bool on)
 {
-    if (Cell *c = cell(col, row)) {
-        c->setMultiLine(on);
-        markChanged();
-        cellChanged(col, row, ReportChange::Appearance);
-    }
+    changeAppearance(col, row, [&](Cell &c) { c.setMultiLine(on); });
 }
 
 void Report::setBackColor(int col, int row, ColorRef color)
 {
-    if (Cell *c = cell(col, row)) {
-        c->setBackColor(color);
-        markChanged();
-        // A selected cell keeps showing the selection colour; the surface
-        // paints the displayed colour, so repainting is always right.
-        cellChanged(col, row, ReportChange::Appearance);
-    }
+    // A selected cell keeps showing the selection colour; the surface
+    // paints the displayed colour, so repainting is always right.
+    changeAppearance(col, row, [&](Cell &c) { c.setBackColor(color); });
 }
 
 void Report::setCellBorders(int col, int row, int type, int width)
 {
-    Cell *c = cell(col, row);
-    if (!c || width < 0)
+    if (width < 0)
         return;
     if (type == BorderDiagonal) {
-        c->setDiagonalType(width);
-        markChanged();
-        cellChanged(col, row, ReportChange::Appearance);
+        changeAppearance(col, row, [&](Cell &c) { c.setDiagonalType(width); });
         return;
     }
-    if (type < BorderLeft || type > BorderBottom)
+    const Cell *c = cell(col, row);
+    if (!c || type < BorderLeft || type > BorderBottom)
         return;
+    // A covered cell hands its side borders to the master of its block.
     int targetCol = col, targetRow = row;
     if (c->sign() == MergeSign::Covered) {
         const BlockBounds b = c->block();
-        if (Cell *master = cell(b.left, b.top)) {
-            c = master;
+        if (cell(b.left, b.top)) {
             targetCol = b.left;
             targetRow = b.top;
         }
@@ -308,9 +324,7 @@ void Report::setCellBorders(int col, int row, int type, int width)
     const int t = type == BorderTop ? width : -1;
     const int r = type == BorderRight ? width : -1;
     const int b = type == BorderBottom ? width : -1;
-    c->setBorders(l, t, r, b);
-    markChanged();
-    cellChanged(targetCol, targetRow, ReportChange::Appearance);
+    changeAppearance(targetCol, targetRow, [&](Cell &target) { target.setBorders(l, t, r, b); });
 }
 
 int Report::cellBorders(int col, int row, int type) const
@@ -366,35 +380,12 @@ void Report::deleteAlias(const QString &alias)
 
 bool Report::findAlias(const QString &alias, int &col, int &row) const
 {
-    if (alias.isEmpty())
-        return false;
-    for (int c = 0; c < m_cells.colCount(); ++c)
-        for (int r = 0; r < m_cells.rowCount(); ++r) {
-            const Cell &cl = m_cells.at(c, r);
-            if (cl.hasExtension() && cl.aliasName() == alias) {
-                col = c;
-                row = r;
-                return true;
-            }
-        }
-    return false;
+    return scanAlias(m_cells, alias, AliasMatch::First, col, row);
 }
 
 bool Report::findLastAlias(const QString &alias, int &col, int &row) const
 {
-    if (alias.isEmpty())
-        return false;
-    bool found = false;
-    for (int c = 0; c < m_cells.colCount(); ++c)
-        for (int r = 0; r < m_cells.rowCount(); ++r) {
-            const Cell &cl = m_cells.at(c, r);
-            if (cl.hasExtension() && cl.aliasName() == alias) {
-                col = c;
-                row = r;
-                found = true;
-            }
-        }
-    return found;
+    return scanAlias(m_cells, alias, AliasMatch::Last, col, row);
 }
 
 QString Report::allAliases() const

@@ -176,6 +176,9 @@ private:
     void rulerChanged(Orientation o) override;
     void highlightChanged(Orientation o, int first, int last) override;
     void displayCountChanged(Orientation o, int count) override;
+    // Finds the cell, lets `edit` change it, marks the report changed and
+    // announces an appearance change; nothing happens outside the matrix.
+    void changeAppearance(int col, int row, const std::function<void(Cell &)> &edit);
     void changeFont(int col, int row, const std::function<void(FontAttributes &)> &edit);
 
     RulerModel m_colRuler{Orientation::Horizontal};

@@ -162,11 +162,7 @@ void RulerModel::insertPole(int poleIndex, int addCount)
     m_poleLens.insert(m_poleLens.begin() + poleIndex, size_t(addCount), defaultPoleLength());
     m_splitLens.insert(m_splitLens.end(), size_t(addCount), m_splitRange);
     invalidateEdgesFrom(poleIndex);
-    if (m_listener)
-        m_listener->polesInserted(m_orientation, poleIndex, addCount);
-    recalcDisplayCount();
-    recalcLastCount();
-    changed();
+    announceInsert(poleIndex, addCount);
 }
 
 void RulerModel::deletePole(int poleIndex, int deleteCount)
@@ -184,6 +180,20 @@ void RulerModel::deletePole(int poleIndex, int deleteCount)
     recalcLastCount();
     if (hadSelection)
         changed();
+    announceDelete(poleIndex, deleteCount, before, delRange);
+}
+
+void RulerModel::announceInsert(int poleIndex, int addCount)
+{
+    if (m_listener)
+        m_listener->polesInserted(m_orientation, poleIndex, addCount);
+    recalcDisplayCount();
+    recalcLastCount();
+    changed();
+}
+
+void RulerModel::announceDelete(int poleIndex, int deleteCount, int before, std::int64_t delRange)
+{
     if (m_listener)
         m_listener->polesDeleted(m_orientation, poleIndex, deleteCount, before, delRange);
     recalcDisplayCount();
@@ -217,11 +227,7 @@ void RulerModel::insertDefaultPoles(int poleIndex, int addCount)
     if (!ranges.empty() && ranges.back().last >= poleIndex)
         m_selected.clear();
     followDisplayIndex();
-    if (m_listener)
-        m_listener->polesInserted(m_orientation, poleIndex, addCount);
-    recalcDisplayCount();
-    recalcLastCount();
-    changed();
+    announceInsert(poleIndex, addCount);
 }
 
 void RulerModel::removePoles(int poleIndex, int deleteCount)
@@ -237,10 +243,7 @@ void RulerModel::removePoles(int poleIndex, int deleteCount)
     m_selected.clear();
     followDisplayIndex();
     recalcLastCount();
-    if (m_listener)
-        m_listener->polesDeleted(m_orientation, poleIndex, deleteCount, before, delRange);
-    recalcDisplayCount();
-    changed();
+    announceDelete(poleIndex, deleteCount, before, delRange);
 }
 
 void RulerModel::setPoleRange(int poleIndex, int range)

@@ -119,6 +119,10 @@ private:
     void splitRangeInto(int range, int &pole, int &split) const;
     void changed();
     void highlightChanged(int first, int last);
+    // The listener hears of the new or removed poles first; then the counts
+    // are recomputed and the ruler announces its change.
+    void announceInsert(int poleIndex, int addCount);
+    void announceDelete(int poleIndex, int deleteCount, int before, std::int64_t delRange);
 
     Orientation m_orientation;
     ColorRef m_color = kButtonFace;

@@ -31,6 +31,15 @@ void checkGrowth(const Report &report, LineAxis axis, int count)
             QStringLiteral("报表尺寸超出范围：列宽或行高的总和不能超过 %1 像素").arg(kMaxPixelExtent));
 }
 
+// Closes a line edit that changed the matrix: the report is unsaved and its
+// generation moves on, so that callers holding cells look them up again.
+StructureOutcome reshaped(Report &report, bool selectionChanged)
+{
+    report.setSaved(false);
+    report.matrixReshaped();
+    return {true, selectionChanged};
+}
+
 } // namespace
 
 StructureOutcome insertLines(Report &report, Orientation o, int at, int count,
@@ -59,12 +68,7 @@ StructureOutcome insertLines(Report &report, Orientation o, int at, int count,
     }
     reshapeBlocksAfterInsert(report, axis, at, count);
 
-    StructureOutcome out;
-    out.acted = true;
-    out.selectionChanged = shiftSelectionForInsert(report, o, at, count);
-    report.setSaved(false);
-    report.matrixReshaped();
-    return out;
+    return reshaped(report, shiftSelectionForInsert(report, o, at, count));
 }
 
 StructureOutcome appendLines(Report &report, Orientation o, int count,
@@ -96,12 +100,7 @@ StructureOutcome deleteLines(Report &report, Orientation o, int first, int last,
         report.cells().removeRows(first, n);
     axis.ruler(report).removePoles(first, n);
 
-    StructureOutcome out;
-    out.acted = true;
-    out.selectionChanged = shiftSelectionForDelete(report, o, first, last);
-    report.setSaved(false);
-    report.matrixReshaped();
-    return out;
+    return reshaped(report, shiftSelectionForDelete(report, o, first, last));
 }
 
 } // namespace cellvex

@@ -2,7 +2,9 @@
 
 #include <QDialog>
 
+class QHBoxLayout;
 class QLineEdit;
+class QPushButton;
 
 namespace cellvex {
 
@@ -15,7 +17,23 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
+
+    // "确定", the default button, and "取消", which rejects the dialog, at the
+    // right end of a row; the dialog connects "确定" to its own confirmation.
+    struct ConfirmButtons
+    {
+        QPushButton *ok;
+        QHBoxLayout *row;
+    };
+    ConfirmButtons confirmButtons();
 };
+
+// Gives a widget its object name where it is built and hands it back.
+template <typename W> W *named(W *widget, const char *name)
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
 
 // Puts a setting's text into a field that takes at most `limit` characters
 // from the user. A longer stored text (a size put through the interface,

@@ -15,16 +15,6 @@
 
 namespace cellvex {
 
-namespace {
-
-template <typename W> W *named(W *widget, const char *name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
-} // namespace
-
 PrintDialog::PrintDialog(const PageSettings &settings, const PrinterService &printers, QWidget *parent)
     : FixedDialog(parent)
 {
@@ -60,21 +50,14 @@ PrintDialog::PrintDialog(const PageSettings &settings, const PrinterService &pri
     copiesRow->addWidget(new QLabel(QStringLiteral("份"), copiesBox));
     copiesRow->addStretch();
 
-    auto *ok = named(new QPushButton(QStringLiteral("确定"), this), "btn_ok");
-    ok->setDefault(true);
-    auto *cancel = named(new QPushButton(QStringLiteral("取消"), this), "btn_cancel");
-    connect(ok, &QPushButton::clicked, this, &PrintDialog::confirm);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    const ConfirmButtons buttons = confirmButtons();
+    connect(buttons.ok, &QPushButton::clicked, this, &PrintDialog::confirm);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_printerBox);
     layout->addWidget(pagesBox);
     layout->addWidget(copiesBox);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.row);
 
     m_printerBox->fill(settings.printerName);
     m_landscape->setChecked(settings.landscape);

@@ -31,12 +31,6 @@ namespace {
 constexpr int kMillimetreChars = 10;
 constexpr int kCopiesChars = 3;
 
-template <typename W> W *named(W *widget, const char *name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
 QString customPaperName()
 {
     return PaperTable::entry(PaperTable::kCustomPaper).name;
@@ -73,19 +67,13 @@ PrintSetupDialog::PrintSetupDialog(const PageSettings &settings, const PrinterSe
     m_tabs->addTab(buildHeaderFooterTab(), QStringLiteral("页眉页角"));
     m_tabs->addTab(buildMarginsTab(), QStringLiteral("页边距"));
 
-    m_ok = named(new QPushButton(QStringLiteral("确定"), this), "btn_ok");
-    m_ok->setDefault(true);
-    auto *cancel = named(new QPushButton(QStringLiteral("取消"), this), "btn_cancel");
+    const ConfirmButtons buttons = confirmButtons();
+    m_ok = buttons.ok;
     connect(m_ok, &QPushButton::clicked, this, &PrintSetupDialog::confirm);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(m_ok);
-    buttons->addWidget(cancel);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_tabs);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.row);
 
     fillFromSettings(fonts);
 }
