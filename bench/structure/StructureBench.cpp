@@ -1,6 +1,6 @@
 // Inserting and deleting one column or row of a 1000 x 1000 report (a
 // million cells, some of them merged): each must stay a bulk move.
-#include "grid/structure/LineEdits.h"
+#include "grid/structure/PoleEdits.h"
 #include "report/Report.h"
 
 #include <benchmark/benchmark.h>
@@ -34,8 +34,8 @@ void insertThenDelete(benchmark::State &state, Orientation axis)
     Report &report = millionCells();
     const int at = int(state.range(0));
     for (auto _ : state) {
-        insertLines(report, axis, at, 1);
-        deleteLines(report, axis, at, at);
+        insertPoles(report, axis, at, 1);
+        deletePoles(report, axis, at, at);
     }
     state.SetLabel("one insert and one delete");
 }

@@ -64,7 +64,7 @@ FormulaErrorHandler ReportActions::formulaErrors()
     return [this](const QString &message) { m_events.error(message); };
 }
 
-bool ReportActions::runEdit(bool linesChanged,
+bool ReportActions::runEdit(bool polesChanged,
                             const std::function<bool(const std::function<void()> &beforeChange)> &edit)
 {
     std::optional<PaintSuspension> suspend;
@@ -77,7 +77,7 @@ bool ReportActions::runEdit(bool linesChanged,
     SelectionController &sel = selection();
     sel.markRulerSelection();
     sel.placeSelectionFrame();
-    if (linesChanged)
+    if (polesChanged)
         paginate();
     suspend.reset();
     sel.focusInput();

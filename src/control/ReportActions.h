@@ -110,9 +110,9 @@ public:
     // callback the model runs once it accepted the edit and before anything
     // changes: the input method closes and painting is suspended. After an
     // accepted edit the ruler highlights and the frame follow the selection,
-    // the pages are cut again when `linesChanged`, painting resumes and the
+    // the pages are cut again when `polesChanged`, painting resumes and the
     // editor is set up for the input cell. Returns whether the edit acted.
-    bool runEdit(bool linesChanged,
+    bool runEdit(bool polesChanged,
                  const std::function<bool(const std::function<void()> &beforeChange)> &edit);
 
     // --- pages ---------------------------------------------------------------------
@@ -230,11 +230,12 @@ public:
     void explainAllExpression(int mode);
 
     // --- structure (ReportActionsStructure.cpp) ------------------------------------------
-    // InsertCol / InsertRow / AppendCol / AppendRow (at == count appends) and
-    // DeleteCol / DeleteRow (first..last): OnInputChange then OnSelectChange
-    // when the edit moved the selection.
-    void insertLines(Orientation axis, int at, int count);
-    void deleteLines(Orientation axis, int first, int last);
+    // Columns or rows (poles of the orientation): InsertCol / InsertRow /
+    // AppendCol / AppendRow (at == count appends) and DeleteCol / DeleteRow
+    // (first..last): OnInputChange then OnSelectChange when the edit moved
+    // the selection.
+    void insertPoles(Orientation orientation, int at, int count);
+    void deletePoles(Orientation orientation, int first, int last);
     // MergeCell / SplitCell: each selection event only when its value changed.
     void mergeCells(int col1, int row1, int col2, int row2);
     void splitCells(int col1, int row1, int col2, int row2);

@@ -1,4 +1,4 @@
-// The service's structure edits: columns and rows, merged blocks, filling,
+// The service's structure edits: columns and rows (poles), merged blocks, filling,
 // finding and replacing. The model functions (grid/structure) do the edits;
 // these add the window steps around them and raise the selection events.
 #include "ReportActions.h"
@@ -8,18 +8,18 @@
 #include "grid/structure/CellFill.h"
 #include "grid/structure/CellFind.h"
 #include "grid/structure/CellReplace.h"
-#include "grid/structure/LineEdits.h"
 #include "grid/structure/MergeBlocks.h"
 #include "grid/structure/MergeCommands.h"
+#include "grid/structure/PoleEdits.h"
 
 namespace cellvex {
 
-void ReportActions::insertLines(Orientation axis, int at, int count)
+void ReportActions::insertPoles(Orientation orientation, int at, int count)
 {
     StructureOutcome out;
     std::uint64_t generation = 0;
     runEdit(true, [&](const std::function<void()> &beforeChange) {
-        out = cellvex::insertLines(m_report, axis, at, count, beforeChange);
+        out = cellvex::insertPoles(m_report, orientation, at, count, beforeChange);
         generation = m_report.generation();
         return out.acted;
     });
@@ -27,16 +27,16 @@ void ReportActions::insertLines(Orientation axis, int at, int count)
         selection().raiseSelectChange(generation);
 }
 
-void ReportActions::deleteLines(Orientation axis, int first, int last)
+void ReportActions::deletePoles(Orientation orientation, int first, int last)
 {
     StructureOutcome out;
     std::uint64_t generation = 0;
     runEdit(true, [&](const std::function<void()> &beforeChange) {
-        out = cellvex::deleteLines(m_report, axis, first, last, beforeChange);
+        out = cellvex::deletePoles(m_report, orientation, first, last, beforeChange);
         generation = m_report.generation();
         // Fewer lines may leave empty space in view: show the last ones.
         if (out.acted)
-            scroll().scrollBackIfShort(axis, 0);
+            scroll().scrollBackIfShort(orientation, 0);
         return out.acted;
     });
     if (out.selectionChanged && selection().raiseInputChange(generation))

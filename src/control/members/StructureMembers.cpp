@@ -62,17 +62,17 @@ void replaceCells(A &a, M &m)
 void registerStructureMembers(MemberRegistry &r)
 {
     r.add(MemberId::AppendCol,
-          [](A &a, M &m) { a.insertLines(Orientation::Horizontal, a.report().colCount(), m.i32(0)); });
+          [](A &a, M &m) { a.insertPoles(Orientation::Horizontal, a.report().colCount(), m.i32(0)); });
     r.add(MemberId::AppendRow,
-          [](A &a, M &m) { a.insertLines(Orientation::Vertical, a.report().rowCount(), m.i32(0)); });
+          [](A &a, M &m) { a.insertPoles(Orientation::Vertical, a.report().rowCount(), m.i32(0)); });
     r.add(MemberId::InsertCol,
-          [](A &a, M &m) { a.insertLines(Orientation::Horizontal, m.index(0), m.i32(1)); });
+          [](A &a, M &m) { a.insertPoles(Orientation::Horizontal, m.index(0), m.i32(1)); });
     r.add(MemberId::InsertRow,
-          [](A &a, M &m) { a.insertLines(Orientation::Vertical, m.index(0), m.i32(1)); });
+          [](A &a, M &m) { a.insertPoles(Orientation::Vertical, m.index(0), m.i32(1)); });
     r.add(MemberId::DeleteCol,
-          [](A &a, M &m) { a.deleteLines(Orientation::Horizontal, m.index(0), m.index(1)); });
+          [](A &a, M &m) { a.deletePoles(Orientation::Horizontal, m.index(0), m.index(1)); });
     r.add(MemberId::DeleteRow,
-          [](A &a, M &m) { a.deleteLines(Orientation::Vertical, m.index(0), m.index(1)); });
+          [](A &a, M &m) { a.deletePoles(Orientation::Vertical, m.index(0), m.index(1)); });
     r.add(MemberId::MergeCell,
           [](A &a, M &m) { a.mergeCells(m.index(0), m.index(1), m.index(2), m.index(3)); });
     r.add(MemberId::SplitCell,

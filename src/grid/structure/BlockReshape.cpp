@@ -13,14 +13,14 @@ namespace {
 // A block is known by its master's position.
 using BlockKey = std::pair<int, int>; // (lo, crossLo)
 
-BlockKey keyOf(LineAxis axis, const BlockBounds &b)
+BlockKey keyOf(PoleAxis axis, const BlockBounds &b)
 {
     return {axis.lo(b), axis.crossLo(b)};
 }
 
 // The cell's block when its bounds hold the cell itself and lie in the
 // first `lines` lines of the grid, so that moving them cannot overflow.
-bool soundBlock(const Report &report, LineAxis axis, const Cell &c, int line, int cross, int lines,
+bool soundBlock(const Report &report, PoleAxis axis, const Cell &c, int line, int cross, int lines,
                 BlockBounds &out)
 {
     if (c.sign() == MergeSign::None)
@@ -31,7 +31,7 @@ bool soundBlock(const Report &report, LineAxis axis, const Cell &c, int line, in
            axis.crossHi(out) < axis.crossCount(report);
 }
 
-bool belongsTo(LineAxis axis, const Cell &c, const BlockKey &key)
+bool belongsTo(PoleAxis axis, const Cell &c, const BlockKey &key)
 {
     return c.sign() != MergeSign::None && keyOf(axis, c.block()) == key;
 }
@@ -39,10 +39,10 @@ bool belongsTo(LineAxis axis, const Cell &c, const BlockKey &key)
 // Calls f(cell, line, cross) for the cells of the block (lines lo..hi as
 // given, clamped to the grid) that belong to it.
 template <typename F>
-void forBlockCells(Report &report, LineAxis axis, const BlockBounds &b, int lo, int hi, F &&f)
+void forBlockCells(Report &report, PoleAxis axis, const BlockBounds &b, int lo, int hi, F &&f)
 {
     const BlockKey key = keyOf(axis, b);
-    const int lastLine = axis.lineCount(report) - 1, lastCross = axis.crossCount(report) - 1;
+    const int lastLine = axis.poleCount(report) - 1, lastCross = axis.crossCount(report) - 1;
     for (int line = std::max(lo, 0); line <= std::min(hi, lastLine); ++line)
         for (int k = std::max(axis.crossLo(b), 0); k <= std::min(axis.crossHi(b), lastCross); ++k)
             if (Cell *c = axis.cell(report, line, k); c && belongsTo(axis, *c, key))
@@ -53,7 +53,7 @@ void forBlockCells(Report &report, LineAxis axis, const BlockBounds &b, int lo, 
 // `delta`, looking at the cells of lines lineLo..lineHi, where all their
 // cells now stand. Bounds beyond the `oldLines` lines of the grid before
 // the edit are damaged and stay as they are.
-void moveBlocks(Report &report, LineAxis axis, int lineLo, int lineHi, int from, int delta, int oldLines)
+void moveBlocks(Report &report, PoleAxis axis, int lineLo, int lineHi, int from, int delta, int oldLines)
 {
     const int crossCount = axis.crossCount(report);
     for (int line = lineLo; line <= lineHi; ++line)
@@ -71,9 +71,9 @@ void moveBlocks(Report &report, LineAxis axis, int lineLo, int lineHi, int from,
 
 } // namespace
 
-void reshapeBlocksAfterInsert(Report &report, LineAxis axis, int at, int count)
+void reshapeBlocksAfterInsert(Report &report, PoleAxis axis, int at, int count)
 {
-    const int lines = axis.lineCount(report), crossCount = axis.crossCount(report);
+    const int lines = axis.poleCount(report), crossCount = axis.crossCount(report);
     const int after = at + count; // where the old line `at` now stands
 
     // Blocks spanning the point, found before anything moves their bounds: a
@@ -109,9 +109,9 @@ void reshapeBlocksAfterInsert(Report &report, LineAxis axis, int at, int count)
     }
 }
 
-void reshapeBlocksBeforeDelete(Report &report, LineAxis axis, int first, int last)
+void reshapeBlocksBeforeDelete(Report &report, PoleAxis axis, int first, int last)
 {
-    const int lines = axis.lineCount(report), crossCount = axis.crossCount(report);
+    const int lines = axis.poleCount(report), crossCount = axis.crossCount(report);
     const int n = last - first + 1;
 
     // The blocks that reach into the deleted lines, each once.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "grid/structure/LineAxis.h"
+#include "grid/structure/PoleAxis.h"
 
 namespace cellvex {
 
@@ -16,13 +16,13 @@ namespace cellvex {
 // or after the point move with their cells, and a block that spans the point
 // (its cells left of and right of the new lines belong to it) widens over the
 // new lines, whose cells become covered cells of it.
-void reshapeBlocksAfterInsert(Report &report, LineAxis axis, int at, int count);
+void reshapeBlocksAfterInsert(Report &report, PoleAxis axis, int at, int count);
 
 // Before lines first..last are deleted: blocks after them get bounds for
 // their new place; a block that loses lines but keeps its master shrinks (to
 // a plain cell when only the master is left); a block whose master goes is
 // dissolved and what remains of it after the deleted lines becomes a block
 // of its own, mastered by its first cell, when it has two cells or more.
-void reshapeBlocksBeforeDelete(Report &report, LineAxis axis, int first, int last);
+void reshapeBlocksBeforeDelete(Report &report, PoleAxis axis, int first, int last);
 
 } // namespace cellvex

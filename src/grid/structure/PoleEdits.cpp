@@ -1,8 +1,8 @@
-#include "LineEdits.h"
+#include "PoleEdits.h"
 
 #include "common/Geometry.h"
 #include "grid/structure/BlockReshape.h"
-#include "grid/structure/LineAxis.h"
+#include "grid/structure/PoleAxis.h"
 #include "grid/structure/SelectionShift.h"
 #include "report/Report.h"
 
@@ -12,7 +12,7 @@ namespace cellvex {
 
 namespace {
 
-void insertIntoMatrix(Report &report, LineAxis axis, int at, int count)
+void insertIntoMatrix(Report &report, PoleAxis axis, int at, int count)
 {
     if (axis.columns())
         report.cells().insertColumns(at, count);
@@ -21,7 +21,7 @@ void insertIntoMatrix(Report &report, LineAxis axis, int at, int count)
 }
 
 // Throws when the grown report could not be laid out in window coordinates.
-void checkGrowth(const Report &report, LineAxis axis, int count)
+void checkGrowth(const Report &report, PoleAxis axis, int count)
 {
     const RulerModel &ruler = axis.columns() ? report.colRuler() : report.rowRuler();
     const std::int64_t lines = std::int64_t(ruler.poleCount()) + count;
@@ -42,17 +42,17 @@ StructureOutcome reshaped(Report &report, bool selectionChanged)
 
 } // namespace
 
-StructureOutcome insertLines(Report &report, Orientation o, int at, int count,
+StructureOutcome insertPoles(Report &report, Orientation o, int at, int count,
                              const std::function<void()> &beforeChange)
 {
-    const LineAxis axis(o);
-    if (count < 1 || at < 0 || at > axis.lineCount(report))
+    const PoleAxis axis(o);
+    if (count < 1 || at < 0 || at > axis.poleCount(report))
         return {};
     checkGrowth(report, axis, count);
     if (beforeChange)
         beforeChange();
     // A handler may have replaced the report meanwhile: check again.
-    if (at > axis.lineCount(report))
+    if (at > axis.poleCount(report))
         return {};
     checkGrowth(report, axis, count);
 
@@ -71,18 +71,18 @@ StructureOutcome insertLines(Report &report, Orientation o, int at, int count,
     return reshaped(report, shiftSelectionForInsert(report, o, at, count));
 }
 
-StructureOutcome appendLines(Report &report, Orientation o, int count,
+StructureOutcome appendPoles(Report &report, Orientation o, int count,
                              const std::function<void()> &beforeChange)
 {
-    return insertLines(report, o, LineAxis(o).lineCount(report), count, beforeChange);
+    return insertPoles(report, o, PoleAxis(o).poleCount(report), count, beforeChange);
 }
 
-StructureOutcome deleteLines(Report &report, Orientation o, int first, int last,
+StructureOutcome deletePoles(Report &report, Orientation o, int first, int last,
                              const std::function<void()> &beforeChange)
 {
-    const LineAxis axis(o);
+    const PoleAxis axis(o);
     auto accepted = [&] {
-        const int lines = axis.lineCount(report);
+        const int lines = axis.poleCount(report);
         return first >= 0 && first <= last && last < lines && last - first + 1 < lines;
     };
     if (!accepted())

@@ -6,23 +6,23 @@
 
 namespace cellvex {
 
-// The direction of a structure edit. Inserting and deleting columns and
-// rows are mirror images: a "line" is a column (Horizontal) or a row
-// (Vertical), "cross" indexes the cells along one line. Block bounds read
-// the same way: lo/hi are the block's first and last line, crossLo/crossHi
-// its extent along the lines.
-class LineAxis
+// The orientation of a structure edit. Inserting and deleting columns and
+// rows are mirror images: a pole is a column (Horizontal) or a row
+// (Vertical), as on the rulers; "cross" indexes the cells along one pole.
+// Block bounds read the same way: lo/hi are the block's first and last pole,
+// crossLo/crossHi its extent along the poles.
+class PoleAxis
 {
 public:
-    explicit LineAxis(Orientation o) : m_columns(o == Orientation::Horizontal) {}
+    explicit PoleAxis(Orientation o) : m_columns(o == Orientation::Horizontal) {}
 
     bool columns() const { return m_columns; }
     RulerModel &ruler(Report &r) const { return m_columns ? r.colRuler() : r.rowRuler(); }
-    int lineCount(const Report &r) const { return m_columns ? r.colCount() : r.rowCount(); }
+    int poleCount(const Report &r) const { return m_columns ? r.colCount() : r.rowCount(); }
     int crossCount(const Report &r) const { return m_columns ? r.rowCount() : r.colCount(); }
-    Cell *cell(Report &r, int line, int cross) const
+    Cell *cell(Report &r, int pole, int cross) const
     {
-        return m_columns ? r.cell(line, cross) : r.cell(cross, line);
+        return m_columns ? r.cell(pole, cross) : r.cell(cross, pole);
     }
 
     int lo(const BlockBounds &b) const { return m_columns ? b.left : b.top; }

@@ -1,6 +1,6 @@
-#include "LineFixture.h"
+#include "PoleFixture.h"
 
-#include "grid/structure/LineEdits.h"
+#include "grid/structure/PoleEdits.h"
 
 using namespace cellvex;
 using namespace cellvex::test;
@@ -16,9 +16,9 @@ TEST_P(LineDelete, LaterCellsMoveBackWithTheirContent)
     build(6, 3);
     ruler().setPoleRange(4, 33);
     cellAt(5, 1)->storeAlias(QStringLiteral("Last"));
-    const StructureOutcome out = deleteLines(r, o, 1, 2);
+    const StructureOutcome out = deletePoles(r, o, 1, 2);
     EXPECT_TRUE(out.acted);
-    EXPECT_EQ(axis.lineCount(r), 4);
+    EXPECT_EQ(axis.poleCount(r), 4);
     for (int cross = 0; cross < 3; ++cross) {
         EXPECT_EQ(caption(0, cross), originally(0, cross));
         EXPECT_EQ(caption(1, cross), originally(3, cross));
@@ -35,7 +35,7 @@ TEST_P(LineDelete, HiddenLineStaysHiddenWhenEarlierLinesGo)
 {
     build(5, 2);
     ruler().setPoleRange(3, 0);
-    deleteLines(r, o, 0, 1);
+    deletePoles(r, o, 0, 1);
     EXPECT_EQ(ruler().panelRanges(), (std::vector<int>{range(), 0, range()}));
 }
 
@@ -46,9 +46,9 @@ TEST_P(LineDelete, RefusedArgumentsChangeNothing)
     const std::pair<int, int> refused[] = {{0, 3}, {1, 0},       {-1, 1},      {3, 4},
                                            {4, 4}, {INT_MIN, 0}, {0, INT_MAX}, {INT_MAX, INT_MAX}};
     for (const auto &[first, last] : refused)
-        EXPECT_FALSE(deleteLines(r, o, first, last, [&] { ++calls; }).acted) << first << "," << last;
+        EXPECT_FALSE(deletePoles(r, o, first, last, [&] { ++calls; }).acted) << first << "," << last;
     EXPECT_EQ(calls, 0);
-    EXPECT_EQ(axis.lineCount(r), 4);
+    EXPECT_EQ(axis.poleCount(r), 4);
     EXPECT_TRUE(r.saved());
 }
 
@@ -73,7 +73,7 @@ TEST_P(LineDelete, SelectionFollowsTheRules)
     for (const Case &k : cases) {
         build(8, 3);
         select(2, 1, 5, 2, k.input, 1);
-        const StructureOutcome out = deleteLines(r, o, k.first, k.last);
+        const StructureOutcome out = deletePoles(r, o, k.first, k.last);
         EXPECT_EQ(out.selectionChanged, k.changed) << k.first << "-" << k.last;
         if (k.newFirst < 0) {
             EXPECT_FALSE(r.hasSelection());
@@ -110,7 +110,7 @@ TEST_P(LineDelete, BlocksLosingLines)
     for (const Case &k : cases) {
         build(6, 2);
         block(1, 0, 3, 0);
-        deleteLines(r, o, k.first, k.last);
+        deletePoles(r, o, k.first, k.last);
         const QString what = QStringLiteral("delete %1-%2").arg(k.first).arg(k.last);
         EXPECT_EQ(lineBlocks(), k.blocks) << what.toStdString();
         const int at = k.first == 0 ? 0 : 1;
@@ -128,7 +128,7 @@ TEST_P(LineDelete, RestOfABlockWhoseMasterGoesBecomesABlock)
     build(7, 3);
     block(2, 0, 5, 1);
     cellAt(4, 0)->storeCaption(QStringLiteral("hidden until now"));
-    deleteLines(r, o, 1, 3);
+    deletePoles(r, o, 1, 3);
     EXPECT_EQ(lineBlocks(), QStringList{QStringLiteral("1,0-2,1")});
     EXPECT_EQ(caption(1, 0), QStringLiteral("hidden until now"));
     EXPECT_EQ(drawnLength(1, 0), 2 * range());
@@ -140,7 +140,7 @@ TEST_P(LineDelete, DeepBlockKeepsItsShapeAcrossLines)
     // Deleting a line through a block that is three cells deep across.
     build(5, 5);
     block(0, 1, 2, 3);
-    deleteLines(r, o, 1, 1);
+    deletePoles(r, o, 1, 1);
     EXPECT_EQ(lineBlocks(), QStringList{QStringLiteral("0,1-1,3")});
     EXPECT_EQ(consistency(r), QString());
 }
@@ -153,11 +153,11 @@ TEST_P(LineDelete, DamagedBoundsNeverReachOutsideTheGrid)
     cellAt(1, 1)->setMerge(MergeSign::Master, BlockBounds{1, 1, INT_MAX, INT_MAX});
     cellAt(2, 1)->setMerge(MergeSign::Covered, BlockBounds{1, 1, INT_MAX, INT_MAX});
     cellAt(3, 1)->setMerge(MergeSign::Covered, BlockBounds{INT_MIN, 9, INT_MAX, 9});
-    EXPECT_TRUE(insertLines(r, o, 2, 2).acted);
-    EXPECT_TRUE(insertLines(r, o, 0, 1).acted);
-    EXPECT_TRUE(deleteLines(r, o, 2, 2).acted);
-    EXPECT_TRUE(deleteLines(r, o, 0, 1).acted);
-    EXPECT_EQ(axis.lineCount(r), 4);
+    EXPECT_TRUE(insertPoles(r, o, 2, 2).acted);
+    EXPECT_TRUE(insertPoles(r, o, 0, 1).acted);
+    EXPECT_TRUE(deletePoles(r, o, 2, 2).acted);
+    EXPECT_TRUE(deletePoles(r, o, 0, 1).acted);
+    EXPECT_EQ(axis.poleCount(r), 4);
 }
 
 TEST_P(LineDelete, ScrollPositionStaysInsideTheRuler)
@@ -165,7 +165,7 @@ TEST_P(LineDelete, ScrollPositionStaysInsideTheRuler)
     build(20, 2);
     ruler().setLength(300);
     ruler().setDisplayIndex(15);
-    deleteLines(r, o, 10, 18);
+    deletePoles(r, o, 10, 18);
     EXPECT_EQ(ruler().displayIndex(), 10);
     EXPECT_EQ(ruler().scrollOffset(), ruler().poleEdge(10));
 }

@@ -9,8 +9,8 @@ namespace cellvex {
 
 class Report;
 
-// Inserting, appending and deleting columns (Horizontal) or rows (Vertical)
-// of the report, 0-based. Each edit changes the ruler and the cell matrix
+// Inserting, appending and deleting poles, the columns (Horizontal) or rows
+// (Vertical) of the report, 0-based. Each edit changes the ruler and the cell matrix
 // together (cells move in bulk, new ones are default cells of the default
 // width or height), keeps merged blocks whole, moves the selection and the
 // input cell with their cells and marks the report unsaved. Cell contents
@@ -21,20 +21,20 @@ class Report;
 // (the control closes the input method there). A refused edit changes
 // nothing and returns acted == false.
 
-// `count` default lines before line `at`; at == the line count appends.
-// Refused for count < 1 or `at` outside 0..line count. Throws ReportError,
+// `count` default poles before pole `at`; at == the pole count appends.
+// Refused for count < 1 or `at` outside 0..pole count. Throws ReportError,
 // changing nothing, when the report would grow beyond the 32-bit pixel
-// extent or the 32-bit line count.
-StructureOutcome insertLines(Report &report, Orientation axis, int at, int count,
+// extent or the 32-bit pole count.
+StructureOutcome insertPoles(Report &report, Orientation orientation, int at, int count,
                              const std::function<void()> &beforeChange = {});
 
-// `count` default lines after the last one; the selection never moves.
-StructureOutcome appendLines(Report &report, Orientation axis, int count,
+// `count` default poles after the last one; the selection never moves.
+StructureOutcome appendPoles(Report &report, Orientation orientation, int count,
                              const std::function<void()> &beforeChange = {});
 
-// Lines first..last. Refused unless 0 <= first <= last < line count and at
-// least one line remains. The deleted cells go with everything they held.
-StructureOutcome deleteLines(Report &report, Orientation axis, int first, int last,
+// Poles first..last. Refused unless 0 <= first <= last < pole count and at
+// least one pole remains. The deleted cells go with everything they held.
+StructureOutcome deletePoles(Report &report, Orientation orientation, int first, int last,
                              const std::function<void()> &beforeChange = {});
 
 } // namespace cellvex

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "StructureFixture.h"
-#include "grid/structure/LineAxis.h"
+#include "grid/structure/PoleAxis.h"
 
 #include <QRegularExpression>
 
@@ -19,7 +19,7 @@ class LineFixture : public ::testing::TestWithParam<Orientation>
 protected:
     Report r;
     Orientation o = GetParam();
-    LineAxis axis{GetParam()};
+    PoleAxis axis{GetParam()};
     bool columns = GetParam() == Orientation::Horizontal;
 
     int col(int line, int cross) const { return columns ? line : cross; }

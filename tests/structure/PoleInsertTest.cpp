@@ -1,7 +1,7 @@
-#include "LineFixture.h"
+#include "PoleFixture.h"
 
 #include "common/Geometry.h"
-#include "grid/structure/LineEdits.h"
+#include "grid/structure/PoleEdits.h"
 
 using namespace cellvex;
 using namespace cellvex::test;
@@ -17,9 +17,9 @@ TEST_P(LineInsert, NewLinesAreDefaultAndOldCellsMoveWithTheirContent)
     build(5, 3);
     cellAt(1, 2)->storeAlias(QStringLiteral("Total"));
     cellAt(1, 2)->setExpressionText(QStringLiteral("A1+B1"));
-    const StructureOutcome out = insertLines(r, o, 1, 2);
+    const StructureOutcome out = insertPoles(r, o, 1, 2);
     EXPECT_TRUE(out.acted);
-    EXPECT_EQ(axis.lineCount(r), 7);
+    EXPECT_EQ(axis.poleCount(r), 7);
     EXPECT_EQ(consistency(r), QString());
     for (int cross = 0; cross < 3; ++cross) {
         EXPECT_EQ(caption(0, cross), originally(0, cross));
@@ -40,13 +40,13 @@ TEST_P(LineInsert, InsertingAtTheEndAppendsAndLeavesTheSelectionAlone)
 {
     build(6, 4);
     select(1, 0, 2, 1, 1, 0);
-    StructureOutcome out = insertLines(r, o, 6, 2);
+    StructureOutcome out = insertPoles(r, o, 6, 2);
     EXPECT_TRUE(out.acted);
     EXPECT_FALSE(out.selectionChanged);
-    out = appendLines(r, o, 1);
+    out = appendPoles(r, o, 1);
     EXPECT_TRUE(out.acted);
     EXPECT_FALSE(out.selectionChanged);
-    EXPECT_EQ(axis.lineCount(r), 9);
+    EXPECT_EQ(axis.poleCount(r), 9);
     EXPECT_EQ(caption(5, 0), originally(5, 0));
     EXPECT_EQ(caption(8, 3), QString());
     EXPECT_EQ(r.selection(), QRect(QPoint(col(1, 0), row(1, 0)), QPoint(col(2, 1), row(2, 1))));
@@ -70,7 +70,7 @@ TEST_P(LineInsert, SelectionMovesOrGrowsWithItsCells)
     for (const Case &k : cases) {
         build(6, 2);
         select(k.first, 0, k.last, 1, k.input, 0);
-        const StructureOutcome out = insertLines(r, o, k.at, 1);
+        const StructureOutcome out = insertPoles(r, o, k.at, 1);
         EXPECT_EQ(out.selectionChanged, k.changed) << k.at;
         const QRect s = r.selection();
         EXPECT_EQ(columns ? s.left() : s.top(), k.newFirst) << k.at;
@@ -87,7 +87,7 @@ TEST_P(LineInsert, BlockSpanningThePointWidensOverTheNewLines)
     build(6, 4);
     block(1, 1, 3, 2);
     cellAt(1, 1)->storeCaption(QStringLiteral("master"));
-    insertLines(r, o, 2, 2);
+    insertPoles(r, o, 2, 2);
     EXPECT_EQ(lineBlocks(), QStringList{QStringLiteral("1,1-5,2")});
     EXPECT_EQ(consistency(r), QString());
     EXPECT_EQ(drawnLength(1, 1), 5 * range()); // two default lengths longer
@@ -105,7 +105,7 @@ TEST_P(LineInsert, BlocksAtOrAfterThePointMoveWhole)
     block(2, 0, 4, 0); // begins at the point: moves, not widened
     block(5, 1, 6, 2); // after it: moves
     block(0, 1, 1, 1); // before it: stays
-    insertLines(r, o, 2, 1);
+    insertPoles(r, o, 2, 1);
     EXPECT_EQ(lineBlocks(),
               (QStringList{QStringLiteral("0,1-1,1"), QStringLiteral("3,0-5,0"), QStringLiteral("6,1-7,2")}));
     EXPECT_EQ(drawnLength(3, 0), 3 * range());
@@ -116,7 +116,7 @@ TEST_P(LineInsert, HiddenLineStaysHiddenAndTheNewOneIsDefault)
 {
     build(4, 2);
     ruler().setPoleRange(2, 0);
-    insertLines(r, o, 1, 1);
+    insertPoles(r, o, 1, 1);
     EXPECT_EQ(ruler().panelRanges(), (std::vector<int>{range(), range(), range(), 0, range()}));
     EXPECT_EQ(ruler().poleEdge(4), 3 * range());
 }
@@ -128,13 +128,13 @@ TEST_P(LineInsert, RefusedArgumentsChangeNothing)
     const auto before = [&] { ++calls; };
     const std::pair<int, int> refused[] = {{0, 0}, {0, -1}, {-1, 1}, {4, 1}, {INT_MIN, 1}, {1, INT_MIN}};
     for (const auto &[at, count] : refused)
-        EXPECT_FALSE(insertLines(r, o, at, count, before).acted) << at << "," << count;
-    EXPECT_FALSE(appendLines(r, o, 0, before).acted);
-    EXPECT_FALSE(appendLines(r, o, -3, before).acted);
+        EXPECT_FALSE(insertPoles(r, o, at, count, before).acted) << at << "," << count;
+    EXPECT_FALSE(appendPoles(r, o, 0, before).acted);
+    EXPECT_FALSE(appendPoles(r, o, -3, before).acted);
     EXPECT_EQ(calls, 0);
-    EXPECT_EQ(axis.lineCount(r), 3);
+    EXPECT_EQ(axis.poleCount(r), 3);
     EXPECT_TRUE(r.saved());
-    insertLines(r, o, 3, 1, before);
+    insertPoles(r, o, 3, 1, before);
     EXPECT_EQ(calls, 1);
 }
 
@@ -143,9 +143,9 @@ TEST_P(LineInsert, GrowthPastThePixelExtentIsAnErrorAndChangesNothing)
     build(3, 2);
     const std::uint64_t gen = r.generation();
     const int tooMany = int(kMaxPixelExtent / range()); // with the existing lines it no longer fits
-    EXPECT_THROW(insertLines(r, o, 0, tooMany), ReportError);
-    EXPECT_THROW(appendLines(r, o, INT_MAX), ReportError);
-    EXPECT_EQ(axis.lineCount(r), 3);
+    EXPECT_THROW(insertPoles(r, o, 0, tooMany), ReportError);
+    EXPECT_THROW(appendPoles(r, o, INT_MAX), ReportError);
+    EXPECT_EQ(axis.poleCount(r), 3);
     EXPECT_EQ(axis.crossCount(r), 2);
     EXPECT_EQ(caption(0, 0), originally(0, 0));
     EXPECT_TRUE(r.saved());
@@ -159,7 +159,7 @@ TEST_P(LineInsert, ScrolledViewKeepsItsFirstLineIndexAndMatchingOffset)
     ruler().setLength(300);
     ruler().setDisplayIndex(5);
     ruler().setPoleRange(0, 40);
-    insertLines(r, o, 0, 3);
+    insertPoles(r, o, 0, 3);
     EXPECT_EQ(ruler().displayIndex(), 5);
     EXPECT_EQ(ruler().scrollOffset(), ruler().poleEdge(5));
 }
@@ -170,7 +170,7 @@ TEST_P(LineInsert, ReportWithoutLinesGetsItsFirstOnes)
         buildReport(r, 0, 4, false);
     else
         buildReport(r, 4, 0, false);
-    EXPECT_TRUE(appendLines(r, o, 2).acted);
+    EXPECT_TRUE(appendPoles(r, o, 2).acted);
     EXPECT_EQ(r.colCount(), columns ? 2 : 4);
     EXPECT_EQ(r.rowCount(), columns ? 4 : 2);
     EXPECT_EQ(consistency(r), QString());
@@ -180,7 +180,7 @@ TEST_P(LineInsert, CellsHeldBeforeAreReportedStale)
 {
     build(3, 3);
     const std::uint64_t gen = r.generation();
-    insertLines(r, o, 1, 1);
+    insertPoles(r, o, 1, 1);
     EXPECT_NE(r.generation(), gen);
 }
 
