@@ -24,7 +24,6 @@ class QFrame;
 namespace cellvex {
 
 class FontObject;
-class PageSetup;
 class RulerWidget;
 class CellSurface;
 class LinePanel;
@@ -33,7 +32,6 @@ class SelectionController;
 class CellMouseInput;
 class KeyNavigator;
 class SelectionEventAdapter;
-class InPlaceEditor;
 class CellWidgetMouse;
 class PrinterService;
 class DialogRunner;

@@ -1,7 +1,6 @@
 #include "ReportActions.h"
 
 #include "document/ReportDocument.h"
-#include "grid/layout/PoleSizer.h"
 #include "grid/selection/SelectionController.h"
 #include "print/PageSetup.h"
 
