@@ -90,6 +90,27 @@ void Cell::setPicture(const QImage &image, bool stretch)
     setFlag(ImageStretchFlag, !image.isNull() && stretch);
 }
 
+CellChart &Cell::createChart()
+{
+    setFlag(HaveChartFlag, true);
+    return extension().chart.create();
+}
+
+void Cell::dropChart()
+{
+    setFlag(HaveChartFlag, false);
+    setFlag(HaveChartImageFlag, false);
+    if (m_ext)
+        m_ext->chart.reset();
+}
+
+void Cell::storeLayerImage(const QImage &image)
+{
+    m_diagonal = 0;
+    extension().picture = image;
+    setFlag(HaveImageFlag, true);
+}
+
 void Cell::setTextLength(int v)
 {
     if (!m_ext && v == 0)

@@ -115,6 +115,16 @@ public:
     // Drops the layer with whatever it shows, the diagonal drawn on it included.
     void removePictureLayer();
     bool haveChart() const { return m_flags & HaveChartFlag; }
+    // The chart while the cell has one (haveChart), else nullptr.
+    CellChart *chart() { return m_ext && haveChart() ? m_ext->chart.get() : nullptr; }
+    const CellChart *chart() const { return m_ext && haveChart() ? m_ext->chart.get() : nullptr; }
+    // Gives the cell a chart (an empty one when it has none yet).
+    CellChart &createChart();
+    // Frees the chart; the picture layer is left as it is.
+    void dropChart();
+    // Puts an image on the picture layer (creating it) without touching
+    // the stretch setting: a chart's snapshot, which always fills the cell.
+    void storeLayerImage(const QImage &image);
     bool haveCheckBox() const { return m_flags & HaveCheckBoxFlag; }
     bool haveWidgetPanel() const { return m_flags & HaveWidgetPanelFlag; }
     std::uint32_t faceFontId() const { return m_ext ? m_ext->faceFontId : 0; }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "cells/CellChart.h"
+
 #include <QImage>
 #include <QList>
 #include <QString>
@@ -57,9 +59,11 @@ struct CellExtension
     // Font of a button face, copied from the cell when the face was made:
     // later font changes of the cell do not reach an existing face.
     std::uint32_t faceFontId = 0;
+    // The picture layer: the cell's picture, or a chart cell's snapshot.
     QImage picture;
     ChartInfo chartInfo;
     QList<ChartSeriesInfo> seriesInfo;
+    OwnedChart chart;
 };
 
 } // namespace cellvex

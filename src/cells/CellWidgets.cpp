@@ -1,5 +1,7 @@
 #include "CellWidgets.h"
 
+#include "cells/ChartCell.h"
+
 namespace cellvex {
 
 void attachDropButton(Cell &cell, const QString &items)
@@ -54,11 +56,16 @@ void removeChartWidget(Cell &cell)
 {
     if (!cell.haveChart())
         return;
-    const bool background = cell.flag(Cell::HaveChartImageFlag);
-    cell.setFlag(Cell::HaveChartFlag, false);
-    cell.setFlag(Cell::HaveChartImageFlag, false);
-    if (background && cell.picture())
-        cell.setFlag(Cell::HaveImageFlag, true);
+    // The background goes back to the picture layer, which held the snapshot.
+    const QImage background = chartBackground(cell);
+    const bool stretch = cell.imageStretch();
+    cell.dropChart();
+    if (CellExtension *ext = cell.hasExtension() ? &cell.extension() : nullptr) {
+        ext->chartInfo = ChartInfo();
+        ext->seriesInfo.clear();
+    }
+    if (!background.isNull())
+        cell.setPicture(background, stretch);
     else
         cell.removePictureLayer();
 }

@@ -33,8 +33,9 @@ void attachCheckBox(Cell &cell, const QString &label);
 // Removes the check box and its label.
 void removeCheckBox(Cell &cell);
 
-// Removes a chart's widget flags. A chart background held in the picture
-// becomes the cell's picture again; otherwise the picture layer goes.
+// Removes the chart with its series and texts. Its background picture
+// becomes the cell's picture again (stretched as the cell's stretch setting
+// says); otherwise the picture layer, which held the snapshot, goes.
 void removeChartWidget(Cell &cell);
 
 // Shows a loaded picture. On a cell without a picture layer a null image

@@ -3,6 +3,7 @@
 #include "cells/CellDrawing.h"
 #include "control/widgets/LinePanel.h"
 #include "print/PageBreakLines.h"
+#include "report/ChartCellOps.h"
 #include "report/Report.h"
 
 #include <QPaintEvent>
@@ -68,6 +69,10 @@ void CellSurface::paintArea(QPainter &p, const QRect &area) const
                            int(std::min<std::int64_t>(rr.height, 1 << 28)));
         if (!target.intersects(area))
             return;
+        // A chart is drawn from its snapshot; a column or row that changed
+        // size since leaves it at the old size, so it is rendered again once.
+        if (cells.at(col, row).haveChart())
+            refreshChartSnapshot(m_report, col, row);
         paintCell(p, cells.at(col, row), target, m_report.displayedColor(col, row), m_report.fonts());
     };
 

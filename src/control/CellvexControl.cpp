@@ -6,6 +6,7 @@
 #include "control/PaintSuspension.h"
 #include "control/SelectionEventAdapter.h"
 #include "control/input/CellWidgetMouse.h"
+#include "control/input/ChartMarkerMouse.h"
 #include "control/input/InPlaceEditor.h"
 #include "control/input/InputMethodName.h"
 #include "control/viewport/GridViewport.h"
@@ -109,6 +110,7 @@ CellvexControl::~CellvexControl()
     m_actions.reset(); // the report changes silently from here on
     m_inPlace.reset(); // its handlers must not run while the editors go
     m_widgetMouse.reset();
+    m_chartMouse.reset();
     m_keys.reset();
     m_cellMouse.reset();
     m_selection.reset();
@@ -139,6 +141,8 @@ void CellvexControl::buildChildren()
 
     m_cellSurface = new CellSurface(*m_report, m_client);
     m_cellSurface->setObjectName(QStringLiteral("pnl_cell"));
+    // Moves without a button pressed show the move pointer over chart markers.
+    m_cellSurface->setMouseTracking(true);
     m_cellSurface->setPageBreakLines(&m_actions->pageBreakLines());
 
     // In-place editors live on the surface, zero-sized until input opens them.

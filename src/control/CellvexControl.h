@@ -33,6 +33,7 @@ class CellMouseInput;
 class KeyNavigator;
 class SelectionEventAdapter;
 class CellWidgetMouse;
+class ChartMarkerMouse;
 class PrinterService;
 class DialogRunner;
 
@@ -199,6 +200,7 @@ private:
     std::unique_ptr<KeyNavigator> m_keys;
     std::unique_ptr<InPlaceEditor> m_inPlace;
     std::unique_ptr<CellWidgetMouse> m_widgetMouse;
+    std::unique_ptr<ChartMarkerMouse> m_chartMouse;
     std::unique_ptr<RulerInput> m_rulerInput;
 };
 

@@ -5,6 +5,7 @@
 
 #include "control/SelectionEventAdapter.h"
 #include "control/input/CellWidgetMouse.h"
+#include "control/input/ChartMarkerMouse.h"
 #include "control/input/InPlaceEditor.h"
 #include "control/viewport/FrameDragMover.h"
 #include "control/viewport/GridViewport.h"
@@ -38,6 +39,11 @@ void CellvexControl::buildSelection()
         m_selection->prepareInput(true);
         m_cellMouse->setSkipCellPrepare(true);
     });
+    // A dragged chart marker tells the host through the service.
+    m_chartMouse = std::make_unique<ChartMarkerMouse>(
+        *m_report, [this](int col, int row, int type, const QString &sign, const QString &data) {
+            m_actions->chartSeriesAdjusted(col, row, type, sign, data);
+        });
     // Double-clicks on the corner boxes select everything or nothing.
     connect(&m_viewport->mover(), &FrameDragMover::leftCornerDoubleClicked, this,
             [this] { guarded([this] { m_selection->selectAll(); }); });
@@ -142,6 +148,7 @@ bool CellvexControl::cellSurfaceMouse(QEvent *event)
         const QPoint p = me->position().toPoint();
         const CellHit hit = hitTestSurface(*m_report, p.x(), p.y());
         if (me->button() == Qt::LeftButton) {
+            m_chartMouse->press(hit);
             m_widgetMouse->press(hit);
             m_cellMouse->leftPress(hit);
         } else if (me->button() == Qt::RightButton)
@@ -150,9 +157,16 @@ bool CellvexControl::cellSurfaceMouse(QEvent *event)
     }
     case QEvent::MouseMove: {
         auto *me = static_cast<QMouseEvent *>(event);
+        const QPoint p = me->position().toPoint();
         if (me->buttons() == Qt::LeftButton) {
-            const QPoint p = me->position().toPoint();
             m_cellMouse->leftMove(surfaceOriginX(*m_report) + p.x(), surfaceOriginY(*m_report) + p.y());
+        } else if (me->buttons() == Qt::NoButton) {
+            // Over a draggable marker the pointer offers the move.
+            const int shape = m_chartMouse->cursorAt(hitTestSurface(*m_report, p.x(), p.y()));
+            if (shape == Qt::ArrowCursor)
+                m_cellSurface->unsetCursor();
+            else
+                m_cellSurface->setCursor(Qt::CursorShape(shape));
         }
         return true;
     }
@@ -161,6 +175,8 @@ bool CellvexControl::cellSurfaceMouse(QEvent *event)
         if (me->button() == Qt::LeftButton) {
             // A click on a cell's widget acts before the release reaches the cell.
             const QPoint p = me->position().toPoint();
+            // A marker drag ends first: the chart took the press.
+            m_chartMouse->release(surfaceOriginX(*m_report) + p.x(), surfaceOriginY(*m_report) + p.y());
             m_widgetMouse->release(hitTestSurface(*m_report, p.x(), p.y()));
             m_cellMouse->leftRelease();
         }

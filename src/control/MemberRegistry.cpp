@@ -19,6 +19,7 @@ const MemberRegistry &MemberRegistry::instance()
         registerStructureMembers(r);
         registerDocumentMembers(r);
         registerExportMembers(r);
+        registerChartMembers(r);
         return r;
     }();
     return registry;

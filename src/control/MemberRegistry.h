@@ -55,5 +55,6 @@ void registerFormulaMembers(MemberRegistry &r);
 void registerStructureMembers(MemberRegistry &r);
 void registerDocumentMembers(MemberRegistry &r);
 void registerExportMembers(MemberRegistry &r);
+void registerChartMembers(MemberRegistry &r);
 
 } // namespace cellvex

@@ -176,6 +176,17 @@ public:
     // The 0-based target of Enter, kept in 64 bit so that no value can wrap.
     void setNextPos(int col, int row, std::int64_t nextCol, std::int64_t nextRow);
 
+    // --- chart cells (ReportActionsCharts.cpp) --------------------------------------------
+    void setChartCell(int col, int row, const QString &title, const QString &horizontal, const QString &vertical);
+    void addChartSeries(int col, int row, int type, const QString &signText, const QString &dataText);
+    void clearChartSeries(int col, int row);
+    void clearChartSeriesByAlias(const QString &alias);
+    // Charts whose cells changed size are drawn again before anything reads
+    // their snapshots (painting, printing, export).
+    void refreshChartSnapshots();
+    // A marker drag finished on a chart cell: the host hears of the new data.
+    void chartSeriesAdjusted(int col, int row, int type, const QString &signText, const QString &dataText);
+
     // --- values and formulas -----------------------------------------------------------------
     // Every value from the host goes through the one assignment path.
     void setCellValue(int col, int row, const QString &value);

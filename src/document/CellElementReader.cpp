@@ -2,6 +2,7 @@
 
 #include "cells/Cell.h"
 #include "cells/CellWidgets.h"
+#include "cells/ChartCell.h"
 #include "cells/FontTable.h"
 #include "document/CellAttributes.h"
 #include "document/DocumentPicture.h"
@@ -10,6 +11,7 @@
 #include "report/Report.h"
 
 #include <charconv>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -112,20 +114,26 @@ template <typename T> std::vector<T> byIndex(const std::vector<std::pair<int, T>
     return out;
 }
 
-// The series entries a chart keeps for one stored series, as adding it to
-// the chart records them: types 1-11 only, the adjustable types (9-11) with
-// their data in the "markers @ points" form, and the two-series types (8-11)
-// followed by their companion entry.
-void appendSeries(QList<ChartSeriesInfo> &list, std::int32_t type, const QString &sign, const QString &data)
+// Builds the chart as the chart members would: title and axes, each stored
+// series entry added again (companion entries are the additions' own), the
+// background. A diagonal (which no chart cell has) keeps the chart away. A
+// series whose values cannot be read fails the whole document.
+void applyChartRecord(const CellRecord &r, Cell &cell, const QFont &font, const ValueReader &v)
 {
-    if (type < 1 || type > 11)
+    if (r.diagonal != 0 || !applyChart(cell, font, r.chart))
         return;
-    QString stored = data;
-    if (type >= 9 && !data.contains(QLatin1Char('@')))
-        stored = data + QStringLiteral(",@") + data;
-    list.append({type, sign, stored});
-    if (type >= 8)
-        list.append(ChartSeriesInfo());
+    const std::vector<std::int32_t> types = byIndex(r.seriesTypes, r.seriesCount);
+    const std::vector<QString> signs = byIndex(r.signTexts, r.seriesCount);
+    const std::vector<QString> data = byIndex(r.dataTexts, r.seriesCount);
+    for (int n = 0; n < r.seriesCount; ++n) {
+        try {
+            appendChartSeries(cell, types[size_t(n)], signs[size_t(n)], data[size_t(n)]);
+        } catch (const ReportError &e) {
+            v.fail(("SD" + std::to_string(n)).c_str(), e.message());
+        }
+    }
+    if (!r.chartImageDecoded.isNull())
+        setChartBackground(cell, r.chartImageDecoded, r.imageStretch);
 }
 
 void decodePictures(CellRecord &r, const ValueReader &v, qsizetype maxBytes)
@@ -141,7 +149,7 @@ void decodePictures(CellRecord &r, const ValueReader &v, qsizetype maxBytes)
     }
 }
 
-void apply(CellRecord &r, Cell &cell, std::uint32_t fontId)
+void apply(CellRecord &r, Cell &cell, std::uint32_t fontId, const FontTable &fonts, const ValueReader &v)
 {
     cell.setFontId(fontId);
     cell.setBackColor(r.backColor);
@@ -168,22 +176,9 @@ void apply(CellRecord &r, Cell &cell, std::uint32_t fontId)
     case CellKind::DropDown:
         attachDropButton(cell, joinedLines(r.dropText));
         break;
-    case CellKind::Chart: {
-        CellExtension &ext = cell.extension();
-        cell.setFlag(Cell::HaveChartFlag, true);
-        ext.chartInfo = r.chart;
-        const std::vector<std::int32_t> types = byIndex(r.seriesTypes, r.seriesCount);
-        const std::vector<QString> signs = byIndex(r.signTexts, r.seriesCount);
-        const std::vector<QString> data = byIndex(r.dataTexts, r.seriesCount);
-        for (int n = 0; n < r.seriesCount; ++n)
-            appendSeries(ext.seriesInfo, types[size_t(n)], signs[size_t(n)], data[size_t(n)]);
-        if (!r.chartImageDecoded.isNull()) {
-            ext.picture = r.chartImageDecoded;
-            cell.setFlag(Cell::HaveChartImageFlag, true);
-            cell.setFlag(Cell::ImageStretchFlag, r.imageStretch);
-        }
+    case CellKind::Chart:
+        applyChartRecord(r, cell, fonts.font(fontId), v);
         break;
-    }
     case CellKind::Button:
         attachButtonFace(cell, cell.caption(), joinedLines(r.buttonScript), cell.fontId());
         break;
@@ -243,7 +238,7 @@ void CellElementReader::end(const QString &caption, Cell &cell)
         m_lastFont = record.font;
         m_hasLastFont = true;
     }
-    apply(record, cell, m_lastFontId);
+    apply(record, cell, m_lastFontId, m_fonts, values);
 }
 
 } // namespace cellvex

@@ -1,5 +1,7 @@
 #include "CellElementWriter.h"
 
+#include "cells/ChartCell.h"
+
 #include "document/CellAttributes.h"
 #include "document/DocumentPicture.h"
 #include "document/DocumentValues.h"
@@ -86,9 +88,10 @@ void CellElementWriter::fillAttributes(XmlElement e, int col, int row)
             e.setAttribute(indexed("SS", n).c_str(), s.signText);
             e.setAttribute(indexed("SD", n).c_str(), s.dataText);
         }
-        if (cell.flag(Cell::HaveChartImageFlag) && cell.picture()) {
+        // The chart's background, not the snapshot its picture layer holds.
+        if (const QImage background = chartBackground(cell); !background.isNull()) {
             e.setAttributeUtf8("IS", flagText(cell.imageStretch()));
-            setPicture(e, "CM", *cell.picture());
+            setPicture(e, "CM", background);
         }
     }
     // Only a picture that exists can be written; a layer that shows nothing

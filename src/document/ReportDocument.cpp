@@ -2,6 +2,7 @@
 
 #include "document/ReportDocumentReader.h"
 #include "document/ReportDocumentWriter.h"
+#include "report/ChartCellOps.h"
 #include "report/Report.h"
 
 #include <QFile>
@@ -72,6 +73,8 @@ void applyLoadedReport(Report &report, PageSettings &page, LoadedReport &&loaded
     report.setInitialScript(loaded.initScriptType, loaded.initScriptText);
     report.setSaved(true);
     report.refreshAllBorders();
+    // The charts were built without their cells' sizes.
+    refreshChartSnapshots(report);
 }
 
 } // namespace cellvex

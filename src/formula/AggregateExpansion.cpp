@@ -1,7 +1,7 @@
 #include "formula/AggregateExpansion.h"
 
 #include "formula/FormulaText.h"
-#include "formula/NumberCaption.h"
+#include "common/NumberCaption.h"
 #include "formula/PositionWords.h"
 #include "grid/NumberText.h"
 #include "report/Report.h"

@@ -1,6 +1,6 @@
 #include "grid/EditorTextRules.h"
 
-#include "grid/DecimalDigits.h"
+#include "common/DecimalDigits.h"
 #include "grid/FormatCodes.h"
 #include "grid/NumberFormats.h"
 #include "grid/NumberText.h"

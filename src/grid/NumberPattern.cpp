@@ -1,6 +1,6 @@
 #include "grid/NumberPattern.h"
 
-#include "grid/DecimalDigits.h"
+#include "common/DecimalDigits.h"
 #include "grid/NumberText.h"
 
 #include <QStringList>

@@ -1,13 +1,12 @@
 #pragma once
 
+#include "common/PlainNumbers.h"
+
 #include <QString>
 
 namespace cellvex {
 
 // Plain number texts as cells hold them: "." decimal point, "E" exponent.
-
-// True when the text is not empty and holds only the digits 0-9.
-bool isDigitsText(const QString &text);
 
 // The number filter of the real-number formats: keeps, left to right, a
 // leading sign, ".", digit; then the digits, the first "." before any exponent
@@ -23,12 +22,6 @@ enum class NumberParse { Ok, NotANumber, OutOfRange };
 // "1e" are not). A magnitude beyond the double range is OutOfRange; one below
 // the smallest double reads as 0.
 NumberParse parseNumberText(const QString &text, double &value);
-
-// The shortest text of x with at most 15 significant digits: fixed notation
-// for up to 15 integer digits and magnitudes from 0.0001 on, otherwise
-// scientific ("1E20", "1.5E-7", "5E-5"). Zero is "0"; NaN and infinities are
-// "NAN", "INF" and "-INF".
-QString generalNumberText(double x);
 
 // Splits a number text at its first "e"/"E" into the mantissa and the
 // exponent part (the letter and everything after it; empty when none).

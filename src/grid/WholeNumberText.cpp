@@ -1,6 +1,6 @@
 #include "grid/WholeNumberText.h"
 
-#include "grid/DecimalDigits.h"
+#include "common/DecimalDigits.h"
 
 namespace cellvex {
 

@@ -1,5 +1,7 @@
 #include "CellInputOps.h"
 
+#include "cells/ChartCell.h"
+
 #include <algorithm>
 #include <limits>
 
@@ -84,7 +86,10 @@ QString cellIme(const Report &report, int col, int row)
 
 bool setCellReadOnly(Report &report, int col, int row, bool readOnly)
 {
-    return changeCell(report, col, row, [&](Cell &c) { c.setReadOnly(readOnly); });
+    return changeCell(report, col, row, [&](Cell &c) {
+        c.setReadOnly(readOnly);
+        updateChartCursors(c);
+    });
 }
 
 bool cellReadOnly(const Report &report, int col, int row)

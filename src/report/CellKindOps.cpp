@@ -2,6 +2,7 @@
 
 #include "cells/CellWidgets.h"
 #include "cells/PictureLoader.h"
+#include "report/ChartCellOps.h"
 
 #include <QFileInfo>
 
@@ -176,9 +177,12 @@ bool setCellPicture(Report &report, int col, int row, const QString &fileName, b
             showCellPicture(*c, image, stretch);
         }
         break;
+    case CellKind::Chart:
+        // The chart's background; a cell whose chart was never made (it has a
+        // diagonal) takes no picture.
+        return setChartPicture(report, col, row, fileName, stretch);
     default:
-        // Check box and button cells show no picture; a chart cell takes it
-        // as its background, which the chart operations handle.
+        // Check box and button cells show no picture.
         return false;
     }
     report.setSaved(false);

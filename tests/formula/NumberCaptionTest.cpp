@@ -1,4 +1,4 @@
-#include "formula/NumberCaption.h"
+#include "common/NumberCaption.h"
 
 #include <QString>
 #include <gtest/gtest.h>

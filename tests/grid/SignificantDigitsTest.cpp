@@ -1,4 +1,4 @@
-#include "grid/DecimalDigits.h"
+#include "common/DecimalDigits.h"
 #include "grid/NumberFormats.h"
 
 #include <gtest/gtest.h>

@@ -18,6 +18,7 @@ namespace {
 // service lives for the one call.
 template <typename F> void withPrintContext(ReportActions &a, F &&command)
 {
+    a.refreshChartSnapshots();
     const std::shared_ptr<PrinterService> printer = a.frame().printerService();
     PrintContext ctx{
         a.report(), a.report().pageSettings(), a.pagination(), *printer, a.frame().dialogRunner(),

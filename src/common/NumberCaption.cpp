@@ -1,4 +1,4 @@
-#include "formula/NumberCaption.h"
+#include "common/NumberCaption.h"
 
 #include <charconv>
 #include <cstdint>

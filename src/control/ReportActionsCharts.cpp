@@ -1,0 +1,45 @@
+// Chart cells: the kind, the series, and what a finished marker drag tells
+// the host.
+#include "control/ReportActions.h"
+
+#include "control/EventRaiser.h"
+#include "report/ChartCellOps.h"
+
+namespace cellvex {
+
+void ReportActions::setChartCell(int col, int row, const QString &title, const QString &horizontal,
+                                 const QString &vertical)
+{
+    if (cellvex::setChartCell(m_report, col, row, title, horizontal, vertical))
+        inputAttributesChanged(col, row);
+}
+
+void ReportActions::addChartSeries(int col, int row, int type, const QString &signText,
+                                   const QString &dataText)
+{
+    cellvex::addChartSeries(m_report, col, row, type, signText, dataText);
+}
+
+void ReportActions::clearChartSeries(int col, int row)
+{
+    cellvex::clearChartSeries(m_report, col, row);
+}
+
+void ReportActions::clearChartSeriesByAlias(const QString &alias)
+{
+    cellvex::clearChartSeriesByAlias(m_report, alias);
+}
+
+void ReportActions::refreshChartSnapshots()
+{
+    cellvex::refreshChartSnapshots(m_report);
+}
+
+void ReportActions::chartSeriesAdjusted(int col, int row, int type, const QString &signText,
+                                        const QString &dataText)
+{
+    m_report.setSaved(false);
+    m_events.adjustedSeries(col + 1, row + 1, type, signText, dataText);
+}
+
+} // namespace cellvex
