@@ -1,4 +1,6 @@
 #include "DocumentFixture.h"
+#include "cells/ChartCell.h"
+#include "report/ChartCellOps.h"
 
 #include "common/AnsiText.h"
 
@@ -192,11 +194,11 @@ TEST(ReportDocumentFormat, PicturesAndChartsWriteTheirOwnAttributes)
     showCellPicture(*report.cell(0, 0), testPicture(QImage::Format_RGB32), true);
     Cell &chart = *report.cell(1, 0);
     chart.setKind(CellKind::Chart);
-    chart.setFlag(Cell::HaveChartFlag, true);
-    chart.extension().chartInfo = {QStringLiteral("t"), QStringLiteral("h"), QStringLiteral("v")};
-    chart.extension().seriesInfo = {{8, QStringLiteral("2,2"), QStringLiteral("1,1,2,2")}, {}};
-    chart.extension().picture = testPicture(QImage::Format_RGB32);
-    chart.setFlag(Cell::HaveChartImageFlag, true);
+    applyChart(chart, report.fonts().font(chart.fontId()),
+               {QStringLiteral("t"), QStringLiteral("h"), QStringLiteral("v")});
+    appendChartSeries(chart, 8, QStringLiteral("2,2"), QStringLiteral("1,1,2,2"));
+    setChartBackground(chart, testPicture(QImage::Format_RGB32), false);
+    rebuildChartSnapshot(report, 1, 0);
     const XmlDocument doc = parsedDocument(storedOf(report));
 
     const XmlElement pictureCell = cellElement(doc, 0, 0);

@@ -228,3 +228,14 @@ TEST(ReportOpenFailure, ChartSeriesAreRecordedAsAddingThemWould)
     // 9 takes the "markers @ points" form and a companion, 0 and 12 add nothing, 8 has a companion.
     EXPECT_EQ(entries, QStringList({"9|2|1,1,2,2,@1,1,2,2", "0||", "8|2,2|1,1,2,2", "0||", "1|2|1,2,3,4"}));
 }
+
+TEST(ReportOpenFailure, ASeriesWithUnreadableValuesFailsTheDocument)
+{
+    const QString xml = QStringLiteral(
+        "<Cellvex><Page/><PoleX XC=\"1\">80,</PoleX><PoleY YC=\"1\">19,</PoleY><Cell CC=\"1\" RC=\"1\">"
+        "<C0 TP=\"11\" SC=\"2\" ST0=\"1\" SS0=\"1\" SD0=\"1,1\" ST1=\"1\" SS1=\"1\" "
+        "SD1=\".,1\"/></Cell></Cellvex>");
+    const QString message = failureOf(storedFromText(xml));
+    EXPECT_TRUE(message.contains(QStringLiteral("SD1"))) << qPrintable(message);
+    EXPECT_TRUE(message.contains(QStringLiteral("不是可读的数"))) << qPrintable(message);
+}

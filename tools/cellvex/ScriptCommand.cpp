@@ -69,12 +69,16 @@ const char *kPrelude = R"JS(
     global.Ui = (function () {
         function check(error) { if (error) throw new Error(error); }
         function opt(v) { return v === undefined || v === null ? '' : String(v); }
+        function at(v) { return v === undefined || v === null ? -1 : Math.round(v); }
+        function reading(v) { if (typeof v === 'string') throw new Error(v); return v; }
         return {
             clickCell: function (c, r, b) { check(ui.clickCell(c, r, opt(b))); },
             doubleClickCell: function (c, r) { check(ui.doubleClickCell(c, r)); },
-            pressCell: function (c, r, b) { check(ui.pressCell(c, r, opt(b))); },
-            moveToCell: function (c, r) { check(ui.moveToCell(c, r)); },
-            releaseCell: function (c, r, b) { check(ui.releaseCell(c, r, opt(b))); },
+            pressCell: function (c, r, b, x, y) { check(ui.pressCell(c, r, opt(b), at(x), at(y))); },
+            moveToCell: function (c, r, x, y) { check(ui.moveToCell(c, r, at(x), at(y))); },
+            releaseCell: function (c, r, b, x, y) { check(ui.releaseCell(c, r, opt(b), at(x), at(y))); },
+            chartPoint: function (c, r, s, p) { return reading(ui.chartPoint(c, r, s, p)); },
+            chartPosition: function (c, r, s, x, y) { return reading(ui.chartPosition(c, r, s, x, y)); },
             clickPole: function (o, i, b) { check(ui.clickPole(o, i, opt(b))); },
             dragPoles: function (o, from, to) { check(ui.dragPoles(o, from, to)); },
             dragPoleEdge: function (o, i, d) { check(ui.dragPoleEdge(o, i, d)); },

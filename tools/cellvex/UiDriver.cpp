@@ -1,5 +1,7 @@
 #include "UiDriver.h"
 
+#include "cells/ChartCell.h"
+#include "chart/ChartLayout.h"
 #include "control/CellSurface.h"
 #include "control/CellvexControl.h"
 #include "control/widgets/RulerWidget.h"
@@ -87,14 +89,16 @@ void UiDriver::prepare()
 
 // --- where things are ---------------------------------------------------------------
 
-QPoint UiDriver::cellCentre(int col, int row) const
+QPoint UiDriver::cellPoint(int col, int row, std::optional<QPoint> at) const
 {
     const Report &r = m_control.report();
     if (col < 1 || row < 1 || col > r.colCount() || row > r.rowCount())
         throw UiError(outOfReach("no cell", col, row));
     const ReportRect cell = r.cellRect(col - 1, row - 1);
-    const std::int64_t x = cell.x - surfaceOriginX(r) + cell.width / 2;
-    const std::int64_t y = cell.y - surfaceOriginY(r) + cell.height / 2;
+    if (at && (at->x() < 0 || at->y() < 0 || at->x() >= cell.width || at->y() >= cell.height))
+        throw UiError(QStringLiteral("point %1,%2 is outside cell %3,%4").arg(at->x()).arg(at->y()).arg(col).arg(row));
+    const std::int64_t x = cell.x - surfaceOriginX(r) + (at ? at->x() : cell.width / 2);
+    const std::int64_t y = cell.y - surfaceOriginY(r) + (at ? at->y() : cell.height / 2);
     const CellSurface *surface = m_control.cellSurface();
     // The part of the surface the client window shows.
     const QRect shown = surface->visibleRegion().boundingRect();
@@ -229,7 +233,7 @@ void UiDriver::doubleClickAt(QPoint at)
 void UiDriver::clickCell(int col, int row, Qt::MouseButton button)
 {
     prepare();
-    const QPoint at = cellCentre(col, row);
+    const QPoint at = cellPoint(col, row);
     press(at, button);
     release(at, button);
 }
@@ -237,25 +241,70 @@ void UiDriver::clickCell(int col, int row, Qt::MouseButton button)
 void UiDriver::doubleClickCell(int col, int row)
 {
     prepare();
-    doubleClickAt(cellCentre(col, row));
+    doubleClickAt(cellPoint(col, row));
 }
 
-void UiDriver::pressCell(int col, int row, Qt::MouseButton button)
+void UiDriver::pressCell(int col, int row, Qt::MouseButton button, std::optional<QPoint> at)
 {
     prepare();
-    press(cellCentre(col, row), button);
+    press(cellPoint(col, row, at), button);
 }
 
-void UiDriver::moveToCell(int col, int row)
+void UiDriver::moveToCell(int col, int row, std::optional<QPoint> at)
 {
     prepare();
-    move(cellCentre(col, row));
+    move(cellPoint(col, row, at));
 }
 
-void UiDriver::releaseCell(int col, int row, Qt::MouseButton button)
+void UiDriver::releaseCell(int col, int row, Qt::MouseButton button, std::optional<QPoint> at)
 {
     prepare();
-    release(cellCentre(col, row), button);
+    release(cellPoint(col, row, at), button);
+}
+
+namespace {
+
+const Chart &chartOf(const Report &r, int col, int row)
+{
+    const Cell *c = col >= 1 && row >= 1 ? r.cell(col - 1, row - 1) : nullptr;
+    if (!c || !c->chart() || !c->picture())
+        throw UiError(outOfReach("no chart in cell", col, row));
+    return c->chart()->chart;
+}
+
+const ChartSeries &seriesOf(const Chart &chart, int series)
+{
+    if (series < 1 || series > chart.seriesCount())
+        throw UiError(QStringLiteral("the chart has no series %1").arg(series));
+    return chart.series(series - 1);
+}
+
+QPoint onScreen(std::optional<QPointF> p)
+{
+    if (!p)
+        throw UiError(QStringLiteral("the point is not drawn"));
+    return p->toPoint();
+}
+
+} // namespace
+
+QPoint UiDriver::chartPoint(int col, int row, int series, int point) const
+{
+    const Report &r = m_control.report();
+    const Chart &chart = chartOf(r, col, row);
+    const ChartSeries &s = seriesOf(chart, series);
+    if (point < 1 || point > s.count())
+        throw UiError(QStringLiteral("series %1 has no point %2").arg(series).arg(point));
+    const ChartLayout layout(chart, r.cell(col - 1, row - 1)->picture()->size());
+    return onScreen(layout.pointPosition(s, s.points()[size_t(point - 1)]));
+}
+
+QPoint UiDriver::chartPosition(int col, int row, int series, double x, double y) const
+{
+    const Report &r = m_control.report();
+    const Chart &chart = chartOf(r, col, row);
+    const ChartLayout layout(chart, r.cell(col - 1, row - 1)->picture()->size());
+    return onScreen(layout.pointPosition(seriesOf(chart, series), ChartPoint{x, y, {}}));
 }
 
 void UiDriver::clickPole(int orientation, int index, Qt::MouseButton button)

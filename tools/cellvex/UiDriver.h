@@ -5,6 +5,7 @@
 #include <QString>
 #include <Qt>
 
+#include <optional>
 #include <stdexcept>
 
 class QWidget;
@@ -35,9 +36,18 @@ public:
 
     void clickCell(int col, int row, Qt::MouseButton button = Qt::LeftButton);
     void doubleClickCell(int col, int row);
-    void pressCell(int col, int row, Qt::MouseButton button = Qt::LeftButton);
-    void moveToCell(int col, int row);
-    void releaseCell(int col, int row, Qt::MouseButton button = Qt::LeftButton);
+    // These three take the cell at its centre, or at `at` pixels from its
+    // top-left corner (a point inside the cell).
+    void pressCell(int col, int row, Qt::MouseButton button = Qt::LeftButton, std::optional<QPoint> at = {});
+    void moveToCell(int col, int row, std::optional<QPoint> at = {});
+    void releaseCell(int col, int row, Qt::MouseButton button = Qt::LeftButton, std::optional<QPoint> at = {});
+
+    // Where a chart cell draws a point (1-based series as drawn, a curve and
+    // its markers counted apart; 1-based point in ascending x), or the values
+    // (x, y) on a series' axes: pixels from the cell's top-left corner, as a
+    // person reads them off the screen.
+    QPoint chartPoint(int col, int row, int series, int point) const;
+    QPoint chartPosition(int col, int row, int series, double x, double y) const;
 
     // Orientation 0: the column ruler; 1: the row ruler.
     void clickPole(int orientation, int index, Qt::MouseButton button = Qt::LeftButton);
@@ -65,7 +75,8 @@ public:
 private:
     QWidget *window() const;
     void prepare();
-    QPoint cellCentre(int col, int row) const; // in window coordinates
+    // In window coordinates: the cell's centre, or `at` from its top-left corner.
+    QPoint cellPoint(int col, int row, std::optional<QPoint> at = {}) const;
     RulerWidget *ruler(int orientation) const;
     QPoint poleFace(int orientation, int index) const; // in window coordinates
     QPoint poleFarEdge(int orientation, int index) const;

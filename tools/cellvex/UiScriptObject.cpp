@@ -1,5 +1,7 @@
 #include "UiScriptObject.h"
 
+#include <functional>
+
 namespace cellvex {
 
 template <typename F> QString UiScriptObject::run(F &&step)
@@ -22,19 +24,48 @@ QString UiScriptObject::doubleClickCell(int col, int row)
     return run([&] { m_driver.doubleClickCell(col, row); });
 }
 
-QString UiScriptObject::pressCell(int col, int row, const QString &button)
+namespace {
+
+std::optional<QPoint> inCell(int x, int y)
 {
-    return run([&] { m_driver.pressCell(col, row, UiDriver::buttonNamed(button)); });
+    return x < 0 || y < 0 ? std::nullopt : std::optional<QPoint>(QPoint(x, y));
 }
 
-QString UiScriptObject::moveToCell(int col, int row)
+QVariant pointOrReason(const std::function<QPoint()> &read)
 {
-    return run([&] { m_driver.moveToCell(col, row); });
+    try {
+        const QPoint p = read();
+        return QVariantList{p.x(), p.y()};
+    } catch (const UiError &e) {
+        return QString::fromStdString(e.what());
+    }
 }
 
-QString UiScriptObject::releaseCell(int col, int row, const QString &button)
+} // namespace
+
+QString UiScriptObject::pressCell(int col, int row, const QString &button, int x, int y)
 {
-    return run([&] { m_driver.releaseCell(col, row, UiDriver::buttonNamed(button)); });
+    return run([&] { m_driver.pressCell(col, row, UiDriver::buttonNamed(button), inCell(x, y)); });
+}
+
+QVariant UiScriptObject::chartPoint(int col, int row, int series, int point)
+{
+    return pointOrReason([&] { return m_driver.chartPoint(col, row, series, point); });
+}
+
+QVariant UiScriptObject::chartPosition(int col, int row, int series, double x, double y)
+{
+    return pointOrReason([&] { return m_driver.chartPosition(col, row, series, x, y); });
+}
+
+QString UiScriptObject::moveToCell(int col, int row, int x, int y)
+{
+    return run([&] { m_driver.moveToCell(col, row, inCell(x, y)); });
+}
+
+QString UiScriptObject::releaseCell(int col, int row, const QString &button, int x, int y)
+{
+    return run([&] { m_driver.releaseCell(col, row, UiDriver::buttonNamed(button), inCell(x, y)); });
 }
 
 QString UiScriptObject::clickPole(int orientation, int index, const QString &button)

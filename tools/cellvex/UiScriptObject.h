@@ -4,6 +4,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QVariant>
 
 namespace cellvex {
 
@@ -18,9 +19,13 @@ public:
 
     Q_INVOKABLE QString clickCell(int col, int row, const QString &button);
     Q_INVOKABLE QString doubleClickCell(int col, int row);
-    Q_INVOKABLE QString pressCell(int col, int row, const QString &button);
-    Q_INVOKABLE QString moveToCell(int col, int row);
-    Q_INVOKABLE QString releaseCell(int col, int row, const QString &button);
+    // x and y below 0 take the cell's centre.
+    Q_INVOKABLE QString pressCell(int col, int row, const QString &button, int x, int y);
+    Q_INVOKABLE QString moveToCell(int col, int row, int x, int y);
+    Q_INVOKABLE QString releaseCell(int col, int row, const QString &button, int x, int y);
+    // Readings, not steps: [x, y] in the cell, or the reason as a string.
+    Q_INVOKABLE QVariant chartPoint(int col, int row, int series, int point);
+    Q_INVOKABLE QVariant chartPosition(int col, int row, int series, double x, double y);
     Q_INVOKABLE QString clickPole(int orientation, int index, const QString &button);
     Q_INVOKABLE QString dragPoles(int orientation, int fromIndex, int toIndex);
     Q_INVOKABLE QString dragPoleEdge(int orientation, int index, int delta);
