@@ -1,0 +1,100 @@
+#include "chart/TickFitter.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace cellvex {
+
+namespace {
+
+constexpr double kLabelGap = 6;
+// Category labels measured to size the gap; past this many a sample stands for all.
+constexpr size_t kMeasuredLabels = 200;
+
+} // namespace
+
+bool TickFitter::fits(const TickSet &set, double length, bool horizontal, const QFontMetricsF &fm)
+{
+    if (set.ticks.size() < 2)
+        return true;
+    const double spacing = length / double(set.ticks.size() - 1);
+    if (!horizontal)
+        return fm.height() + 2 <= spacing;
+    double widest = 0;
+    for (const QString &label : set.labels)
+        widest = std::max(widest, fm.horizontalAdvance(label));
+    return widest + kLabelGap <= spacing;
+}
+
+TickSet TickFitter::fit(const TickRequest &r, const QFontMetricsF &fm)
+{
+    if (r.category)
+        return categories(r, fm);
+    double lo = r.lo;
+    double hi = r.hi;
+    if (r.logarithmic) {
+        if (!(lo <= hi)) {
+            lo = 1;
+            hi = r.logBase;
+        }
+    } else {
+        if (!(lo <= hi)) {
+            lo = 0;
+            hi = 1;
+        }
+        if (r.includeZero) {
+            lo = std::min(lo, 0.0);
+            hi = std::max(hi, 0.0);
+        }
+    }
+    const double length = std::max(0.0, r.length);
+    const double perTick =
+        r.horizontal ? std::max(50.0, fm.averageCharWidth() * 8) : std::max(28.0, fm.height() * 2.4);
+    int most = std::max(1, int(length / perTick));
+    TickSet set;
+    for (int guard = 0; guard < 16; ++guard) {
+        set =
+            r.logarithmic ? AxisTicks::logarithmic(lo, hi, r.logBase, most) : AxisTicks::linear(lo, hi, most);
+        const int intervals = std::max(1, int(set.ticks.size()) - 1);
+        if (most == 1 || fits(set, length, r.horizontal, fm))
+            break;
+        most = std::max(1, std::min(most, intervals) - 1);
+    }
+    return set;
+}
+
+TickSet TickFitter::categories(const TickRequest &r, const QFontMetricsF &fm)
+{
+    TickSet set;
+    if (!(r.lo <= r.hi)) {
+        set.min = -0.5;
+        set.max = 0.5;
+        return set;
+    }
+    set.min = r.lo;
+    set.max = r.hi;
+    const double first = std::ceil(r.lo);
+    const double last = std::floor(r.hi);
+    if (first > last)
+        return set;
+    const double perCategory = std::max(0.0, r.length) / std::max(1e-9, r.hi - r.lo);
+    double need = 4; // a tick mark at least
+    if (r.categoryLabels && !r.categoryLabels->empty()) {
+        const std::vector<QString> &labels = *r.categoryLabels;
+        const size_t step = std::max<size_t>(1, labels.size() / kMeasuredLabels);
+        double widest = 0;
+        for (size_t i = 0; i < labels.size(); i += step)
+            widest = std::max(widest, r.horizontal ? fm.horizontalAdvance(labels[i]) : fm.height());
+        need = std::max(need, widest + (r.horizontal ? kLabelGap : 2));
+    }
+    // Every n-th category keeps its label, counting from the first.
+    const double stride = perCategory > 0 ? std::max(1.0, std::ceil(need / perCategory)) : last - first + 1;
+    for (double x = first; x <= last && set.ticks.size() < 1000; x += stride) {
+        set.ticks.push_back(x);
+        const bool labelled = r.categoryLabels && x >= 0 && x < double(r.categoryLabels->size());
+        set.labels.push_back(labelled ? (*r.categoryLabels)[size_t(x)] : QString());
+    }
+    return set;
+}
+
+} // namespace cellvex
