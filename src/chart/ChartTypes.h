@@ -9,15 +9,7 @@ enum class SeriesKind { Line, VerticalBar, HorizontalBar, Area, Point, Pie };
 
 // How a line (or the outline of an area) is drawn; the numbering is the one
 // of the report's sign texts.
-enum class ChartPenStyle {
-    Solid = 0,
-    None = 1,
-    Dash = 2,
-    DashDot = 3,
-    DashDotDot = 4,
-    Dot = 5,
-    InsideFrame = 6
-};
+enum class ChartPenStyle { Solid = 0, None = 1, Dash = 2, DashDot = 3, DashDotDot = 4, Dot = 5, InsideFrame = 6 };
 
 // The shape of a point marker, numbered as in the sign texts.
 enum class MarkerStyle {
