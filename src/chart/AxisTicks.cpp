@@ -62,7 +62,7 @@ QString AxisTicks::linearLabel(double value, double step)
     if (value == 0 || std::fabs(value) < std::fabs(step) * 1e-9)
         return QStringLiteral("0");
     const double magnitude = std::fabs(value);
-    if (magnitude >= 1e15 || (magnitude < 1e-6 && step < 1e-6)) {
+    if (magnitude >= 1e15 || std::fabs(step) < 1e-5) {
         // Significant digits enough to tell neighbouring ticks apart.
         const int digits =
             std::clamp(int(std::ceil(std::log10(magnitude / std::fabs(step)) + 1e-9)) + 1, 1, 15);

@@ -54,7 +54,7 @@ void BarPainter::drawMarks(int seriesIndex, const ChartSeries &s)
 {
     const bool vertical = s.kind() == SeriesKind::VerticalBar;
     const double base = m_layout.barBase(s);
-    ValueMarks marks(m_painter, m_layout.labelFont());
+    ValueMarks marks(m_painter, m_layout.labelFont(), m_layout.markBounds());
     for (const ChartPoint &p : s.points()) {
         const QRectF r = barRect(seriesIndex, s, p, base);
         if (r.isNull())

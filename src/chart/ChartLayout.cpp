@@ -18,6 +18,7 @@ namespace {
 constexpr double kGap = 3;
 // Legend lines past this are not measured (nor would they fit).
 constexpr int kMostLegendEntries = 64;
+constexpr int kSmallestTitlePixels = 7;
 
 bool isHorizontal(AxisPosition p)
 {
@@ -107,8 +108,22 @@ void ChartLayout::placeAxes(const Chart &chart, QRectF area)
     std::array<QSizeF, 4> titles;
     for (size_t a = 0; a < 4; ++a) {
         const ChartAxis &axis = chart.axis(AxisPosition(a));
-        if (m_shown[a])
-            titles[a] = AxisTitleText::size(axis.title, axis.titleFont, axis.titleAngle);
+        QFont font = ChartFonts::pixelFont(axis.titleFont);
+        if (m_shown[a] && !axis.title.isEmpty()) {
+            // A title longer than its side is set smaller, down to a size still read.
+            const double room = isHorizontal(AxisPosition(a)) ? area.width() : area.height();
+            QSizeF size = AxisTitleText::size(axis.title, font, axis.titleAngle);
+            const double along = isHorizontal(AxisPosition(a)) ? size.width() : size.height();
+            if (along > room && room > 0) {
+                const int smaller = std::max(kSmallestTitlePixels, int(font.pixelSize() * room / along));
+                if (smaller < font.pixelSize()) {
+                    font.setPixelSize(smaller);
+                    size = AxisTitleText::size(axis.title, font, axis.titleAngle);
+                }
+            }
+            titles[a] = size;
+        }
+        m_axisTitleFonts[a] = font;
     }
     auto titleRoom = [&](AxisPosition p) {
         const QSizeF t = titles[size_t(p)];
@@ -181,14 +196,22 @@ void ChartLayout::placeAxes(const Chart &chart, QRectF area)
     const QSizeF tr = titles[size_t(AxisPosition::Right)];
     const QSizeF tt = titles[size_t(AxisPosition::Top)];
     const QSizeF tb = titles[size_t(AxisPosition::Bottom)];
+    // Centred on the plot, but inside the area when the plot is the shorter.
+    const auto inArea = [&](QRectF r) {
+        if (r.height() <= area.height())
+            r.moveTop(std::clamp(r.top(), area.top(), area.bottom() - r.height()));
+        if (r.width() <= area.width())
+            r.moveLeft(std::clamp(r.left(), area.left(), area.right() - r.width()));
+        return r;
+    };
     m_axisTitleRects[size_t(AxisPosition::Left)] =
-        titleBox(AxisPosition::Left, area.left(), plot.center().y() - tl.height() / 2);
+        inArea(titleBox(AxisPosition::Left, area.left(), plot.center().y() - tl.height() / 2));
     m_axisTitleRects[size_t(AxisPosition::Right)] =
-        titleBox(AxisPosition::Right, area.right() - tr.width(), plot.center().y() - tr.height() / 2);
+        inArea(titleBox(AxisPosition::Right, area.right() - tr.width(), plot.center().y() - tr.height() / 2));
     m_axisTitleRects[size_t(AxisPosition::Top)] =
-        titleBox(AxisPosition::Top, plot.center().x() - tt.width() / 2, area.top());
-    m_axisTitleRects[size_t(AxisPosition::Bottom)] =
-        titleBox(AxisPosition::Bottom, plot.center().x() - tb.width() / 2, area.bottom() - tb.height());
+        inArea(titleBox(AxisPosition::Top, plot.center().x() - tt.width() / 2, area.top()));
+    m_axisTitleRects[size_t(AxisPosition::Bottom)] = inArea(
+        titleBox(AxisPosition::Bottom, plot.center().x() - tb.width() / 2, area.bottom() - tb.height()));
 }
 
 void ChartLayout::placeLegend(const Chart &chart, QRectF &area)
@@ -376,6 +399,12 @@ double ChartLayout::barBase(const ChartSeries &s) const
                             ? scale.min
                             : std::clamp(0.0, std::min(scale.min, scale.max), std::max(scale.min, scale.max));
     return scale.toPixel(base).value_or(scale.pixelStart);
+}
+
+QRectF ChartLayout::markBounds() const
+{
+    const double top = m_titleRect.isNull() ? 0 : m_titleRect.bottom();
+    return QRectF(m_plot.left(), top, m_plot.width(), std::max(0.0, m_size.height() - top));
 }
 
 QRectF ChartLayout::pieRect(int seriesIndex) const

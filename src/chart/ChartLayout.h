@@ -88,10 +88,16 @@ public:
     QRectF titleRect() const { return m_titleRect; }
     QRectF axisTitleRect(AxisPosition p) const { return m_axisTitleRects[size_t(p)]; }
     QRectF legendRect() const { return m_legendRect; }
+    // Where value marks may go: across the plot, and from under the title to
+    // the bottom of the chart.
+    QRectF markBounds() const;
     const std::vector<LegendEntry> &legendEntries() const { return m_legend; }
     // Fonts in pixels, as measured.
     const QFont &labelFont() const { return m_labelFont; }
     const QFont &titleFont() const { return m_titleFont; }
+    // The title font of an axis, in pixels and set smaller where the title is
+    // longer than its side; still "@" for vertical writing.
+    const QFont &axisTitleFont(AxisPosition p) const { return m_axisTitleFonts[size_t(p)]; }
     static constexpr double kTickLength = 4;
 
     // The pixels across the category axis taken by the bar of series
@@ -121,6 +127,7 @@ private:
     std::vector<LegendEntry> m_legend;
     QFont m_labelFont;
     QFont m_titleFont;
+    std::array<QFont, 4> m_axisTitleFonts;
     // Per series: its place among the bar series of its direction, and its pie cell.
     std::vector<int> m_barSlot;
     std::vector<int> m_barAxis; // the AxisPosition the bars stand along

@@ -18,8 +18,9 @@ bool TickFitter::fits(const TickSet &set, double length, bool horizontal, const 
     if (set.ticks.size() < 2)
         return true;
     const double spacing = length / double(set.ticks.size() - 1);
+    // Numbers have no descenders: the ascent is all a stacked label needs.
     if (!horizontal)
-        return fm.height() + 2 <= spacing;
+        return fm.ascent() + 1 <= spacing;
     double widest = 0;
     for (const QString &label : set.labels)
         widest = std::max(widest, fm.horizontalAdvance(label));
@@ -48,9 +49,16 @@ TickSet TickFitter::fit(const TickRequest &r, const QFontMetricsF &fm)
         }
     }
     const double length = std::max(0.0, r.length);
+    // Ticks some way apart on a large axis; on a short one at least three
+    // intervals where their labels fit, else a range of 0..50 for data up to
+    // 27 wastes half the plot.
     const double perTick =
-        r.horizontal ? std::max(50.0, fm.averageCharWidth() * 8) : std::max(28.0, fm.height() * 2.4);
-    int most = std::max(1, int(length / perTick));
+        r.horizontal ? std::max(56.0, fm.averageCharWidth() * 9) : std::max(34.0, fm.height() * 2.6);
+    const double closest = r.horizontal ? fm.averageCharWidth() * 6 : fm.ascent() + 1;
+    int most = std::max({1, int(length / perTick), std::min(3, int(length / closest))});
+    // Powers are few and their labels short: each gets its tick while they fit.
+    if (r.logarithmic)
+        most = std::max(most, int(length / (r.horizontal ? perTick * 0.8 : fm.height() * 1.8)));
     TickSet set;
     for (int guard = 0; guard < 16; ++guard) {
         set =
@@ -60,6 +68,10 @@ TickSet TickFitter::fit(const TickRequest &r, const QFontMetricsF &fm)
             break;
         most = std::max(1, std::min(most, intervals) - 1);
     }
+    // Too short even for two labels: the first alone says where the axis starts.
+    if (!fits(set, length, r.horizontal, fm))
+        for (size_t i = 1; i < set.labels.size(); ++i)
+            set.labels[i].clear();
     return set;
 }
 

@@ -3,11 +3,15 @@
 #include <QFontMetricsF>
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 
 namespace cellvex {
 
-ValueMarks::ValueMarks(QPainter &p, const QFont &font) : m_painter(p), m_font(font) {}
+ValueMarks::ValueMarks(QPainter &p, const QFont &font, const QRectF &bounds)
+    : m_painter(p), m_font(font), m_bounds(bounds)
+{
+}
 
 QString ValueMarks::format(double value)
 {
@@ -41,6 +45,10 @@ void ValueMarks::draw(QPointF anchor, Side side, const QString &text)
         topLeft = QPointF(anchor.x() - kOffset - w, anchor.y() - h / 2);
         break;
     }
+    if (w <= m_bounds.width())
+        topLeft.setX(std::clamp(topLeft.x(), m_bounds.left(), m_bounds.right() - w));
+    if (h <= m_bounds.height())
+        topLeft.setY(std::clamp(topLeft.y(), m_bounds.top(), m_bounds.bottom() - h));
     const QRectF box(QPointF(std::round(topLeft.x()), std::round(topLeft.y())),
                      QSizeF(std::ceil(w), std::ceil(h)));
     if (!m_last.isNull() && box.intersects(m_last))

@@ -17,7 +17,9 @@ class ValueMarks
 public:
     enum class Side { Above, Below, Right, Left };
 
-    explicit ValueMarks(QPainter &p, const QFont &font);
+    // Boxes are kept inside `bounds` where they fit (a mark by the first bar
+    // must not run over the axis labels).
+    ValueMarks(QPainter &p, const QFont &font, const QRectF &bounds);
     // The value as a mark shows it: whole numbers without a fraction, others
     // to six significant digits.
     static QString format(double value);
@@ -27,6 +29,7 @@ public:
 private:
     QPainter &m_painter;
     QFont m_font;
+    QRectF m_bounds;
     QRectF m_last;
 };
 

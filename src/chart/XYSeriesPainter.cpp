@@ -196,7 +196,7 @@ void XYSeriesPainter::drawPoints(const ChartSeries &s, QColor color)
 
 void XYSeriesPainter::drawMarks(const ChartSeries &s)
 {
-    ValueMarks marks(m_painter, m_layout.labelFont());
+    ValueMarks marks(m_painter, m_layout.labelFont(), m_layout.markBounds());
     const double up = s.kind() == SeriesKind::Point ? std::max(0, s.markerHeight) : 0;
     // Points closer than a narrow mark cannot all have one: skipping them
     // before formatting keeps a dense series cheap.
