@@ -87,6 +87,28 @@ void AxisPainter::drawTicks(AxisPosition a)
     const QFontMetricsF fm(m_layout.labelFont());
     const double tick = ChartLayout::kTickLength;
     m_painter.setFont(m_layout.labelFont());
+    m_painter.setPen(QPen(kAxisColor, 0));
+    const double minor = tick / 2;
+    for (double t : s.minorTicks) {
+        const std::optional<double> at = s.toPixel(t);
+        if (!at)
+            continue;
+        const double px = std::round(*at);
+        switch (a) {
+        case AxisPosition::Left:
+            m_painter.drawLine(QPointF(plot.left() - minor, px), QPointF(plot.left(), px));
+            break;
+        case AxisPosition::Right:
+            m_painter.drawLine(QPointF(plot.right(), px), QPointF(plot.right() + minor, px));
+            break;
+        case AxisPosition::Top:
+            m_painter.drawLine(QPointF(px, plot.top() - minor), QPointF(px, plot.top()));
+            break;
+        case AxisPosition::Bottom:
+            m_painter.drawLine(QPointF(px, plot.bottom()), QPointF(px, plot.bottom() + minor));
+            break;
+        }
+    }
     for (size_t i = 0; i < s.ticks.size(); ++i) {
         const std::optional<double> at = s.toPixel(s.ticks[i]);
         if (!at)

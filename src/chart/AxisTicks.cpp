@@ -157,6 +157,13 @@ TickSet AxisTicks::logarithmic(double lo, double hi, double base, int maxInterva
         set.ticks.push_back(t);
         set.labels.push_back(powerLabel(t));
     }
+    const bool wholeBase = base == std::floor(base) && base <= 100;
+    if (stride == 1 && wholeBase && set.ticks.size() > 1 &&
+        set.ticks.size() * size_t(base) <= size_t(kMostTicks)) {
+        for (size_t i = 0; i + 1 < set.ticks.size(); ++i)
+            for (int m = 2; m < int(base); ++m)
+                set.minorTicks.push_back(set.ticks[i] * m);
+    }
     return set;
 }
 

@@ -13,6 +13,7 @@ struct TickSet
     double max = 1;
     std::vector<double> ticks;
     std::vector<QString> labels;
+    std::vector<double> minorTicks; // between the ticks, unlabelled
 };
 
 // Tick generation for value axes. Linear axes step in 1, 2 or 5 times a
@@ -28,7 +29,9 @@ public:
     // A flat or reversed range is padded first; non-finite bounds give 0..1.
     static TickSet linear(double lo, double hi, int maxIntervals);
     // Ticks at powers of `base` covering [lo, hi] (both > 0), every power or
-    // every n-th one so that at most `maxIntervals` intervals remain.
+    // every n-th one so that at most `maxIntervals` intervals remain. With
+    // every power ticked and a whole base, the multiples between are minor
+    // ticks (2..9 for base 10).
     static TickSet logarithmic(double lo, double hi, double base, int maxIntervals);
     // The label of a linear tick at `value` on an axis stepping by `step`.
     static QString linearLabel(double value, double step);

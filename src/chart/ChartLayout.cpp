@@ -63,6 +63,22 @@ ChartLayout::ChartLayout(const Chart &chart, QSize size) : m_size(size)
         m_includeZero[a] = ranges[a].includeZero;
         m_categoryLabels[a] = ranges[a].categoryLabels;
     }
+    // A left or bottom axis without series of its own repeats the scale of
+    // the axis opposite instead of showing a made-up 0..1.
+    for (auto [own, opposite] : {std::pair{AxisPosition::Left, AxisPosition::Right},
+                                 std::pair{AxisPosition::Bottom, AxisPosition::Top}}) {
+        const size_t a = size_t(own);
+        const size_t b = size_t(opposite);
+        if (ranges[a].used || !ranges[b].used)
+            continue;
+        m_category[a] = m_category[b];
+        m_dataRange[a] = m_dataRange[b];
+        m_includeZero[a] = m_includeZero[b];
+        m_categoryLabels[a] = m_categoryLabels[b];
+        m_scales[a].logarithmic = m_scales[b].logarithmic;
+        m_scales[a].logBase = m_scales[b].logBase;
+        m_scales[a].inverted = m_scales[b].inverted;
+    }
 
     const double w = std::max(0, size.width());
     const double h = std::max(0, size.height());
@@ -100,6 +116,7 @@ void ChartLayout::computeTicks(AxisPosition p, double length)
     m_scales[a].max = set.max;
     m_scales[a].ticks = std::move(set.ticks);
     m_scales[a].tickLabels = std::move(set.labels);
+    m_scales[a].minorTicks = std::move(set.minorTicks);
 }
 
 void ChartLayout::placeAxes(const Chart &chart, QRectF area)
@@ -111,11 +128,16 @@ void ChartLayout::placeAxes(const Chart &chart, QRectF area)
         QFont font = ChartFonts::pixelFont(axis.titleFont);
         if (m_shown[a] && !axis.title.isEmpty()) {
             // A title longer than its side is set smaller, down to a size still read.
-            const double room = isHorizontal(AxisPosition(a)) ? area.width() : area.height();
+            // Across its side a title may take a third of the chart.
+            const bool horizontal = isHorizontal(AxisPosition(a));
+            const double room = horizontal ? area.width() : area.height();
+            const double roomAcross = (horizontal ? area.height() : area.width()) / 3;
             QSizeF size = AxisTitleText::size(axis.title, font, axis.titleAngle);
-            const double along = isHorizontal(AxisPosition(a)) ? size.width() : size.height();
-            if (along > room && room > 0) {
-                const int smaller = std::max(kSmallestTitlePixels, int(font.pixelSize() * room / along));
+            const double along = horizontal ? size.width() : size.height();
+            const double across = horizontal ? size.height() : size.width();
+            const double scale = std::min(along > 0 ? room / along : 1, across > 0 ? roomAcross / across : 1);
+            if (scale < 1 && scale > 0) {
+                const int smaller = std::max(kSmallestTitlePixels, int(font.pixelSize() * scale));
                 if (smaller < font.pixelSize()) {
                     font.setPixelSize(smaller);
                     size = AxisTitleText::size(axis.title, font, axis.titleAngle);

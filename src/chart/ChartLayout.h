@@ -30,6 +30,8 @@ struct AxisScale
     double pixelEnd = 1;   // pixel of `max`
     std::vector<double> ticks;
     std::vector<QString> tickLabels;
+    // Unlabelled ticks between the labelled ones (the 2..9 of a log decade).
+    std::vector<double> minorTicks;
 
     // Value -> pixel along the axis; nullopt for a value a log axis cannot show (<= 0).
     std::optional<double> toPixel(double value) const;

@@ -8,6 +8,8 @@ namespace cellvex {
 namespace {
 
 constexpr double kLabelGap = 6;
+// The pixels a log decade needs before its 2..9 get ticks (9 to 10 is 1/22 of it).
+constexpr double kMinorDecade = 40;
 // Category labels measured to size the gap; past this many a sample stands for all.
 constexpr size_t kMeasuredLabels = 200;
 
@@ -68,6 +70,10 @@ TickSet TickFitter::fit(const TickRequest &r, const QFontMetricsF &fm)
             break;
         most = std::max(1, std::min(most, intervals) - 1);
     }
+    // Minor ticks closer than a few pixels are a smear, not a scale.
+    if (!set.minorTicks.empty() && set.ticks.size() > 1 &&
+        length / double(set.ticks.size() - 1) < kMinorDecade)
+        set.minorTicks.clear();
     // Too short even for two labels: the first alone says where the axis starts.
     if (!fits(set, length, r.horizontal, fm))
         for (size_t i = 1; i < set.labels.size(); ++i)

@@ -124,6 +124,14 @@ TEST(AxisTicks, LogarithmicTicksAtPowers)
         EXPECT_EQ(set.min, set.ticks.front());
         EXPECT_EQ(set.max, set.ticks.back());
     }
+    // Between ticked powers, the multiples: 2..9, 20..90.
+    const TickSet minor = AxisTicks::logarithmic(1, 100, 10, 10);
+    ASSERT_EQ(minor.minorTicks.size(), 16u);
+    EXPECT_EQ(minor.minorTicks.front(), 2);
+    EXPECT_EQ(minor.minorTicks[8], 20);
+    EXPECT_EQ(minor.minorTicks.back(), 90);
+    // Every other power ticked: no minor ticks (they would not be 2..9 of a decade).
+    EXPECT_TRUE(AxisTicks::logarithmic(1, 1e8, 10, 4).minorTicks.empty());
     // Powers of ten are the exact decimal values, not pow's neighbours.
     const TickSet small = AxisTicks::logarithmic(0.001, 0.1, 10, 10);
     EXPECT_EQ(small.ticks.front(), 0.001);

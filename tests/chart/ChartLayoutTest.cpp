@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -251,5 +252,39 @@ TEST(ChartLayout, DegenerateInputsGiveFiniteLayouts)
                 EXPECT_FALSE(layout.pointAt(r.chart, QPointF(0, 0)).has_value() && size.isEmpty()) << r.name;
             }
         }
+    }
+}
+
+TEST(ChartLayout, BarSeriesStandSideBySide)
+{
+    for (bool inverted : {false, true}) {
+        Chart chart;
+        for (int k = 0; k < 3; ++k) {
+            ChartSeries s(SeriesKind::VerticalBar);
+            for (double v : {4.0, 6.0, 2.0})
+                s.addValue(v + k, QString());
+            chart.addSeries(s);
+        }
+        chart.axis(AxisPosition::Bottom).inverted = inverted;
+        const ChartLayout layout(chart, QSize(400, 300));
+        const AxisScale &bottom = layout.scale(AxisPosition::Bottom);
+        const double centre = *bottom.toPixel(1);
+        const double half = std::fabs(*bottom.toPixel(1.5) - centre);
+        std::vector<std::pair<double, double>> spans;
+        for (int k = 0; k < 3; ++k)
+            spans.push_back(layout.barSpan(k, 1));
+        std::sort(spans.begin(), spans.end());
+        for (size_t k = 0; k < spans.size(); ++k) {
+            EXPECT_GT(spans[k].second - spans[k].first, 10) << inverted;
+            EXPECT_GE(spans[k].first, centre - half) << inverted;
+            EXPECT_LE(spans[k].second, centre + half) << inverted;
+            if (k > 0) {
+                EXPECT_LE(spans[k - 1].second, spans[k].first + 1e-9) << inverted;
+            }
+        }
+        // The group is centred on its category.
+        EXPECT_NEAR((spans.front().first + spans.back().second) / 2, centre, 1) << inverted;
+        // Bars start from 0 at the bottom of the plot.
+        EXPECT_NEAR(layout.barBase(chart.series(0)), layout.plotArea().bottom(), 0.5);
     }
 }

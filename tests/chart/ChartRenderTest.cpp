@@ -130,6 +130,28 @@ TEST(ChartRender, LogAxisDrawsOnlyWhatItCanShow)
               0);
 }
 
+TEST(ChartRender, LogAxesKeepEveryKindInsideThePlot)
+{
+    for (SeriesKind kind : {SeriesKind::Line, SeriesKind::Point, SeriesKind::Area, SeriesKind::VerticalBar,
+                            SeriesKind::HorizontalBar}) {
+        Chart chart;
+        ChartSeries s(kind);
+        s.color = QColor(Qt::red);
+        s.marksVisible = true;
+        for (double v : {5.0, -3.0, 0.0, 500.0, 200.0, std::numeric_limits<double>::quiet_NaN(), 50.0, 80.0})
+            s.addValue(v, QStringLiteral("c"));
+        chart.addSeries(s);
+        for (AxisPosition a : {AxisPosition::Left, AxisPosition::Bottom})
+            chart.axis(a).logarithmic = true;
+        const QSize size(260, 180);
+        const QImage img = renderChart(chart, size);
+        const QRect plot = ChartLayout(chart, size).plotArea().toAlignedRect();
+        const int all = countPixels(img, img.rect(), isReddish);
+        EXPECT_GT(all, 10) << int(kind);
+        EXPECT_EQ(all, countPixels(img, plot.adjusted(-5, -5, 5, 5), isReddish)) << int(kind);
+    }
+}
+
 TEST(ChartRender, EverySeriesKindDrawsInItsColour)
 {
     const SeriesKind kinds[] = {SeriesKind::Line, SeriesKind::VerticalBar, SeriesKind::HorizontalBar,

@@ -102,6 +102,7 @@ TEST(ChartSamples, WriteSamplePictures)
     log.axis(AxisPosition::Bottom).inverted = true;
     log.axis(AxisPosition::Bottom).title = QStringLiteral("Frequency (inverted)");
     save(renderChart(log, QSize(300, 200)), QStringLiteral("log-300x200.png"));
+    save(renderChart(log, QSize(480, 400)), QStringLiteral("log-480x400.png"));
 
     Chart hbars;
     hbars.labelFont = font(QStringLiteral("宋体"), 8);
@@ -116,5 +117,9 @@ TEST(ChartSamples, WriteSamplePictures)
     hbars.addSeries(a);
     hbars.addSeries(b);
     hbars.axis(AxisPosition::Top).title = QStringLiteral("top axis");
+    hbars.axis(AxisPosition::Left).title = QStringLiteral("类别");
+    hbars.axis(AxisPosition::Left).titleFont = font(QStringLiteral("宋体"), 9);
+    hbars.axis(AxisPosition::Bottom).title = QStringLiteral("数量");
+    hbars.axis(AxisPosition::Bottom).titleFont = font(QStringLiteral("宋体"), 9);
     save(renderChart(hbars, QSize(320, 220)), QStringLiteral("hbars-320x220.png"));
 }
