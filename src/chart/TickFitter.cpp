@@ -10,6 +10,8 @@ namespace {
 constexpr double kLabelGap = 6;
 // The pixels a log decade needs before its 2..9 get ticks (9 to 10 is 1/22 of it).
 constexpr double kMinorDecade = 40;
+// Tick counts tried for a linear axis; the steps they give repeat long before.
+constexpr int kMostCandidates = 60;
 // Category labels measured to size the gap; past this many a sample stands for all.
 constexpr size_t kMeasuredLabels = 200;
 
@@ -51,25 +53,11 @@ TickSet TickFitter::fit(const TickRequest &r, const QFontMetricsF &fm)
         }
     }
     const double length = std::max(0.0, r.length);
-    // Ticks some way apart on a large axis; on a short one at least three
-    // intervals where their labels fit, else a range of 0..50 for data up to
-    // 27 wastes half the plot.
-    const double perTick =
-        r.horizontal ? std::max(56.0, fm.averageCharWidth() * 9) : std::max(34.0, fm.height() * 2.6);
+    // The spacing a person reads comfortably, and the closest labels may stand.
+    const double target =
+        r.horizontal ? std::max(56.0, fm.averageCharWidth() * 9) : std::max(40.0, fm.height() * 3);
     const double closest = r.horizontal ? fm.averageCharWidth() * 6 : fm.ascent() + 1;
-    int most = std::max({1, int(length / perTick), std::min(3, int(length / closest))});
-    // Powers are few and their labels short: each gets its tick while they fit.
-    if (r.logarithmic)
-        most = std::max(most, int(length / (r.horizontal ? perTick * 0.8 : fm.height() * 1.8)));
-    TickSet set;
-    for (int guard = 0; guard < 16; ++guard) {
-        set =
-            r.logarithmic ? AxisTicks::logarithmic(lo, hi, r.logBase, most) : AxisTicks::linear(lo, hi, most);
-        const int intervals = std::max(1, int(set.ticks.size()) - 1);
-        if (most == 1 || fits(set, length, r.horizontal, fm))
-            break;
-        most = std::max(1, std::min(most, intervals) - 1);
-    }
+    TickSet set = r.logarithmic ? logarithmic(lo, hi, r, fm, target) : linear(lo, hi, r, fm, target, closest);
     // Minor ticks closer than a few pixels are a smear, not a scale.
     if (!set.minorTicks.empty() && set.ticks.size() > 1 &&
         length / double(set.ticks.size() - 1) < kMinorDecade)
@@ -79,6 +67,60 @@ TickSet TickFitter::fit(const TickRequest &r, const QFontMetricsF &fm)
         for (size_t i = 1; i < set.labels.size(); ++i)
             set.labels[i].clear();
     return set;
+}
+
+TickSet TickFitter::logarithmic(double lo, double hi, const TickRequest &r, const QFontMetricsF &fm,
+                                double target)
+{
+    // Powers are few and their labels short: each gets its tick while they fit.
+    const double length = std::max(0.0, r.length);
+    int most = std::max(1, int(length / (r.horizontal ? target * 0.8 : fm.height() * 1.8)));
+    TickSet set;
+    for (int guard = 0; guard < 16; ++guard) {
+        set = AxisTicks::logarithmic(lo, hi, r.logBase, most);
+        const int intervals = std::max(1, int(set.ticks.size()) - 1);
+        if (most == 1 || fits(set, length, r.horizontal, fm))
+            break;
+        most = std::max(1, std::min(most, intervals) - 1);
+    }
+    return set;
+}
+
+TickSet TickFitter::linear(double lo, double hi, const TickRequest &r, const QFontMetricsF &fm, double target,
+                           double closest)
+{
+    // Each step the labels leave room for is weighed by how far its spacing
+    // is from the comfortable one and by how much of the plot its rounded
+    // range leaves empty: data up to 27 reads better on 0..30 in steps of 10
+    // than on 0..50 in one step, even where the steps of 10 are tight.
+    const double length = std::max(0.0, r.length);
+    const int most = std::clamp(int(length / std::max(1.0, closest)), 1, kMostCandidates);
+    TickSet best;
+    double bestScore = 0;
+    double lastStep = 0;
+    for (int n = most; n >= 1; --n) {
+        // Many counts give one step; only the first of them is labelled and weighed.
+        const double step = AxisTicks::niceStep(hi - lo, n);
+        if (step == lastStep)
+            continue;
+        lastStep = step;
+        TickSet set = AxisTicks::linear(lo, hi, n);
+        if (set.ticks.size() < 2)
+            continue;
+        if (!fits(set, length, r.horizontal, fm) && n > 1)
+            continue;
+        const double spacing = std::max(1.0, length / double(set.ticks.size() - 1));
+        const double data = std::max(hi - lo, 0.0);
+        const double waste = set.max > set.min ? 1 - std::min(1.0, data / (set.max - set.min)) : 0;
+        const double score = std::fabs(std::log(spacing / target)) + 3 * waste;
+        if (best.ticks.empty() || score < bestScore) {
+            best = std::move(set);
+            bestScore = score;
+        }
+    }
+    if (best.ticks.empty())
+        best = AxisTicks::linear(lo, hi, 1);
+    return best;
 }
 
 TickSet TickFitter::categories(const TickRequest &r, const QFontMetricsF &fm)

@@ -23,8 +23,8 @@ struct TickRequest
     bool horizontal = true;
 };
 
-// Picks the ticks of an axis so that their labels do not run into each
-// other: as many as the length allows, fewer while neighbours overlap.
+// Picks the ticks of an axis: labels that never run into each other, about
+// a comfortable distance apart, on a range that the data fills well.
 class TickFitter
 {
 public:
@@ -32,6 +32,10 @@ public:
 
 private:
     static TickSet categories(const TickRequest &r, const QFontMetricsF &fm);
+    static TickSet linear(double lo, double hi, const TickRequest &r, const QFontMetricsF &fm, double target,
+                          double closest);
+    static TickSet logarithmic(double lo, double hi, const TickRequest &r, const QFontMetricsF &fm,
+                               double target);
     static bool fits(const TickSet &set, double length, bool horizontal, const QFontMetricsF &fm);
 };
 

@@ -197,3 +197,36 @@ TEST(TickFitter, CategoryLabelsKeepEveryNth)
     r.length = 5000;
     EXPECT_EQ(TickFitter::fit(r, fm).ticks.size(), 50u);
 }
+
+TEST(TickFitter, VerticalRangesHugTheDataAtEveryHeight)
+{
+    QFont font;
+    font.setPixelSize(11);
+    const QFontMetricsF fm(font);
+    struct Row
+    {
+        double length, hi, max; // max: the highest the rounded range may reach
+        size_t fewestTicks;
+    };
+    const Row rows[] = {
+        {47, 27.1, 30, 3},  // a chart in a small cell: steps of 10, not one step to 50
+        {240, 27.1, 30, 4}, // steps of 5 rather than 10
+        {520, 27.1, 30, 6}, // not a tick every few pixels
+        {120, 0.83, 1, 3},  // fractions too
+        {300, 9400, 10000, 4},
+    };
+    for (const Row &r : rows) {
+        TickRequest req;
+        req.lo = 0;
+        req.hi = r.hi;
+        req.length = r.length;
+        req.horizontal = false;
+        const TickSet set = TickFitter::fit(req, fm);
+        EXPECT_LE(set.max, r.max + 1e-9) << r.length << " " << r.hi;
+        EXPECT_GE(set.max, r.hi) << r.length << " " << r.hi;
+        EXPECT_GE(set.ticks.size(), r.fewestTicks) << r.length << " " << r.hi;
+        const double spacing = r.length / double(set.ticks.size() - 1);
+        EXPECT_GE(spacing, fm.ascent()) << r.length << " " << r.hi;
+        EXPECT_GE(spacing, std::min(25.0, r.length / 3)) << r.length << " " << r.hi;
+    }
+}
