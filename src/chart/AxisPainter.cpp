@@ -11,11 +11,6 @@ namespace cellvex {
 
 namespace {
 
-const QColor kGridColor(0xe4, 0xe4, 0xe4);
-const QColor kFrameColor(0xb0, 0xb0, 0xb0);
-const QColor kAxisColor(0x40, 0x40, 0x40);
-const QColor kTextColor(0x20, 0x20, 0x20);
-
 bool isHorizontal(AxisPosition p)
 {
     return p == AxisPosition::Top || p == AxisPosition::Bottom;
@@ -23,12 +18,17 @@ bool isHorizontal(AxisPosition p)
 
 } // namespace
 
+AxisPainter::AxisPainter(QPainter &p, const Chart &chart, const ChartLayout &layout)
+    : m_painter(p), m_chart(chart), m_layout(layout), m_ink(ChartInk::on(chart.backgroundColor))
+{
+}
+
 void AxisPainter::drawGrid()
 {
     const QRectF plot = m_layout.plotArea();
     m_painter.save();
     m_painter.setRenderHint(QPainter::Antialiasing, false);
-    m_painter.setPen(QPen(kGridColor, 0));
+    m_painter.setPen(QPen(m_ink.grid, 0));
     // Only the main axes rule the plot; a second scale's grid would cross it.
     for (AxisPosition a : {AxisPosition::Left, AxisPosition::Bottom}) {
         if (m_layout.isCategoryAxis(a))
@@ -47,7 +47,7 @@ void AxisPainter::drawGrid()
             }
         }
     }
-    m_painter.setPen(QPen(kFrameColor, 0));
+    m_painter.setPen(QPen(m_ink.frame, 0));
     m_painter.setBrush(Qt::NoBrush);
     m_painter.drawRect(plot);
     m_painter.restore();
@@ -58,7 +58,7 @@ void AxisPainter::drawAxes()
     const QRectF plot = m_layout.plotArea();
     m_painter.save();
     m_painter.setRenderHint(QPainter::Antialiasing, false);
-    m_painter.setPen(QPen(kAxisColor, 0));
+    m_painter.setPen(QPen(m_ink.axis, 0));
     if (m_layout.axisShown(AxisPosition::Left))
         m_painter.drawLine(plot.topLeft(), plot.bottomLeft());
     if (m_layout.axisShown(AxisPosition::Right))
@@ -73,7 +73,7 @@ void AxisPainter::drawAxes()
             continue;
         drawTicks(a);
         const ChartAxis &axis = m_chart.axis(a);
-        m_painter.setPen(kTextColor);
+        m_painter.setPen(m_ink.text);
         AxisTitleText::draw(m_painter, m_layout.axisTitleRect(a), axis.title, axis.titleFont,
                             axis.titleAngle);
     }
@@ -87,7 +87,7 @@ void AxisPainter::drawTicks(AxisPosition a)
     const QFontMetricsF fm(m_layout.labelFont());
     const double tick = ChartLayout::kTickLength;
     m_painter.setFont(m_layout.labelFont());
-    m_painter.setPen(QPen(kAxisColor, 0));
+    m_painter.setPen(QPen(m_ink.axis, 0));
     const double minor = tick / 2;
     for (double t : s.minorTicks) {
         const std::optional<double> at = s.toPixel(t);
@@ -117,7 +117,7 @@ void AxisPainter::drawTicks(AxisPosition a)
         const QString label = i < s.tickLabels.size() ? s.tickLabels[i] : QString();
         const double w = fm.horizontalAdvance(label) + 2;
         const double h = fm.height();
-        m_painter.setPen(QPen(kAxisColor, 0));
+        m_painter.setPen(QPen(m_ink.axis, 0));
         QRectF box;
         int align = Qt::AlignCenter;
         switch (a) {
@@ -142,7 +142,7 @@ void AxisPainter::drawTicks(AxisPosition a)
         }
         if (label.isEmpty())
             continue;
-        m_painter.setPen(kTextColor);
+        m_painter.setPen(m_ink.text);
         m_painter.drawText(box, align, label);
     }
 }

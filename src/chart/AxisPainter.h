@@ -1,6 +1,7 @@
 #pragma once
 
 #include "chart/Chart.h"
+#include "chart/ChartInk.h"
 #include "chart/ChartLayout.h"
 
 class QPainter;
@@ -13,10 +14,7 @@ namespace cellvex {
 class AxisPainter
 {
 public:
-    AxisPainter(QPainter &p, const Chart &chart, const ChartLayout &layout)
-        : m_painter(p), m_chart(chart), m_layout(layout)
-    {
-    }
+    AxisPainter(QPainter &p, const Chart &chart, const ChartLayout &layout);
 
     void drawGrid();
     void drawAxes();
@@ -27,6 +25,7 @@ private:
     QPainter &m_painter;
     const Chart &m_chart;
     const ChartLayout &m_layout;
+    ChartInk m_ink;
 };
 
 } // namespace cellvex

@@ -2,6 +2,7 @@
 
 #include "chart/AxisPainter.h"
 #include "chart/BarPainter.h"
+#include "chart/ChartInk.h"
 #include "chart/LegendPainter.h"
 #include "chart/PiePainter.h"
 #include "chart/XYSeriesPainter.h"
@@ -32,7 +33,7 @@ void paintTitle(QPainter &p, const Chart &chart, const ChartLayout &layout)
         return;
     const QFontMetricsF fm(layout.titleFont());
     p.setFont(layout.titleFont());
-    p.setPen(QColor(0x10, 0x10, 0x10));
+    p.setPen(ChartInk::on(chart.backgroundColor).text);
     double y = box.top();
     for (const QString &line : chart.titleLines) {
         const QRectF lineBox(box.left(), y, box.width(), fm.lineSpacing());
@@ -46,7 +47,7 @@ void paintSeries(QPainter &p, const Chart &chart, const ChartLayout &layout)
 {
     XYSeriesPainter xy(p, layout);
     BarPainter bars(p, layout);
-    PiePainter pies(p, layout);
+    PiePainter pies(p, layout, ChartInk::on(chart.backgroundColor));
     for (int i = 0; i < chart.seriesCount(); ++i) {
         const ChartSeries &s = chart.series(i);
         const QColor color = chart.seriesColor(i);

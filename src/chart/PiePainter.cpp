@@ -32,7 +32,7 @@ void PiePainter::draw(int seriesIndex, const ChartSeries &s)
     m_painter.save();
     m_painter.setRenderHint(QPainter::Antialiasing, true);
     if (!(total > 0) || !std::isfinite(total)) {
-        m_painter.setPen(QColor(0xa0, 0xa0, 0xa0));
+        m_painter.setPen(m_ink.frame);
         m_painter.setBrush(Qt::NoBrush);
         m_painter.drawEllipse(square);
         m_painter.restore();
@@ -86,9 +86,9 @@ void PiePainter::drawMarks(const ChartSeries &s, const QRectF &square, double to
         if (!last.isNull() && box.intersects(last))
             continue;
         last = box;
-        m_painter.setPen(QColor(0x70, 0x70, 0x70));
+        m_painter.setPen(m_ink.axis);
         m_painter.drawLine(rim, out);
-        m_painter.setPen(QColor(0x20, 0x20, 0x20));
+        m_painter.setPen(m_ink.text);
         m_painter.drawText(box, Qt::AlignVCenter | (right ? Qt::AlignLeft : Qt::AlignRight), text);
     }
     m_painter.restore();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "chart/ChartInk.h"
 #include "chart/ChartLayout.h"
 #include "chart/ChartSeries.h"
 
@@ -13,7 +14,10 @@ namespace cellvex {
 class PiePainter
 {
 public:
-    PiePainter(QPainter &p, const ChartLayout &layout) : m_painter(p), m_layout(layout) {}
+    PiePainter(QPainter &p, const ChartLayout &layout, const ChartInk &ink)
+        : m_painter(p), m_layout(layout), m_ink(ink)
+    {
+    }
 
     void draw(int seriesIndex, const ChartSeries &s);
 
@@ -22,6 +26,7 @@ private:
 
     QPainter &m_painter;
     const ChartLayout &m_layout;
+    ChartInk m_ink;
 };
 
 } // namespace cellvex

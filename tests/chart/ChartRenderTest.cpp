@@ -109,6 +109,21 @@ TEST(ChartRender, TitleDrawsAtTheTop)
     EXPECT_GE(layout.plotArea().top(), band.bottom());
 }
 
+TEST(ChartRender, TextStaysReadableOnADarkBackground)
+{
+    Chart chart;
+    chart.backgroundColor = QColor(20, 20, 60);
+    chart.titleLines = QStringList{QStringLiteral("销售额")};
+    chart.addSeries(redLine({{0, 0}, {1, 1}}));
+    const QSize size(300, 200);
+    const QImage img = renderChart(chart, size);
+    const ChartLayout layout(chart, size);
+    const auto isLight = [](QRgb c) { return qGray(c) > 180; };
+    EXPECT_GT(countPixels(img, layout.titleRect().toAlignedRect(), isLight), 20);
+    const QRect plot = layout.plotArea().toAlignedRect();
+    EXPECT_GT(countPixels(img, QRect(0, plot.top(), plot.left() - 1, plot.height()), isLight), 20);
+}
+
 TEST(ChartRender, LogAxisDrawsOnlyWhatItCanShow)
 {
     // Points <= 0 are gaps, not lines to the far edge of the image.
