@@ -25,7 +25,7 @@ public:
     ChartPenStyle penStyle = ChartPenStyle::Solid;
     int penWidth = 1;
     MarkerStyle markerStyle = MarkerStyle::Rectangle;
-    int markerWidth = 4;  // half extents in pixels: a marker covers 2w+1 x 2h+1
+    int markerWidth = 4; // half extents in pixels: a marker covers 2w+1 x 2h+1
     int markerHeight = 4;
     bool marksVisible = false; // value marks next to points, bars and slices
     bool onTopAxis = false;    // else the bottom axis
@@ -47,10 +47,13 @@ public:
     int count() const { return int(m_points.size()); }
 
 private:
+    void append(ChartPoint point);
+
     SeriesKind m_kind;
     // Kept sorted lazily: adding many points in random order stays fast.
     mutable std::vector<ChartPoint> m_points;
-    mutable bool m_sorted = true;
+    // The leading points known to be in order; the rest is sorted on reading.
+    mutable size_t m_sortedCount = 0;
 };
 
 } // namespace cellvex
