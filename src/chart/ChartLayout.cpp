@@ -44,7 +44,7 @@ ChartLayout::ChartLayout(const Chart &chart, QSize size) : m_size(size)
 {
     m_labelFont = ChartFonts::pixelFont(chart.labelFont);
     m_titleFont = ChartFonts::pixelFont(chart.titleFont);
-    const std::array<AxisDataRange, 4> ranges = AxisDataRange::gather(chart);
+    std::array<AxisDataRange, 4> ranges = AxisDataRange::gather(chart);
     bool onlyPies = chart.seriesCount() > 0;
     for (int i = 0; i < chart.seriesCount(); ++i)
         onlyPies = onlyPies && chart.series(i).kind() == SeriesKind::Pie;
@@ -61,7 +61,7 @@ ChartLayout::ChartLayout(const Chart &chart, QSize size) : m_size(size)
                      AxisPosition(a) == AxisPosition::Bottom;
         m_dataRange[a] = {ranges[a].lo, ranges[a].hi};
         m_includeZero[a] = ranges[a].includeZero;
-        m_categoryLabels[a] = ranges[a].categoryLabels;
+        m_categoryLabels[a] = std::move(ranges[a].categoryLabels);
     }
     // A left or bottom axis without series of its own repeats the scale of
     // the axis opposite instead of showing a made-up 0..1.
