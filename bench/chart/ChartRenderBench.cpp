@@ -83,6 +83,20 @@ void BM_RenderMillionPointLine(benchmark::State &state)
         benchmark::DoNotOptimize(renderChart(chart, kCell).constBits());
 }
 
+// A million values of each kind (argument: SeriesKind), with their marks:
+// dense series are thinned to what the pixels can show.
+void BM_RenderMillionValues(benchmark::State &state)
+{
+    Chart chart;
+    ChartSeries s{SeriesKind(state.range(0))};
+    s.marksVisible = true;
+    for (int i = 0; i < 1000000; ++i)
+        s.addValue((i % 1000) * 7919 % 1000 + 1, QStringLiteral("L%1").arg(i % 100));
+    chart.addSeries(s);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(renderChart(chart, kCell).constBits());
+}
+
 // For comparison: a picture cell drawing its image of the same size, at its
 // size and stretched from a larger picture.
 void BM_PictureCellBlit(benchmark::State &state)
@@ -106,4 +120,5 @@ BENCHMARK(BM_LayoutAndRenderCurve)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_LayoutOnly)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_AddThousandPointsAndRebuild)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_RenderMillionPointLine)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RenderMillionValues)->DenseRange(0, 5)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PictureCellBlit)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);

@@ -79,7 +79,7 @@ QString AxisTicks::powerLabel(double value)
     return QString::number(value, 'g', 6);
 }
 
-TickSet AxisTicks::linear(double lo, double hi, int maxIntervals)
+void AxisTicks::openUp(double &lo, double &hi)
 {
     if (!std::isfinite(lo) || !std::isfinite(hi)) {
         lo = 0;
@@ -95,6 +95,11 @@ TickSet AxisTicks::linear(double lo, double hi, int maxIntervals)
         lo -= pad;
         hi += pad;
     }
+}
+
+TickSet AxisTicks::linear(double lo, double hi, int maxIntervals)
+{
+    openUp(lo, hi);
     maxIntervals = std::clamp(maxIntervals, 1, kMostTicks);
     TickSet set;
     double step = niceStep(hi - lo, maxIntervals);

@@ -33,6 +33,9 @@ public:
     // every power ticked and a whole base, the multiples between are minor
     // ticks (2..9 for base 10).
     static TickSet logarithmic(double lo, double hi, double base, int maxIntervals);
+    // The range a linear axis rounds out: finite, ordered, and a band
+    // around a single value (0..1 for none).
+    static void openUp(double &lo, double &hi);
     // The label of a linear tick at `value` on an axis stepping by `step`.
     static QString linearLabel(double value, double step);
     // The label of a tick at a power of a base.

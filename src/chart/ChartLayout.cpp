@@ -44,7 +44,7 @@ ChartLayout::ChartLayout(const Chart &chart, QSize size) : m_size(size)
 {
     m_labelFont = ChartFonts::pixelFont(chart.labelFont);
     m_titleFont = ChartFonts::pixelFont(chart.titleFont);
-    const std::array<AxisDataRange, 4> ranges = AxisDataRange::gather(chart);
+    std::array<AxisDataRange, 4> ranges = AxisDataRange::gather(chart);
     bool onlyPies = chart.seriesCount() > 0;
     for (int i = 0; i < chart.seriesCount(); ++i)
         onlyPies = onlyPies && chart.series(i).kind() == SeriesKind::Pie;
@@ -61,7 +61,7 @@ ChartLayout::ChartLayout(const Chart &chart, QSize size) : m_size(size)
                      AxisPosition(a) == AxisPosition::Bottom;
         m_dataRange[a] = {ranges[a].lo, ranges[a].hi};
         m_includeZero[a] = ranges[a].includeZero;
-        m_categoryLabels[a] = ranges[a].categoryLabels;
+        m_categoryLabels[a] = std::move(ranges[a].categoryLabels);
     }
     // A left or bottom axis without series of its own repeats the scale of
     // the axis opposite instead of showing a made-up 0..1.
@@ -154,9 +154,10 @@ void ChartLayout::placeAxes(const Chart &chart, QRectF area)
         return (isHorizontal(p) ? t.height() : t.width()) + kGap;
     };
     // Label widths depend on the ticks, the ticks on the plot's size: a few
-    // rounds settle it (the labels of the last round are the ones drawn).
+    // rounds settle it. The ticks drawn are those fitted to the plot of the
+    // round before; the last rounds change it by a pixel if at all.
     QRectF plot = area;
-    for (int round = 0; round < 3; ++round) {
+    for (int round = 0; round < 4; ++round) {
         for (size_t a = 0; a < 4; ++a)
             if (m_shown[a])
                 computeTicks(AxisPosition(a), isHorizontal(AxisPosition(a)) ? plot.width() : plot.height());
@@ -199,7 +200,10 @@ void ChartLayout::placeAxes(const Chart &chart, QRectF area)
         // The label of a vertical axis' top tick is centred on it.
         if (!m_shown[size_t(AxisPosition::Top)])
             top = std::max(top, area.top() + fm.height() / 2);
-        plot = wholePixels(left, top, std::max(left, right), std::max(top, bottom));
+        const QRectF next = wholePixels(left, top, std::max(left, right), std::max(top, bottom));
+        if (next == plot)
+            break;
+        plot = next;
     }
     m_plot = plot;
     for (size_t a = 0; a < 4; ++a) {

@@ -13,6 +13,10 @@ namespace cellvex {
 
 namespace {
 
+// A sixteenth of a degree is the finest angle Qt draws a slice at; below
+// half a degree a slice is a hairline.
+constexpr double kThinnestSlice = 0.5;
+
 // Slices of what a pie can show: positive, finite values.
 double sliceValue(const ChartPoint &p)
 {
@@ -42,15 +46,29 @@ void PiePainter::draw(int seriesIndex, const ChartSeries &s)
     double start = 90;
     m_painter.setPen(QPen(Qt::white, 1));
     const std::vector<ChartPoint> &points = s.points();
+    // Slices too thin to see are gathered into one of the colour of the
+    // first of them: a pie of a million values stays a pie, drawn quickly.
+    double pending = 0;
+    size_t pendingFirst = 0;
+    auto drawPending = [&] {
+        if (pending <= 0)
+            return;
+        m_painter.setBrush(ChartPalette::color(int(pendingFirst % size_t(ChartPalette::size()))));
+        m_painter.drawPie(square, int(std::lround(start * 16)), -std::max(1, int(std::lround(pending * 16))));
+        start -= pending;
+        pending = 0;
+    };
     for (size_t k = 0; k < points.size(); ++k) {
         const double v = sliceValue(points[k]);
         if (v == 0)
             continue;
-        const double span = v / total * 360;
-        m_painter.setBrush(ChartPalette::color(int(k)));
-        m_painter.drawPie(square, int(std::lround(start * 16)), -int(std::lround(span * 16)));
-        start -= span;
+        if (pending == 0)
+            pendingFirst = k;
+        pending += v / total * 360;
+        if (pending >= kThinnestSlice)
+            drawPending();
     }
+    drawPending();
     m_painter.restore();
     if (s.marksVisible)
         drawMarks(s, square, total);
@@ -73,6 +91,9 @@ void PiePainter::drawMarks(const ChartSeries &s, const QRectF &square, double to
         const double span = v / total * 360;
         const double mid = (start - span / 2) * std::numbers::pi / 180;
         start -= span;
+        // A slice whose rim is shorter than a line of text has no room for a label.
+        if (span * std::numbers::pi / 180 * r < fm.height() * 0.5)
+            continue;
         const QPointF dir(std::cos(mid), -std::sin(mid));
         const QPointF rim = centre + dir * r;
         const QPointF out = centre + dir * (r + 6);

@@ -95,6 +95,7 @@ TickSet TickFitter::linear(double lo, double hi, const TickRequest &r, const QFo
     // than on 0..50 in one step, even where the steps of 10 are tight.
     const double length = std::max(0.0, r.length);
     const int most = std::clamp(int(length / std::max(1.0, closest)), 1, kMostCandidates);
+    AxisTicks::openUp(lo, hi);
     TickSet best;
     double bestScore = 0;
     double lastStep = 0;

@@ -7,12 +7,14 @@
 #include <QPainter>
 
 #include <algorithm>
-#include <climits>
 #include <cmath>
 
 namespace cellvex {
 
 namespace {
+
+// Past this many points a series' markers are thinned to one per pixel.
+constexpr int kDenseMarkers = 2000;
 
 // Keeps a pixel column's extreme points in the order they came.
 class ColumnReducer
@@ -179,16 +181,22 @@ void XYSeriesPainter::drawPoints(const ChartSeries &s, QColor color)
         m_painter.setPen(QPen(color, 1));
         m_painter.setBrush(Qt::NoBrush);
     }
-    QPoint last(INT_MIN, INT_MIN);
+    // A marker centred on a pixel that already has one of this series adds
+    // nothing: a dense series costs one marker per pixel, not per point.
+    const QSize size = m_layout.size();
+    const bool dense = s.count() > kDenseMarkers;
+    std::vector<bool> taken(dense ? size_t(size.width()) * size_t(size.height()) : 0);
     for (const ChartPoint &point : s.points()) {
         const std::optional<QPointF> at = m_layout.pointPosition(s, point);
         if (!at)
             continue;
-        // A marker on the very pixel of the one before adds nothing.
         const QPoint pixel = at->toPoint();
-        if (pixel == last)
-            continue;
-        last = pixel;
+        if (dense && QRect(QPoint(0, 0), size).contains(pixel)) {
+            const size_t i = size_t(pixel.y()) * size_t(size.width()) + size_t(pixel.x());
+            if (taken[i])
+                continue;
+            taken[i] = true;
+        }
         m_painter.drawPath(MarkerShape::path(style, *at, s.markerWidth, s.markerHeight));
     }
     m_painter.restore();

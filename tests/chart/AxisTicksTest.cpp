@@ -230,3 +230,24 @@ TEST(TickFitter, VerticalRangesHugTheDataAtEveryHeight)
         EXPECT_GE(spacing, std::min(25.0, r.length / 3)) << r.length << " " << r.hi;
     }
 }
+
+TEST(TickFitter, AFlatRangeGetsAReadableBand)
+{
+    QFont font;
+    font.setPixelSize(11);
+    const QFontMetricsF fm(font);
+    for (double value : {7.0, 0.0, -250.0, 1e-9}) {
+        for (bool horizontal : {false, true}) {
+            TickRequest r;
+            r.lo = r.hi = value;
+            r.length = 200;
+            r.horizontal = horizontal;
+            const TickSet set = TickFitter::fit(r, fm);
+            EXPECT_LT(set.min, value) << value;
+            EXPECT_GT(set.max, value) << value;
+            // Not a tick every dozen pixels because one value has no span.
+            EXPECT_LE(set.ticks.size(), 9u) << value << " " << horizontal;
+            EXPECT_GE(set.ticks.size(), 3u) << value << " " << horizontal;
+        }
+    }
+}

@@ -179,18 +179,39 @@ TEST(ChartLayout, HitTestingFindsTheTopmostMarker)
     }
 }
 
-TEST(ChartLayout, HitIndexCountsInAscendingX)
+TEST(ChartLayout, HitIndexCountsInAscendingXOnEveryKindOfAxis)
 {
-    Chart chart;
-    ChartSeries s = points({{30, 1}, {10, 1}, {20, 1}});
-    s.reportsPointPresses = true;
-    chart.addSeries(s);
-    chart.axis(AxisPosition::Bottom).inverted = true;
-    const ChartLayout layout(chart, QSize(300, 200));
-    const QPointF at = *layout.pointPosition(chart.series(0), ChartPoint{20, 1, QString()});
-    const std::optional<ChartPointHit> hit = layout.pointAt(chart, at);
-    ASSERT_TRUE(hit);
-    EXPECT_EQ(hit->point, 1);
+    struct Row
+    {
+        const char *name;
+        bool logarithmic, inverted;
+    };
+    const Row rows[] = {
+        {"linear", false, false},
+        {"inverted", false, true},
+        {"log", true, false},
+        {"log inverted", true, true},
+    };
+    for (const Row &r : rows) {
+        Chart chart;
+        ChartSeries s = points({{300, 1}, {10, 1}, {20, 1}, {-5, 1}, {1000, 1}});
+        s.reportsPointPresses = true;
+        chart.addSeries(s);
+        for (AxisPosition a : {AxisPosition::Bottom, AxisPosition::Left}) {
+            chart.axis(a).logarithmic = r.logarithmic;
+            chart.axis(a).inverted = r.inverted;
+        }
+        const ChartLayout layout(chart, QSize(300, 200));
+        const ChartSeries &laid = chart.series(0);
+        // In ascending x: -5 (not on a log axis), 10, 20, 300, 1000.
+        const int first = r.logarithmic ? 1 : 0;
+        for (int i = first; i < laid.count(); ++i) {
+            const QPointF at = *layout.pointPosition(laid, laid.points()[size_t(i)]);
+            const std::optional<ChartPointHit> hit = layout.pointAt(chart, at + QPointF(1, -1));
+            ASSERT_TRUE(hit) << r.name << " " << i;
+            EXPECT_EQ(hit->point, i) << r.name;
+        }
+    }
 }
 
 TEST(ChartLayout, PiesAloneHaveNoAxes)

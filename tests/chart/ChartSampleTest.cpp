@@ -122,4 +122,28 @@ TEST(ChartSamples, WriteSamplePictures)
     hbars.axis(AxisPosition::Bottom).title = QStringLiteral("数量");
     hbars.axis(AxisPosition::Bottom).titleFont = font(QStringLiteral("宋体"), 9);
     save(renderChart(hbars, QSize(320, 220)), QStringLiteral("hbars-320x220.png"));
+
+    Chart styles;
+    styles.titleLines = QStringList{QStringLiteral("Markers 0-8, pen styles, an area")};
+    styles.legendVisible = true;
+    ChartSeries filled(SeriesKind::Area);
+    for (int i = 0; i <= 20; ++i)
+        filled.addXY(i * 0.5, 2 + std::sin(i * 0.4));
+    styles.addSeries(filled);
+    for (int m = 0; m <= 8; ++m) {
+        ChartSeries marks(SeriesKind::Point);
+        marks.markerStyle = MarkerStyle(m);
+        marks.markerWidth = marks.markerHeight = 4;
+        for (int i = 0; i < 5; ++i)
+            marks.addXY(1 + i * 2, 4 + m * 0.6);
+        styles.addSeries(marks);
+    }
+    for (int pen = 2; pen <= 5; ++pen) {
+        ChartSeries line(SeriesKind::Line);
+        line.penStyle = ChartPenStyle(pen);
+        for (int i = 0; i <= 10; ++i)
+            line.addXY(i, 10 + pen * 0.7 + 0.3 * std::cos(i));
+        styles.addSeries(line);
+    }
+    save(renderChart(styles, QSize(520, 380)), QStringLiteral("styles-520x380.png"));
 }
