@@ -6,7 +6,7 @@
 
 using namespace cellvex;
 
-TEST(ChartCurves, SplineMatchesValuesComputedByHand)
+TEST(CurveFitting, SplineMatchesValuesComputedByHand)
 {
     // Natural spline through (0,0), (1,1), (2,0): the middle second
     // derivative is -3, so S(0.5) = 0.5 + (0.125 - 0.5)(-3)/6 = 0.6875.
@@ -24,7 +24,7 @@ TEST(ChartCurves, SplineMatchesValuesComputedByHand)
         EXPECT_NEAR(straight.valueAt(t), 2 * t + 1, 1e-12) << t;
 }
 
-TEST(ChartCurves, PolynomialRecoversWhatGeneratedThePoints)
+TEST(CurveFitting, PolynomialRecoversWhatGeneratedThePoints)
 {
     const CurvePoints cubic{{-2, -1, 0, 1, 2, 3}, {-13, -2, 1, 2, 7, 22}}; // x^3 - x^2 + x + 1
     std::vector<double> c = fitPolynomial(cubic, 4);
@@ -44,7 +44,7 @@ TEST(ChartCurves, PolynomialRecoversWhatGeneratedThePoints)
         EXPECT_EQ(v, 0);
 }
 
-TEST(ChartCurves, SortingRefusesEqualX)
+TEST(CurveFitting, SortingRefusesEqualX)
 {
     CurvePoints p{{3, 1, 2}, {30, 10, 20}};
     EXPECT_TRUE(sortStrictlyByX(p));
@@ -58,7 +58,7 @@ TEST(ChartCurves, SortingRefusesEqualX)
     EXPECT_EQ(r.y, (std::vector<double>{2, 1, 3}));
 }
 
-TEST(ChartCurves, SamplesSpanTheFirstToTheLastX)
+TEST(CurveFitting, SamplesSpanTheFirstToTheLastX)
 {
     const CurvePoints s = sampleSpline(CurvePoints{{1, 2, 5}, {1, 4, 2}});
     ASSERT_EQ(s.size(), kCurveSegments + 1);
