@@ -18,7 +18,7 @@ Cellvex.SetFontSize(1, 1, 14);
 Cellvex.SetFontStyleBold(1, 1, true);
 Cellvex.SetLabelHAlignment(1, 1, 1);
 
-// Red line (colour 255, dashes, width 2) over blue points on the same axes.
+// A red line (colour 255, solid, width 2) under blue points on the same axes.
 Cellvex.SetChartCell(1, 2, "月销售额（万元）", "月份", "销售额");
 Cellvex.AddChartSeries(1, 2, 1, "6,255,0,2,00", "1,12,2,15,3,14,4,19,5,23,6,21");
 Cellvex.AddChartSeries(1, 2, 5, "6,16711680,3,3,0,00", "1,12,2,15,3,14,4,19,5,23,6,21");

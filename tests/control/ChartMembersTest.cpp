@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QMouseEvent>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -212,4 +213,39 @@ TEST_F(ChartMembers, ChartsSurviveSavingAndOpening)
     QString t, h, v;
     ASSERT_EQ(o->GetCellChartText(2, 2, &t, &h, &v), S_OK);
     EXPECT_EQ(t, QStringLiteral("标题"));
+}
+
+TEST_F(ChartMembers, HtmlExportWritesTheChartAtItsPresentSize)
+{
+    ASSERT_EQ(o->AddChartSeries(2, 2, 2, QStringLiteral("2"), QStringLiteral("5,a,7,b")), S_OK);
+    // Widened after the chart was drawn: the export draws it again first.
+    ASSERT_EQ(o->SetColWidth(2, 240), S_OK);
+    QTemporaryDir dir;
+    const QString base = dir.filePath(QStringLiteral("r"));
+    QString html;
+    ASSERT_EQ(o->TransHtml(false, 1, 1, 4, 6, base, &html), S_OK);
+    EXPECT_TRUE(html.contains(QStringLiteral("r_C1C1.bmp")));
+    const QImage written(base + QStringLiteral("_C1C1.Bmp"));
+    EXPECT_EQ(written.size(), QSize(240, 200));
+}
+
+TEST_F(ChartMembers, ThePointerOffersTheMoveOverDraggableMarkers)
+{
+    ASSERT_EQ(o->AddChartSeries(2, 2, 9, QStringLiteral("2"), QStringLiteral("1,1,2,2")), S_OK);
+    show();
+    const QPointF marker = *layout().pointPosition(chart().series(1), chart().series(1).points()[1]);
+    auto hover = [&](QPointF at) {
+        const Report &r = c().report();
+        const ReportRect cell = r.cellRect(1, 1);
+        const QPoint p(int(cell.x - surfaceOriginX(r)) + qRound(at.x()),
+                       int(cell.y - surfaceOriginY(r)) + qRound(at.y()));
+        QMouseEvent e(QEvent::MouseMove, p, c().cellSurface()->mapToGlobal(p), Qt::NoButton, Qt::NoButton,
+                      Qt::NoModifier);
+        QApplication::sendEvent(c().cellSurface(), &e);
+        return c().cellSurface()->cursor().shape();
+    };
+    EXPECT_EQ(hover(marker), Qt::SizeAllCursor);
+    EXPECT_EQ(hover(QPointF(3, 3)), Qt::ArrowCursor);
+    ASSERT_EQ(o->SetCellReadOnly(2, 2, true), S_OK);
+    EXPECT_EQ(hover(marker), Qt::ArrowCursor);
 }

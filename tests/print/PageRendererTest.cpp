@@ -1,7 +1,9 @@
 #include "print/PageRenderer.h"
 #include "PagedReport.h"
 #include "print/Pagination.h"
+#include "report/CellInputOps.h"
 #include "report/CellKindOps.h"
+#include "report/ChartCellOps.h"
 #include "report/PageSettings.h"
 #include "report/Report.h"
 
@@ -176,4 +178,28 @@ TEST_F(PageRendererFixture, PictureAtNaturalSizeStaysInsideItsCell)
     report.cell(0, 1)->setPicture(picture.scaled(10, 10), true);
     img = render();
     EXPECT_EQ(img.pixel(170, 150), kBlack); // stretched over the whole cell
+}
+
+TEST_F(PageRendererFixture, ChartCellsPrintTheirSnapshot)
+{
+    // A thick green line across the second cell's chart.
+    ASSERT_TRUE(setChartCell(report, 1, 0, QString(), QString(), QString()));
+    ASSERT_TRUE(addChartSeries(report, 1, 0, 1, QStringLiteral("2,65280,0,6"), QStringLiteral("0,0,1,1")));
+    const QImage page = render();
+    int green = 0;
+    for (int y = 76; y < 116; ++y)
+        for (int x = 176; x < 276; ++x) {
+            const QColor c = page.pixelColor(x, y);
+            green += c.green() > 180 && c.red() < 90 && c.blue() < 90 ? 1 : 0;
+        }
+    EXPECT_GT(green, 20);
+    // Printed from the snapshot, which a print-hidden cell keeps off the page.
+    report.setCellCaption(0, 0, QString());
+    ASSERT_TRUE(setCellPrintHide(report, 1, 0, true));
+    const QImage hidden = render();
+    int stillGreen = 0;
+    for (int y = 76; y < 116; ++y)
+        for (int x = 176; x < 276; ++x)
+            stillGreen += hidden.pixelColor(x, y).green() > 180 && hidden.pixelColor(x, y).red() < 90 ? 1 : 0;
+    EXPECT_EQ(stillGreen, 0);
 }
