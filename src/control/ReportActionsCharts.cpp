@@ -38,8 +38,12 @@ void ReportActions::refreshChartSnapshots()
 void ReportActions::chartSeriesAdjusted(int col, int row, int type, const QString &signText,
                                         const QString &dataText)
 {
-    m_report.setSaved(false);
+    // The host hears first; the report is changed afterwards, unless the
+    // handler replaced it with another one.
+    const std::uint64_t generation = m_report.generation();
     m_events.adjustedSeries(col + 1, row + 1, type, signText, dataText);
+    if (m_report.generation() == generation)
+        m_report.setSaved(false);
 }
 
 } // namespace cellvex
