@@ -1,0 +1,16 @@
+#include "script/ScriptEngine.h"
+
+#include "script/JsScriptEngine.h"
+
+namespace cellvex {
+
+std::unique_ptr<ScriptEngine> createScriptEngine(const QString &language, ScriptErrorHandler onError,
+                                                 int timeBudgetMs)
+{
+    const QString name = language.toUpper(); // the name as stored, in any letter case
+    if (name == QLatin1String("JAVASCRIPT") || name == QLatin1String("JSCRIPT"))
+        return std::make_unique<JsScriptEngine>(std::move(onError), timeBudgetMs);
+    return nullptr;
+}
+
+} // namespace cellvex
