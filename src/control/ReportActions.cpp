@@ -125,7 +125,11 @@ void ReportActions::captionChanging(int col, int row, QString &value)
 
 void ReportActions::captionChanged(int col, int row, const QString &value)
 {
+    const std::uint64_t generation = m_report.generation();
     m_events.cellChanged(col + 1, row + 1, value);
+    // The cell's script runs right after the event, on the cell as it is then.
+    if (m_report.generation() == generation)
+        runScriptAfterChange(col, row);
 }
 
 void ReportActions::buttonPressed(int col, int row, const QString &name, QString &script)

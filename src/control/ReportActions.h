@@ -176,6 +176,25 @@ public:
     // The 0-based target of Enter, kept in 64 bit so that no value can wrap.
     void setNextPos(int col, int row, std::int64_t nextCol, std::int64_t nextRow);
 
+    // --- cell scripts (ReportActionsScripts.cpp) -------------------------------------------
+    // While false, value changes run no cell scripts (an import, an editor's test run).
+    bool scriptsEnabled() const { return m_scriptsEnabled; }
+    void setScriptsEnabled(bool on) { m_scriptsEnabled = on; }
+    // The init script when `init`, else the cell's; out of range: nothing.
+    void setCellScript(bool init, int col, int row, const QString &type, const QString &text);
+    void cellScript(bool init, int col, int row, QString &type, QString &text) const;
+    // Runs the cell's script whatever ScriptsEnabled says; a preparation
+    // error goes to OnError, an engine error fails the call.
+    void explainCellScript(int col, int row);
+    // After a value change: the changed cell's script, when scripts are on.
+    void runScriptAfterChange(int col, int row);
+    // Runs a script of the cell (-1, -1 for the init script). A preparation
+    // error is reported through OnError; an engine failure has been reported
+    // when this throws ReportError, so that the operation fails.
+    void runCellScriptOf(int col, int row, const QString &text, const QString &language);
+    // The action list of a button cell, pressed by a script.
+    void runButtonActions(int col, int row);
+
     // --- chart cells (ReportActionsCharts.cpp) --------------------------------------------
     void setChartCell(int col, int row, const QString &title, const QString &horizontal, const QString &vertical);
     void addChartSeries(int col, int row, int type, const QString &signText, const QString &dataText);
@@ -226,6 +245,9 @@ private:
     Pagination m_pagination;
     std::vector<PageBreakLine> m_breakLines;
     bool m_suppressControlError = false;
+    bool m_scriptsEnabled = true;
+    int m_scriptDepth = 0;       // script runs in progress, nested through value changes
+    bool m_chainStopped = false; // one of them met the chain limit
 };
 
 } // namespace cellvex
