@@ -6,6 +6,8 @@
 
 #include <QHash>
 
+#include <utility>
+
 #include <cmath>
 
 namespace cellvex::vbs {
@@ -65,6 +67,7 @@ void Lexer::push(Tok kind, const QString &text)
     t.text = text;
     t.line = m_tokLine;
     t.column = m_tokCol;
+    t.spaceBefore = std::exchange(m_space, false);
     m_out.push_back(std::move(t));
 }
 
@@ -85,6 +88,7 @@ void Lexer::run()
             m_lineStart = m_pos;
         } else if (c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QChar(0xA0) || c == QChar(0xFEFF)) {
             ++m_pos;
+            m_space = true;
         } else if (c == QLatin1Char('\'')) {
             while (m_pos < n && m_src[m_pos] != QLatin1Char('\n') && m_src[m_pos] != QLatin1Char('\r')) {
                 ++m_pos;
@@ -104,6 +108,7 @@ void Lexer::run()
             m_pos = p + 1;
             ++m_line;
             m_lineStart = m_pos;
+            m_space = true;
         } else if (c == QLatin1Char(':')) {
             ++m_pos;
             push(Tok::Colon);
@@ -205,6 +210,7 @@ void Lexer::number()
         }
         t.literal = Value::real(d);
     }
+    t.spaceBefore = std::exchange(m_space, false);
     m_out.push_back(std::move(t));
 }
 
@@ -254,6 +260,7 @@ void Lexer::radixNumber()
     } else {
         t.literal = Value::longValue(std::int32_t(std::uint32_t(v)));
     }
+    t.spaceBefore = std::exchange(m_space, false);
     m_out.push_back(std::move(t));
 }
 
@@ -281,6 +288,7 @@ void Lexer::string()
     t.line = m_tokLine;
     t.column = m_tokCol;
     t.literal = Value::string(text);
+    t.spaceBefore = std::exchange(m_space, false);
     m_out.push_back(std::move(t));
 }
 
@@ -301,6 +309,7 @@ void Lexer::dateLiteral()
     t.line = m_tokLine;
     t.column = m_tokCol;
     t.literal = Value::date(serial);
+    t.spaceBefore = std::exchange(m_space, false);
     m_out.push_back(std::move(t));
 }
 

@@ -34,6 +34,7 @@ private:
     qsizetype m_lineStart = 0;
     int m_tokLine = 1;
     int m_tokCol = 1;
+    bool m_space = false;
     std::vector<Token> m_out;
 };
 

@@ -68,11 +68,16 @@ void Parser::expectOp(char c, int error)
 
 void Parser::fail(int error) const
 {
+    failAt(cur(), error);
+}
+
+void Parser::failAt(const Token &t, int error) const
+{
     ScriptError e;
     e.number = error;
     e.description = errorDescription(error);
-    e.line = cur().line;
-    e.column = cur().column;
+    e.line = t.line;
+    e.column = t.column;
     e.located = true;
     e.compile = true;
     throw e;

@@ -36,6 +36,7 @@ private:
     void expect(Kw k, int error);
     void expectOp(char c, int error);
     [[noreturn]] void fail(int error) const;
+    [[noreturn]] void failAt(const Token &t, int error) const;
     bool atStatementEnd() const;
     void skipSeparators();
     void endStatement();

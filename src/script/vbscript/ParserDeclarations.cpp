@@ -7,7 +7,7 @@ namespace cellvex::vbs {
 void Parser::declareLocal(const Name &name, bool isConst)
 {
     if (m_proc->localIndex.contains(name.key)) {
-        fail(1041);
+        failAt(m_toks[m_pos - 1], 1041);
     }
     m_proc->localIndex.insert(name.key, int(m_proc->locals.size()));
     m_proc->locals.push_back(name);

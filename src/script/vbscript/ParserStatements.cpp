@@ -106,6 +106,10 @@ StmtPtr Parser::parseSimple()
     // "Foo (1) + 2, 3" that list turns out to open the first argument.
     std::size_t lastParen = std::size_t(-1);
     for (;;) {
+        // "Echo .Count" inside With: a blank before the dot starts an argument.
+        if (cur().isOp('.') && cur().spaceBefore) {
+            break;
+        }
         if (cur().isOp('.')) {
             countNode();
             const Token t = cur();
@@ -430,12 +434,12 @@ StmtPtr Parser::parseExit()
     auto s = node<ExitStmt>(start);
     if (accept(Kw::For)) {
         if (m_forDepth == 0) {
-            fail(1039);
+            failAt(start, 1039);
         }
         s->flow = Flow::ExitFor;
     } else if (accept(Kw::Do)) {
         if (m_doDepth == 0) {
-            fail(1039);
+            failAt(start, 1039);
         }
         s->flow = Flow::ExitDo;
     } else if (cur().is(Kw::Sub) || cur().is(Kw::Function) || cur().is(Kw::Property)) {
@@ -444,12 +448,12 @@ StmtPtr Parser::parseExit()
                              (cur().is(Kw::Function) && k == ProcDef::Function) ||
                              (cur().is(Kw::Property) && k >= ProcDef::PropertyGet));
         if (!ok) {
-            fail(1039);
+            failAt(start, 1039);
         }
         next();
         s->flow = Flow::ExitProc;
     } else {
-        fail(1039);
+        failAt(start, 1039);
     }
     return s;
 }

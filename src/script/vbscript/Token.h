@@ -79,6 +79,7 @@ struct Token
     Value literal;
     int line = 1;
     int column = 1;
+    bool spaceBefore = false; // blanks separate it from the previous token
 
     bool isOp(char c) const { return kind == Tok::Op && text.size() == 1 && text[0] == QLatin1Char(c); }
     bool isOp(const char *s) const { return kind == Tok::Op && text == QLatin1String(s); }
