@@ -32,7 +32,8 @@ BENCHMARK(vbscriptLoop)->Unit(benchmark::kMillisecond)->Iterations(3);
 void javascriptLoop(benchmark::State &state)
 {
     QJSEngine engine;
-    const QString code = QStringLiteral("var s = 0; for (var i = 1; i <= %1; i++) { s = s + i; }").arg(kTurns);
+    const QString code =
+        QStringLiteral("var s = 0; for (var i = 1; i <= %1; i++) { s = s + i; }").arg(kTurns);
     for (auto _ : state) {
         QJSValue r = engine.evaluate(code);
         benchmark::DoNotOptimize(r);

@@ -246,20 +246,25 @@ TEST(VbsBuiltins, Dates)
 TEST(VbsBuiltins, Dictionary)
 {
     const cellvex::vbs::test::ProgramRow rows[] = {
-        {"Set d = CreateObject(\"Scripting.Dictionary\")\nd.Add \"a\", 1 : d.Add \"b\", 2\nEcho d.Count : Echo "
+        {"Set d = CreateObject(\"Scripting.Dictionary\")\nd.Add \"a\", 1 : d.Add \"b\", 2\nEcho d.Count : "
+         "Echo "
          "d.Exists(\"a\") : Echo d.Item(\"b\") : Echo d.Keys : Echo d.Items",
          "Long:2|Boolean:True|Integer:2|(String:a,String:b)|(Integer:1,Integer:2)"},
         {"Set d = CreateObject(\"Scripting.Dictionary\")\nx = d(\"missing\") : Echo d.Count", "Long:1"},
-        {"Set d = CreateObject(\"Scripting.Dictionary\")\nd(1) = \"n\" : d(\"1\") = \"s\" : Echo d.Count : Echo d(1)",
+        {"Set d = CreateObject(\"Scripting.Dictionary\")\nd(1) = \"n\" : d(\"1\") = \"s\" : Echo d.Count : "
+         "Echo d(1)",
          "Long:2|String:n"},
-        {"Set d = CreateObject(\"Scripting.Dictionary\")\nd.CompareMode = 1 : d(\"A\") = 1 : Echo d.Exists(\"a\")",
+        {"Set d = CreateObject(\"Scripting.Dictionary\")\nd.CompareMode = 1 : d(\"A\") = 1 : Echo "
+         "d.Exists(\"a\")",
          "Boolean:True"},
         {"Set d = CreateObject(\"Scripting.Dictionary\")\nd(\"a\") = 1 : d.Key(\"a\") = \"z\" : Echo d.Keys",
          "(String:z)"},
-        {"Set d = CreateObject(\"Scripting.Dictionary\")\nd(\"a\") = 1 : d(\"b\") = 2 : d.Remove \"a\" : Echo d.Keys "
+        {"Set d = CreateObject(\"Scripting.Dictionary\")\nd(\"a\") = 1 : d(\"b\") = 2 : d.Remove \"a\" : "
+         "Echo d.Keys "
          ": d.RemoveAll : Echo d.Count",
          "(String:b)|Long:0"},
-        {"Set d = CreateObject(\"Scripting.Dictionary\")\nSet d(\"o\") = CreateObject(\"Scripting.Dictionary\") : Echo TypeName(d(\"o\"))",
+        {"Set d = CreateObject(\"Scripting.Dictionary\")\nSet d(\"o\") = "
+         "CreateObject(\"Scripting.Dictionary\") : Echo TypeName(d(\"o\"))",
          "String:Dictionary"},
     };
     CHECK_PROGRAMS(rows);

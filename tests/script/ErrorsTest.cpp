@@ -79,8 +79,9 @@ TEST(VbsErrors, RuntimeErrorsHaveNumberLineAndText)
 
 TEST(VbsErrors, RunawayScriptStopsAtBudget)
 {
-    const char *loops[] = {"Do : Loop", "While True : Wend", "For i = 1 To 2 Step 0 : Next", "Do\nx = x + 1\nLoop",
-                           "Sub S : S2 : End Sub\nSub S2 : Do : Loop : End Sub\nOn Error Resume Next\nS\nEcho 1"};
+    const char *loops[] = {
+        "Do : Loop", "While True : Wend", "For i = 1 To 2 Step 0 : Next", "Do\nx = x + 1\nLoop",
+        "Sub S : S2 : End Sub\nSub S2 : Do : Loop : End Sub\nOn Error Resume Next\nS\nEcho 1"};
     for (const char *code : loops) {
         SCOPED_TRACE(code);
         auto r = cellvex::vbs::test::runScript(QString::fromUtf8(code), 100000);

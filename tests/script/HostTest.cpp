@@ -157,9 +157,10 @@ TEST(VbsHost, MessageAndInputBoxGoThroughTheHost)
         shown << QStringLiteral("%1/%2/%3").arg(prompt).arg(buttons).arg(title);
         return 6; // vbYes
     });
-    h.engine.setInputBoxHandler([](const QString &, const QString &, const QString &def) { return def + "!"; });
-    ASSERT_TRUE(h.engine.addCode(QStringLiteral(
-        "r = MsgBox(\"Save?\", vbYesNo, \"Report\")\nMsgBox \"done\"\ni = InputBox(\"Name\", \"T\", \"abc\")")));
+    h.engine.setInputBoxHandler(
+        [](const QString &, const QString &, const QString &def) { return def + "!"; });
+    ASSERT_TRUE(h.engine.addCode(QStringLiteral("r = MsgBox(\"Save?\", vbYesNo, \"Report\")\nMsgBox "
+                                                "\"done\"\ni = InputBox(\"Name\", \"T\", \"abc\")")));
     EXPECT_EQ(shown, QStringList({QStringLiteral("Save?/4/Report"), QStringLiteral("done/0/")}));
     EXPECT_EQ(h.engine.globalValue(QStringLiteral("r")).toInt(), 6);
     EXPECT_EQ(h.engine.globalValue(QStringLiteral("i")).toString(), QStringLiteral("abc!"));
@@ -179,7 +180,8 @@ TEST(VbsHost, ObjectFactoryServesOtherProgIds)
         }
         return nullptr;
     });
-    ASSERT_TRUE(h.engine.addCode(QStringLiteral("Set c = CreateObject(\"Cellvex.Cells\") : t = TypeName(c)")));
+    ASSERT_TRUE(
+        h.engine.addCode(QStringLiteral("Set c = CreateObject(\"Cellvex.Cells\") : t = TypeName(c)")));
     EXPECT_EQ(h.engine.globalValue(QStringLiteral("t")).toString(), QStringLiteral("Cells"));
     EXPECT_FALSE(h.engine.addCode(QStringLiteral("Set c = CreateObject(\"Other.Thing\")")));
     EXPECT_EQ(h.errors.last().number, 429);
@@ -221,8 +223,9 @@ TEST(VbsHost, InterruptStopsARunawayScriptFromAnotherThread)
 TEST(VbsHost, CodeAddedLaterSeesEarlierDefinitions)
 {
     Host h;
-    ASSERT_TRUE(h.engine.addCode(QStringLiteral("Class Counter\n Public N\nEnd Class\nSet c = New Counter\n"
-                                                "Function Bump() : c.N = c.N + 1 : Bump = c.N : End Function")));
+    ASSERT_TRUE(
+        h.engine.addCode(QStringLiteral("Class Counter\n Public N\nEnd Class\nSet c = New Counter\n"
+                                        "Function Bump() : c.N = c.N + 1 : Bump = c.N : End Function")));
     ASSERT_TRUE(h.engine.addCode(QStringLiteral("Bump : Bump : r = Bump()")));
     EXPECT_EQ(h.engine.globalValue(QStringLiteral("r")).toInt(), 3);
     // Option Explicit applies to the block that states it.

@@ -13,7 +13,8 @@ TEST(VbsProcedures, CallsAndArguments)
         {"Sub Inc(ByVal n)\n n = n + 1\nEnd Sub\nx = 1 : Inc x : Echo x", "Integer:1"},
         {"Sub Inc(n)\n n = n + 1\nEnd Sub\nx = 1 : Inc (x) : Echo x", "Integer:1"},
         {"Sub Inc(n)\n n = n + 1\nEnd Sub\nDim a(1) : a(0) = 1 : Inc a(0) : Echo a(0)", "Integer:1"},
-        {"Sub Two(a, b)\n a = a * 10 : b = b * 10\nEnd Sub\nx = 1 : y = 2 : Two x, y : Echo x + y", "Integer:30"},
+        {"Sub Two(a, b)\n a = a * 10 : b = b * 10\nEnd Sub\nx = 1 : y = 2 : Two x, y : Echo x + y",
+         "Integer:30"},
         {"Sub P(a, b)\n Echo a & b\nEnd Sub\nP (1) + 2, 3", "String:33"},
         {"Function Fact(n)\n If n <= 1 Then\n  Fact = 1\n Else\n  Fact = n * Fact(n - 1)\n End If\nEnd "
          "Function\nEcho Fact(10)",
@@ -35,36 +36,48 @@ TEST(VbsProcedures, CallsAndArguments)
 TEST(VbsProcedures, Classes)
 {
     const ProgramRow rows[] = {
-        {"Class C\n Public V\nEnd Class\nSet o = New C : o.V = 3 : Echo o.V : Echo TypeName(o)", "Integer:3|String:C"},
-        {"Class C\n Private m\n Public Property Get V : V = m : End Property\n Public Property Let V(x) : m = x * 2 : "
+        {"Class C\n Public V\nEnd Class\nSet o = New C : o.V = 3 : Echo o.V : Echo TypeName(o)",
+         "Integer:3|String:C"},
+        {"Class C\n Private m\n Public Property Get V : V = m : End Property\n Public Property Let V(x) : m "
+         "= x * 2 : "
          "End Property\nEnd Class\nSet o = New C : o.V = 4 : Echo o.V",
          "Integer:8"},
-        {"Class C\n Private m\n Public Property Set Obj(x) : Set m = x : End Property\n Public Property Get Obj : Set "
+        {"Class C\n Private m\n Public Property Set Obj(x) : Set m = x : End Property\n Public Property Get "
+         "Obj : Set "
          "Obj = m : End Property\nEnd Class\nSet o = New C : Set o.Obj = New C : Echo TypeName(o.Obj)",
          "String:C"},
-        {"Class C\n Sub Class_Initialize : Out.Add \"init\" : End Sub\n Sub Class_Terminate : Out.Add \"term\" : End "
+        {"Class C\n Sub Class_Initialize : Out.Add \"init\" : End Sub\n Sub Class_Terminate : Out.Add "
+         "\"term\" : End "
          "Sub\nEnd Class\nSet o = New C : Out.Add \"mid\" : Set o = Nothing : Out.Add \"end\"",
          "init|mid|term|end"},
-        {"Class C\n Public Default Function Item(i) : Item = i * 2 : End Function\nEnd Class\nSet o = New C : Echo o(5)",
+        {"Class C\n Public Default Function Item(i) : Item = i * 2 : End Function\nEnd Class\nSet o = New C "
+         ": Echo o(5)",
          "Integer:10"},
-        {"Class C\n Public Default Property Get Value : Value = 42 : End Property\nEnd Class\nSet o = New C : x = o : "
+        {"Class C\n Public Default Property Get Value : Value = 42 : End Property\nEnd Class\nSet o = New C "
+         ": x = o : "
          "Echo x",
          "Integer:42"},
-        {"Class C\n Public N\n Function Twice : Twice = N * 2 : End Function\n Function Quad : Quad = Twice() * 2 : End "
+        {"Class C\n Public N\n Function Twice : Twice = N * 2 : End Function\n Function Quad : Quad = "
+         "Twice() * 2 : End "
          "Function\nEnd Class\nSet o = New C : o.N = 3 : Echo o.Quad",
          "Integer:12"},
-        {"Class C\n Public N\n Sub SetN(v) : Me.N = v : End Sub\n Function Self : Set Self = Me : End Function\nEnd "
+        {"Class C\n Public N\n Sub SetN(v) : Me.N = v : End Sub\n Function Self : Set Self = Me : End "
+         "Function\nEnd "
          "Class\nSet o = New C : o.SetN 7 : Echo o.Self.N",
          "Integer:7"},
-        {"Class Node\n Public Value, NextNode\nEnd Class\nSet head = Nothing\nFor i = 1 To 3\n Set n = New Node : "
-         "n.Value = i : Set n.NextNode = head : Set head = n\nNext\nSet p = head\nDo Until p Is Nothing\n s = s & "
+        {"Class Node\n Public Value, NextNode\nEnd Class\nSet head = Nothing\nFor i = 1 To 3\n Set n = New "
+         "Node : "
+         "n.Value = i : Set n.NextNode = head : Set head = n\nNext\nSet p = head\nDo Until p Is Nothing\n s "
+         "= s & "
          "p.Value : Set p = p.NextNode\nLoop\nEcho s",
          "String:321"},
         {"Class C\n Public A(2)\nEnd Class\nSet o = New C : o.A(1) = 5 : Echo o.A(1)", "Integer:5"},
-        {"Class C\n Private Sub Hidden : End Sub\n Public Sub Visible : Hidden : Out.Add \"ok\" : End Sub\nEnd "
+        {"Class C\n Private Sub Hidden : End Sub\n Public Sub Visible : Hidden : Out.Add \"ok\" : End "
+         "Sub\nEnd "
          "Class\nSet o = New C : o.Visible",
          "ok"},
-        {"Class C\n Public X\nEnd Class\nSet a = New C : Set b = a : b.X = 1 : Echo a.X : Echo a Is b : Echo a Is New C",
+        {"Class C\n Public X\nEnd Class\nSet a = New C : Set b = a : b.X = 1 : Echo a.X : Echo a Is b : Echo "
+         "a Is New C",
          "Integer:1|Boolean:True|Boolean:False"},
     };
     CHECK_PROGRAMS(rows);
@@ -73,14 +86,17 @@ TEST(VbsProcedures, Classes)
 TEST(VbsProcedures, OnErrorAndErr)
 {
     const ProgramRow rows[] = {
-        {"On Error Resume Next\nx = 1 / 0\nEcho Err.Number : Echo Err.Description", "Long:11|String:Division by zero"},
+        {"On Error Resume Next\nx = 1 / 0\nEcho Err.Number : Echo Err.Description",
+         "Long:11|String:Division by zero"},
         {"On Error Resume Next\nx = 1 / 0\nErr.Clear\nEcho Err.Number", "Long:0"},
-        {"On Error Resume Next\nErr.Raise 1000, \"Mine\", \"custom\"\nEcho Err.Number : Echo Err.Source : Echo "
+        {"On Error Resume Next\nErr.Raise 1000, \"Mine\", \"custom\"\nEcho Err.Number : Echo Err.Source : "
+         "Echo "
          "Err.Description",
          "Long:1000|String:Mine|String:custom"},
         {"On Error Resume Next\nErr.Raise 9\nEcho Err.Description", "String:Subscript out of range"},
         {"On Error Resume Next\nErr.Raise vbObjectError + 1\nEcho Err.Number", "Long:-2147221503"},
-        {"Sub Bad\n x = 1 / 0\n Out.Add \"not here\"\nEnd Sub\nOn Error Resume Next\nBad\nEcho Err.Number", "Long:11"},
+        {"Sub Bad\n x = 1 / 0\n Out.Add \"not here\"\nEnd Sub\nOn Error Resume Next\nBad\nEcho Err.Number",
+         "Long:11"},
         {"Sub Safe\n On Error Resume Next\n x = 1 / 0\n Out.Add \"inside\"\nEnd Sub\nSafe\nOut.Add \"after\"",
          "inside|after"},
         {"On Error Resume Next\nx = 1 / 0\nOn Error GoTo 0\nEcho Err.Number", "Long:0"},

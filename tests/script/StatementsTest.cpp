@@ -12,9 +12,11 @@ TEST(VbsStatements, DeclarationsAndAssignment)
         {"Const Pi = 3.14, Name = \"n\"\nEcho Pi : Echo Name", "Double:3.14|String:n"},
         {"Dim a(2)\na(0) = 1 : a(2) = \"z\"\nEcho a", "(Integer:1,Empty,String:z)"},
         {"Dim m(1, 2)\nm(1, 2) = 7\nEcho m(1, 2) : Echo UBound(m, 2)", "Integer:7|Long:2"},
-        {"Dim a()\nReDim a(3)\na(3) = 1\nReDim Preserve a(5)\nEcho a(3) : Echo UBound(a)", "Integer:1|Long:5"},
+        {"Dim a()\nReDim a(3)\na(3) = 1\nReDim Preserve a(5)\nEcho a(3) : Echo UBound(a)",
+         "Integer:1|Long:5"},
         {"ReDim a(2)\na(1) = 9\nReDim a(4)\nEcho a(1)", "Empty"},
-        {"ReDim m(1, 1)\nm(1, 1) = 3\nReDim Preserve m(1, 3)\nEcho m(1, 1) : Echo UBound(m, 2)", "Integer:3|Long:3"},
+        {"ReDim m(1, 1)\nm(1, 1) = 3\nReDim Preserve m(1, 3)\nEcho m(1, 1) : Echo UBound(m, 2)",
+         "Integer:3|Long:3"},
         {"Dim a(2) : a(1) = 5 : Erase a : Echo a(1) : Echo UBound(a)", "Empty|Long:2"},
         {"ReDim a(2) : Erase a : Echo IsArray(a)", "Boolean:True"},
         {"a = Array(1, 2) : b = a : b(0) = 9 : Echo a(0) : Echo b(0)", "Integer:1|Integer:9"},
@@ -35,7 +37,8 @@ TEST(VbsStatements, Conditionals)
         {"If 1 > 2 Then Echo \"y\" Else Echo \"n\"", "String:n"},
         {"If 1 > 2 Then Echo 1 : Echo 2", ""},
         {"If True Then Echo 1 : Echo 2", "Integer:1|Integer:2"},
-        {"x = 5\nIf x > 10 Then\n Echo \"big\"\nElseIf x > 3 Then\n Echo \"mid\"\nElse\n Echo \"small\"\nEnd If",
+        {"x = 5\nIf x > 10 Then\n Echo \"big\"\nElseIf x > 3 Then\n Echo \"mid\"\nElse\n Echo \"small\"\nEnd "
+         "If",
          "String:mid"},
         {"If Null Then\n Echo 1\nElse\n Echo 2\nEnd If", "Integer:2"},
         {"If \"True\" Then Echo 1", "Integer:1"},
@@ -43,7 +46,8 @@ TEST(VbsStatements, Conditionals)
          "String:b"},
         {"Select Case \"x\"\nCase \"y\"\n Echo 1\nCase Else\n Echo 2\nEnd Select", "Integer:2"},
         {"Select Case 5\nCase 1\n Echo 1\nEnd Select\nEcho 0", "Integer:0"},
-        {"v = \"10\"\nSelect Case v\nCase 10\n Echo \"num\"\nCase Else\n Echo \"other\"\nEnd Select", "String:num"},
+        {"v = \"10\"\nSelect Case v\nCase 10\n Echo \"num\"\nCase Else\n Echo \"other\"\nEnd Select",
+         "String:num"},
         {"If 1 Then If 0 Then Echo 1 Else Echo 2", "Integer:2"},
     };
     CHECK_PROGRAMS(rows);
@@ -62,7 +66,8 @@ TEST(VbsStatements, Loops)
         {"For Each x In Array(1, \"b\", 3) : s = s & x : Next : Echo s", "String:1b3"},
         {"Dim m(1, 1) : m(0, 0) = 1 : m(1, 1) = 4 : For Each x In m : s = s & x & \";\" : Next : Echo s",
          "String:1;;;4;"},
-        {"Set d = CreateObject(\"Scripting.Dictionary\") : d(\"a\") = 1 : d(\"b\") = 2\nFor Each k In d : s = s & k "
+        {"Set d = CreateObject(\"Scripting.Dictionary\") : d(\"a\") = 1 : d(\"b\") = 2\nFor Each k In d : s "
+         "= s & k "
          "& d(k) : Next : Echo s",
          "String:a1b2"},
         {"i = 0 : Do While i < 3 : i = i + 1 : Loop : Echo i", "Integer:3"},
@@ -72,7 +77,8 @@ TEST(VbsStatements, Loops)
         {"i = 0 : Do : i = i + 1 : If i = 4 Then Exit Do\nLoop : Echo i", "Integer:4"},
         {"i = 0 : While i < 2 : i = i + 1 : Wend : Echo i", "Integer:2"},
         {"Do : For i = 1 To 3 : If i = 2 Then Exit Do\nNext : Loop : Echo i", "Integer:2"},
-        {"For i = 1 To 2 : For j = 1 To 2 : s = s & i & j & \" \" : Next : Next : Echo s", "String:11 12 21 22 "},
+        {"For i = 1 To 2 : For j = 1 To 2 : s = s & i & j & \" \" : Next : Next : Echo s",
+         "String:11 12 21 22 "},
     };
     CHECK_PROGRAMS(rows);
 }
@@ -80,7 +86,8 @@ TEST(VbsStatements, Loops)
 TEST(VbsStatements, WithAndExecute)
 {
     const ProgramRow rows[] = {
-        {"Set d = CreateObject(\"Scripting.Dictionary\")\nWith d\n .Add \"k\", 1\n .Item(\"k\") = 5\n Echo .Count\n "
+        {"Set d = CreateObject(\"Scripting.Dictionary\")\nWith d\n .Add \"k\", 1\n .Item(\"k\") = 5\n Echo "
+         ".Count\n "
          "Echo .Item(\"k\")\nEnd With",
          "Long:1|Integer:5"},
         {"Execute \"x = 1 + 1\" : Echo x", "Integer:2"},

@@ -14,7 +14,10 @@ class Array : public RefCounted
 {
 public:
     // Largest element count a script may allocate; beyond it "Out of memory".
-    static constexpr std::int64_t kMaxElements = std::int64_t(1) << 22;
+#ifndef CELLVEX_VBS_MAX_ELEMENTS
+#define CELLVEX_VBS_MAX_ELEMENTS (std::int64_t(1) << 22)
+#endif
+    static constexpr std::int64_t kMaxElements = CELLVEX_VBS_MAX_ELEMENTS;
     static constexpr int kMaxDims = 60;
 
     std::vector<std::int32_t> upper; // upper bound per dimension, -1 for an empty one

@@ -49,13 +49,13 @@ struct LiteralExpr final : Expr
 struct Resolution
 {
     enum Kind : std::uint8_t {
-        Dynamic,   // look up each time (code run by Execute inside a procedure)
-        Unbound,   // not yet looked up, or the cache is stale
-        Local,     // a slot of the procedure's frame
-        Result,    // the function's own name: its return value
-        Field,     // a variable of the class the code belongs to
-        Member,    // a procedure or property of that class, called on Me
-        Global,    // a global variable or constant
+        Dynamic, // look up each time (code run by Execute inside a procedure)
+        Unbound, // not yet looked up, or the cache is stale
+        Local,   // a slot of the procedure's frame
+        Result,  // the function's own name: its return value
+        Field,   // a variable of the class the code belongs to
+        Member,  // a procedure or property of that class, called on Me
+        Global,  // a global variable or constant
         GlobalProc,
         Builtin,
     };
@@ -277,7 +277,7 @@ struct ProcDef
 
 struct ClassMember
 {
-    int field = -1; // index into the instance's fields, or -1
+    int field = -1;         // index into the instance's fields, or -1
     ProcDef *get = nullptr; // Function, Sub or Property Get
     ProcDef *let = nullptr;
     ProcDef *set = nullptr;

@@ -26,7 +26,9 @@ Value boundOf(Args &a, bool upper)
 
 void addArrayBuiltins(std::vector<Builtin> &out)
 {
-    out.push_back({"Array", 0, 1 << 20,
+    out.push_back({"Array",
+                   0,
+                   1 << 20,
                    [](Runtime &, Args &a) -> Value {
                        auto *arr = new Array;
                        arr->upper.push_back(std::int32_t(a.size()) - 1);

@@ -55,7 +55,6 @@ Value truncated(const Value &v, bool floorIt)
     }
 }
 
-
 } // namespace
 
 void addConversionBuiltins(std::vector<Builtin> &out)
@@ -66,16 +65,24 @@ void addConversionBuiltins(std::vector<Builtin> &out)
         {"CCur", 1, 1, [](Runtime &, Args &a) { return Value::currencyScaled(conv::toCurrency(a[0])); }, {}});
     out.push_back({"CDate", 1, 1, [](Runtime &, Args &a) { return Value::date(conv::toDate(a[0])); }, {}});
     out.push_back({"CDbl", 1, 1, [](Runtime &, Args &a) { return Value::real(conv::toDouble(a[0])); }, {}});
-    out.push_back({"CInt", 1, 1, [](Runtime &, Args &a) { return Value::integer(conv::toInteger(a[0])); }, {}});
-    out.push_back({"CLng", 1, 1, [](Runtime &, Args &a) { return Value::longValue(conv::toLong(a[0])); }, {}});
+    out.push_back(
+        {"CInt", 1, 1, [](Runtime &, Args &a) { return Value::integer(conv::toInteger(a[0])); }, {}});
+    out.push_back(
+        {"CLng", 1, 1, [](Runtime &, Args &a) { return Value::longValue(conv::toLong(a[0])); }, {}});
     out.push_back({"CSng", 1, 1, [](Runtime &, Args &a) { return Value::single(conv::toSingle(a[0])); }, {}});
     out.push_back({"CStr", 1, 1, [](Runtime &, Args &a) { return Value::string(conv::toString(a[0])); }, {}});
-    out.push_back({"Hex", 1, 1,
-                   [](Runtime &, Args &a) { return a[0].isNull() ? Value::null() : Value::string(radix(a[0], 16)); },
-                   {}});
-    out.push_back({"Oct", 1, 1,
-                   [](Runtime &, Args &a) { return a[0].isNull() ? Value::null() : Value::string(radix(a[0], 8)); },
-                   {}});
+    out.push_back(
+        {"Hex",
+         1,
+         1,
+         [](Runtime &, Args &a) { return a[0].isNull() ? Value::null() : Value::string(radix(a[0], 16)); },
+         {}});
+    out.push_back(
+        {"Oct",
+         1,
+         1,
+         [](Runtime &, Args &a) { return a[0].isNull() ? Value::null() : Value::string(radix(a[0], 8)); },
+         {}});
     out.push_back({"Fix", 1, 1, [](Runtime &, Args &a) { return truncated(a[0], false); }, {}});
     out.push_back({"Int", 1, 1, [](Runtime &, Args &a) { return truncated(a[0], true); }, {}});
     auto asc = [](Runtime &, Args &a) -> Value {
@@ -103,15 +110,22 @@ void addConversionBuiltins(std::vector<Builtin> &out)
 
 void addTypeBuiltins(std::vector<Builtin> &out)
 {
-    out.push_back({"TypeName", 1, 1, [](Runtime &, Args &a) { return Value::string(conv::typeName(a[0])); }, {}});
-    out.push_back({"VarType", 1, 1,
-                   [](Runtime &, Args &a) { return Value::integer(std::int16_t(conv::varType(a[0]))); }, {}});
-    out.push_back({"IsNumeric", 1, 1, [](Runtime &, Args &a) { return Value::boolean(conv::isNumeric(a[0])); }, {}});
+    out.push_back(
+        {"TypeName", 1, 1, [](Runtime &, Args &a) { return Value::string(conv::typeName(a[0])); }, {}});
+    out.push_back({"VarType",
+                   1,
+                   1,
+                   [](Runtime &, Args &a) { return Value::integer(std::int16_t(conv::varType(a[0]))); },
+                   {}});
+    out.push_back(
+        {"IsNumeric", 1, 1, [](Runtime &, Args &a) { return Value::boolean(conv::isNumeric(a[0])); }, {}});
     out.push_back({"IsEmpty", 1, 1, [](Runtime &, Args &a) { return Value::boolean(a[0].isEmpty()); }, {}});
     out.push_back({"IsNull", 1, 1, [](Runtime &, Args &a) { return Value::boolean(a[0].isNull()); }, {}});
     out.push_back({"IsObject", 1, 1, [](Runtime &, Args &a) { return Value::boolean(a[0].isObject()); }, {}});
     out.push_back({"IsArray", 1, 1, [](Runtime &, Args &a) { return Value::boolean(a[0].isArray()); }, {}});
-    out.push_back({"IsDate", 1, 1,
+    out.push_back({"IsDate",
+                   1,
+                   1,
                    [](Runtime &, Args &a) {
                        double serial;
                        return Value::boolean(a[0].type == VarType::Date ||

@@ -33,8 +33,7 @@ Value checked(double serial)
 // Seconds since the epoch midnight, as one number for all dates.
 double linearSeconds(double serial)
 {
-    return double(date::dayOf(serial)) * 86400.0 +
-           std::round(date::timeOf(serial) * 86400.0);
+    return double(date::dayOf(serial)) * 86400.0 + std::round(date::timeOf(serial) * 86400.0);
 }
 
 std::int64_t dayNumber(double serial)
@@ -218,13 +217,17 @@ void addDateBuiltins(std::vector<Builtin> &out)
 {
     out.push_back({"Now", 0, 0, [](Runtime &, Args &) { return Value::date(nowSerial()); }, {}});
     out.push_back({"Date", 0, 0, [](Runtime &, Args &) { return Value::date(std::floor(nowSerial())); }, {}});
-    out.push_back({"Time", 0, 0,
+    out.push_back({"Time",
+                   0,
+                   0,
                    [](Runtime &, Args &) {
                        double n = nowSerial();
                        return Value::date(n - std::floor(n));
                    },
                    {}});
-    out.push_back({"Timer", 0, 0,
+    out.push_back({"Timer",
+                   0,
+                   0,
                    [](Runtime &, Args &) {
                        QTime t = QTime::currentTime();
                        return Value::single(float(t.msecsSinceStartOfDay() / 1000.0));
@@ -232,7 +235,9 @@ void addDateBuiltins(std::vector<Builtin> &out)
                    {}});
     out.push_back({"DateAdd", 3, 3, [](Runtime &, Args &a) { return dateAdd(a); }, {}});
     out.push_back({"DateDiff", 3, 5, [](Runtime &, Args &a) { return dateDiff(a); }, {}});
-    out.push_back({"DatePart", 2, 4,
+    out.push_back({"DatePart",
+                   2,
+                   4,
                    [](Runtime &, Args &a) -> Value {
                        if (a[1].isNull()) {
                            return Value::null();
@@ -240,7 +245,9 @@ void addDateBuiltins(std::vector<Builtin> &out)
                        return part(interval(a[0]), conv::toDate(a[1]), firstDay(a, 2));
                    },
                    {}});
-    out.push_back({"DateSerial", 3, 3,
+    out.push_back({"DateSerial",
+                   3,
+                   3,
                    [](Runtime &, Args &a) -> Value {
                        std::int64_t y = conv::toLong(a[0]);
                        if (y >= 0 && y < 100) {
@@ -249,7 +256,9 @@ void addDateBuiltins(std::vector<Builtin> &out)
                        return checked(double(date::serialDay(y, conv::toLong(a[1]), conv::toLong(a[2]))));
                    },
                    {}});
-    out.push_back({"TimeSerial", 3, 3,
+    out.push_back({"TimeSerial",
+                   3,
+                   3,
                    [](Runtime &, Args &a) -> Value {
                        double secs = double(conv::toLong(a[0])) * 3600 + double(conv::toLong(a[1])) * 60 +
                                      double(conv::toLong(a[2]));
@@ -257,13 +266,17 @@ void addDateBuiltins(std::vector<Builtin> &out)
                        return checked(date::compose(std::int64_t(day), (secs - day * 86400.0) / 86400.0));
                    },
                    {}});
-    out.push_back({"DateValue", 1, 1,
+    out.push_back({"DateValue",
+                   1,
+                   1,
                    [](Runtime &, Args &a) -> Value {
                        double d = conv::toDate(a[0]);
                        return Value::date(double(date::dayOf(d)));
                    },
                    {}});
-    out.push_back({"TimeValue", 1, 1,
+    out.push_back({"TimeValue",
+                   1,
+                   1,
                    [](Runtime &, Args &a) -> Value { return Value::date(date::timeOf(conv::toDate(a[0]))); },
                    {}});
     out.push_back({"Year", 1, 1, [](Runtime &, Args &a) { return partOf(a, "yyyy"); }, {}});
@@ -272,7 +285,9 @@ void addDateBuiltins(std::vector<Builtin> &out)
     out.push_back({"Hour", 1, 1, [](Runtime &, Args &a) { return partOf(a, "h"); }, {}});
     out.push_back({"Minute", 1, 1, [](Runtime &, Args &a) { return partOf(a, "n"); }, {}});
     out.push_back({"Second", 1, 1, [](Runtime &, Args &a) { return partOf(a, "s"); }, {}});
-    out.push_back({"Weekday", 1, 2,
+    out.push_back({"Weekday",
+                   1,
+                   2,
                    [](Runtime &, Args &a) -> Value {
                        if (a[0].isNull()) {
                            return Value::null();
@@ -280,7 +295,9 @@ void addDateBuiltins(std::vector<Builtin> &out)
                        return part(QStringLiteral("w"), conv::toDate(a[0]), firstDay(a, 1));
                    },
                    {}});
-    out.push_back({"WeekdayName", 1, 3,
+    out.push_back({"WeekdayName",
+                   1,
+                   3,
                    [](Runtime &, Args &a) -> Value {
                        int n = conv::toLong(a[0]);
                        bool abbreviate = a.size() > 1 && conv::toBool(a[1]);
@@ -291,7 +308,9 @@ void addDateBuiltins(std::vector<Builtin> &out)
                        return Value::string(date::weekdayName((n - 1 + first - 1) % 7 + 1, abbreviate));
                    },
                    {}});
-    out.push_back({"MonthName", 1, 2,
+    out.push_back({"MonthName",
+                   1,
+                   2,
                    [](Runtime &, Args &a) -> Value {
                        int n = conv::toLong(a[0]);
                        if (n < 1 || n > 12) {

@@ -68,13 +68,17 @@ QString formatted(double x, const Args &a, int firstOption)
 
 void addFormatBuiltins(std::vector<Builtin> &out)
 {
-    out.push_back({"FormatNumber", 1, 5,
+    out.push_back({"FormatNumber",
+                   1,
+                   5,
                    [](Runtime &, Args &a) -> Value {
                        arg::notNull(a[0]);
                        return Value::string(formatted(conv::toDouble(a[0]), a, 1));
                    },
                    {}});
-    out.push_back({"FormatCurrency", 1, 5,
+    out.push_back({"FormatCurrency",
+                   1,
+                   5,
                    [](Runtime &, Args &a) -> Value {
                        arg::notNull(a[0]);
                        double x = conv::toDouble(a[0]);
@@ -88,7 +92,9 @@ void addFormatBuiltins(std::vector<Builtin> &out)
                        return Value::string(QLatin1Char('$') + s);
                    },
                    {}});
-    out.push_back({"FormatPercent", 1, 5,
+    out.push_back({"FormatPercent",
+                   1,
+                   5,
                    [](Runtime &, Args &a) -> Value {
                        arg::notNull(a[0]);
                        QString s = formatted(conv::toDouble(a[0]) * 100.0, a, 1);
@@ -99,7 +105,9 @@ void addFormatBuiltins(std::vector<Builtin> &out)
                        return Value::string(s + QLatin1Char('%'));
                    },
                    {}});
-    out.push_back({"FormatDateTime", 1, 2,
+    out.push_back({"FormatDateTime",
+                   1,
+                   2,
                    [](Runtime &, Args &a) -> Value {
                        arg::notNull(a[0]);
                        double d = conv::toDate(a[0]);

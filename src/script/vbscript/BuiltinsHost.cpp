@@ -41,7 +41,9 @@ template <class F> auto compiling(F &&f)
 
 void addHostBuiltins(std::vector<Builtin> &out)
 {
-    out.push_back({"MsgBox", 1, 5,
+    out.push_back({"MsgBox",
+                   1,
+                   5,
                    [](Runtime &rt, Args &a) -> Value {
                        QString prompt = source(a[0]);
                        int buttons = arg::given(a, 1) ? conv::toLong(a[1]) : 0;
@@ -50,7 +52,9 @@ void addHostBuiltins(std::vector<Builtin> &out)
                        return Value::integer(std::int16_t(answer));
                    },
                    {}});
-    out.push_back({"InputBox", 1, 7,
+    out.push_back({"InputBox",
+                   1,
+                   7,
                    [](Runtime &rt, Args &a) -> Value {
                        QString prompt = source(a[0]);
                        QString title = a.size() > 1 ? source(a[1]) : QString();
@@ -58,7 +62,9 @@ void addHostBuiltins(std::vector<Builtin> &out)
                        return Value::string(rt.inputBox ? rt.inputBox(prompt, title, def) : QString());
                    },
                    {}});
-    out.push_back({"CreateObject", 1, 2,
+    out.push_back({"CreateObject",
+                   1,
+                   2,
                    [](Runtime &rt, Args &a) -> Value {
                        QString progId = conv::toString(a[0]);
                        if (progId.compare(QLatin1String("Scripting.Dictionary"), Qt::CaseInsensitive) == 0) {
@@ -71,12 +77,16 @@ void addHostBuiltins(std::vector<Builtin> &out)
                        return made;
                    },
                    {}});
-    out.push_back({"GetObject", 0, 2,
+    out.push_back({"GetObject",
+                   0,
+                   2,
                    [](Runtime &, Args &a) -> Value {
                        raise(err::CannotCreateObject, a.empty() ? QString() : source(a[0]));
                    },
                    {}});
-    out.push_back({"Eval", 1, 1,
+    out.push_back({"Eval",
+                   1,
+                   1,
                    [](Runtime &rt, Args &a) -> Value {
                        Nesting n(rt);
                        QString code = conv::toString(a[0]);
@@ -85,7 +95,9 @@ void addHostBuiltins(std::vector<Builtin> &out)
                        return unit->expression->eval(rt);
                    },
                    {}});
-    out.push_back({"Execute", 1, 1,
+    out.push_back({"Execute",
+                   1,
+                   1,
                    [](Runtime &rt, Args &a) -> Value {
                        Nesting n(rt);
                        QString code = conv::toString(a[0]);
@@ -94,7 +106,9 @@ void addHostBuiltins(std::vector<Builtin> &out)
                        return {};
                    },
                    {}});
-    out.push_back({"ExecuteGlobal", 1, 1,
+    out.push_back({"ExecuteGlobal",
+                   1,
+                   1,
                    [](Runtime &rt, Args &a) -> Value {
                        Nesting n(rt);
                        QString code = conv::toString(a[0]);
@@ -103,12 +117,20 @@ void addHostBuiltins(std::vector<Builtin> &out)
                    },
                    {}});
     out.push_back({"Err", 0, 0, [](Runtime &rt, Args &) { return rt.errValue(); }, {}});
-    out.push_back({"ScriptEngine", 0, 0, [](Runtime &, Args &) { return Value::string(QStringLiteral("VBScript")); },
+    out.push_back({"ScriptEngine",
+                   0,
+                   0,
+                   [](Runtime &, Args &) { return Value::string(QStringLiteral("VBScript")); },
                    {}});
-    out.push_back({"ScriptEngineMajorVersion", 0, 0, [](Runtime &, Args &) { return Value::longValue(5); }, {}});
-    out.push_back({"ScriptEngineMinorVersion", 0, 0, [](Runtime &, Args &) { return Value::longValue(8); }, {}});
-    out.push_back({"ScriptEngineBuildVersion", 0, 0, [](Runtime &, Args &) { return Value::longValue(1); }, {}});
-    out.push_back({"RGB", 3, 3,
+    out.push_back(
+        {"ScriptEngineMajorVersion", 0, 0, [](Runtime &, Args &) { return Value::longValue(5); }, {}});
+    out.push_back(
+        {"ScriptEngineMinorVersion", 0, 0, [](Runtime &, Args &) { return Value::longValue(8); }, {}});
+    out.push_back(
+        {"ScriptEngineBuildVersion", 0, 0, [](Runtime &, Args &) { return Value::longValue(1); }, {}});
+    out.push_back({"RGB",
+                   3,
+                   3,
                    [](Runtime &, Args &a) -> Value {
                        auto c = [](const Value &v) {
                            std::int32_t n = conv::toLong(v);

@@ -54,7 +54,9 @@ float nextRandom(Runtime &rt)
 
 void addMathBuiltins(std::vector<Builtin> &out)
 {
-    out.push_back({"Abs", 1, 1,
+    out.push_back({"Abs",
+                   1,
+                   1,
                    [](Runtime &, Args &a) -> Value {
                        const Value &v = a[0];
                        switch (v.type) {
@@ -78,17 +80,34 @@ void addMathBuiltins(std::vector<Builtin> &out)
                        }
                    },
                    {}});
-    out.push_back({"Atn", 1, 1, [](Runtime &, Args &a) { return nullOr(a[0], [](double x) { return std::atan(x); }); },
+    out.push_back({"Atn",
+                   1,
+                   1,
+                   [](Runtime &, Args &a) { return nullOr(a[0], [](double x) { return std::atan(x); }); },
                    {}});
-    out.push_back({"Cos", 1, 1, [](Runtime &, Args &a) { return nullOr(a[0], [](double x) { return std::cos(x); }); },
+    out.push_back({"Cos",
+                   1,
+                   1,
+                   [](Runtime &, Args &a) { return nullOr(a[0], [](double x) { return std::cos(x); }); },
                    {}});
-    out.push_back({"Sin", 1, 1, [](Runtime &, Args &a) { return nullOr(a[0], [](double x) { return std::sin(x); }); },
+    out.push_back({"Sin",
+                   1,
+                   1,
+                   [](Runtime &, Args &a) { return nullOr(a[0], [](double x) { return std::sin(x); }); },
                    {}});
-    out.push_back({"Tan", 1, 1, [](Runtime &, Args &a) { return nullOr(a[0], [](double x) { return std::tan(x); }); },
+    out.push_back({"Tan",
+                   1,
+                   1,
+                   [](Runtime &, Args &a) { return nullOr(a[0], [](double x) { return std::tan(x); }); },
                    {}});
-    out.push_back({"Exp", 1, 1, [](Runtime &, Args &a) { return nullOr(a[0], [](double x) { return std::exp(x); }); },
+    out.push_back({"Exp",
+                   1,
+                   1,
+                   [](Runtime &, Args &a) { return nullOr(a[0], [](double x) { return std::exp(x); }); },
                    {}});
-    out.push_back({"Log", 1, 1,
+    out.push_back({"Log",
+                   1,
+                   1,
                    [](Runtime &, Args &a) -> Value {
                        if (a[0].isNull()) {
                            return a[0];
@@ -100,7 +119,9 @@ void addMathBuiltins(std::vector<Builtin> &out)
                        return real(std::log(x));
                    },
                    {}});
-    out.push_back({"Sqr", 1, 1,
+    out.push_back({"Sqr",
+                   1,
+                   1,
                    [](Runtime &, Args &a) -> Value {
                        if (a[0].isNull()) {
                            return a[0];
@@ -112,7 +133,9 @@ void addMathBuiltins(std::vector<Builtin> &out)
                        return real(std::sqrt(x));
                    },
                    {}});
-    out.push_back({"Sgn", 1, 1,
+    out.push_back({"Sgn",
+                   1,
+                   1,
                    [](Runtime &, Args &a) -> Value {
                        if (a[0].isNull()) {
                            return a[0];
@@ -121,7 +144,9 @@ void addMathBuiltins(std::vector<Builtin> &out)
                        return Value::integer(x < 0 ? -1 : x > 0 ? 1 : 0);
                    },
                    {}});
-    out.push_back({"Round", 1, 2,
+    out.push_back({"Round",
+                   1,
+                   2,
                    [](Runtime &, Args &a) -> Value {
                        const Value &v = a[0];
                        if (v.isNull()) {
@@ -144,7 +169,9 @@ void addMathBuiltins(std::vector<Builtin> &out)
                        return real(r);
                    },
                    {}});
-    out.push_back({"Rnd", 0, 1,
+    out.push_back({"Rnd",
+                   0,
+                   1,
                    [](Runtime &rt, Args &a) -> Value {
                        if (!a.empty()) {
                            double n = conv::toDouble(a[0]);
@@ -163,10 +190,13 @@ void addMathBuiltins(std::vector<Builtin> &out)
                        return Value::single(r);
                    },
                    {}});
-    out.push_back({"Randomize", 0, 1,
+    out.push_back({"Randomize",
+                   0,
+                   1,
                    [](Runtime &rt, Args &a) -> Value {
-                       double seed = a.empty() ? double(QDateTime::currentMSecsSinceEpoch() % 86400000) / 1000.0
-                                               : conv::toDouble(a[0]);
+                       double seed = a.empty()
+                                         ? double(QDateTime::currentMSecsSinceEpoch() % 86400000) / 1000.0
+                                         : conv::toDouble(a[0]);
                        std::uint64_t bits;
                        std::memcpy(&bits, &seed, sizeof bits);
                        std::uint32_t mix = std::uint32_t(bits >> 32) ^ std::uint32_t(bits);

@@ -12,7 +12,7 @@ namespace {
 
 using Args = std::vector<Value>;
 
-constexpr std::int64_t kMaxString = std::int64_t(1) << 27;
+constexpr std::int64_t kMaxString = ops::kMaxString;
 
 QString text(const Value &v)
 {
@@ -222,7 +222,9 @@ Value splitText(Args &a)
 
 void addStringBuiltins(std::vector<Builtin> &out)
 {
-    out.push_back({"Len", 1, 1,
+    out.push_back({"Len",
+                   1,
+                   1,
                    [](Runtime &, Args &a) -> Value {
                        if (a[0].isNull()) {
                            return a[0];
@@ -230,23 +232,37 @@ void addStringBuiltins(std::vector<Builtin> &out)
                        return Value::longValue(std::int32_t(text(a[0]).size()));
                    },
                    {}});
-    out.push_back({"LCase", 1, 1,
-                   [](Runtime &, Args &a) { return a[0].isNull() ? a[0] : Value::string(text(a[0]).toLower()); }, {}});
-    out.push_back({"UCase", 1, 1,
-                   [](Runtime &, Args &a) { return a[0].isNull() ? a[0] : Value::string(text(a[0]).toUpper()); }, {}});
-    out.push_back({"Left", 2, 2,
+    out.push_back(
+        {"LCase",
+         1,
+         1,
+         [](Runtime &, Args &a) { return a[0].isNull() ? a[0] : Value::string(text(a[0]).toLower()); },
+         {}});
+    out.push_back(
+        {"UCase",
+         1,
+         1,
+         [](Runtime &, Args &a) { return a[0].isNull() ? a[0] : Value::string(text(a[0]).toUpper()); },
+         {}});
+    out.push_back({"Left",
+                   2,
+                   2,
                    [](Runtime &, Args &a) -> Value {
                        std::int32_t n = length(a[1], true);
                        return a[0].isNull() ? a[0] : Value::string(text(a[0]).left(n));
                    },
                    {}});
-    out.push_back({"Right", 2, 2,
+    out.push_back({"Right",
+                   2,
+                   2,
                    [](Runtime &, Args &a) -> Value {
                        std::int32_t n = length(a[1], true);
                        return a[0].isNull() ? a[0] : Value::string(text(a[0]).right(n));
                    },
                    {}});
-    out.push_back({"Mid", 2, 3,
+    out.push_back({"Mid",
+                   2,
+                   3,
                    [](Runtime &, Args &a) -> Value {
                        std::int32_t start = length(a[1], false);
                        std::int32_t n = arg::given(a, 2) ? length(a[2], true) : -1;
@@ -259,7 +275,9 @@ void addStringBuiltins(std::vector<Builtin> &out)
     out.push_back({"LTrim", 1, 1, [](Runtime &, Args &a) { return trimmed(a[0], true, false); }, {}});
     out.push_back({"RTrim", 1, 1, [](Runtime &, Args &a) { return trimmed(a[0], false, true); }, {}});
     out.push_back({"Trim", 1, 1, [](Runtime &, Args &a) { return trimmed(a[0], true, true); }, {}});
-    out.push_back({"Space", 1, 1,
+    out.push_back({"Space",
+                   1,
+                   1,
                    [](Runtime &, Args &a) -> Value {
                        std::int32_t n = length(a[0], true);
                        if (n > kMaxString) {
@@ -268,7 +286,9 @@ void addStringBuiltins(std::vector<Builtin> &out)
                        return Value::string(QString(n, QLatin1Char(' ')));
                    },
                    {}});
-    out.push_back({"String", 2, 2,
+    out.push_back({"String",
+                   2,
+                   2,
                    [](Runtime &, Args &a) -> Value {
                        std::int32_t n = length(a[0], true);
                        if (a[1].isNull()) {
@@ -293,7 +313,9 @@ void addStringBuiltins(std::vector<Builtin> &out)
     out.push_back({"InStrRev", 2, 4, [](Runtime &, Args &a) { return inStrRev(a); }, {}});
     out.push_back({"Replace", 3, 6, [](Runtime &, Args &a) { return replaceText(a); }, {}});
     out.push_back({"Split", 1, 4, [](Runtime &, Args &a) { return splitText(a); }, {}});
-    out.push_back({"Join", 1, 2,
+    out.push_back({"Join",
+                   1,
+                   2,
                    [](Runtime &, Args &a) -> Value {
                        const Array &arr = oneDimensional(a[0]);
                        QString delim = a.size() > 1 ? text(a[1]) : QStringLiteral(" ");
@@ -307,7 +329,9 @@ void addStringBuiltins(std::vector<Builtin> &out)
                        return Value::string(r);
                    },
                    {}});
-    out.push_back({"StrComp", 2, 3,
+    out.push_back({"StrComp",
+                   2,
+                   3,
                    [](Runtime &, Args &a) -> Value {
                        if (a[0].isNull() || a[1].isNull()) {
                            return Value::null();
@@ -316,7 +340,9 @@ void addStringBuiltins(std::vector<Builtin> &out)
                        return Value::integer(c < 0 ? -1 : c > 0 ? 1 : 0);
                    },
                    {}});
-    out.push_back({"StrReverse", 1, 1,
+    out.push_back({"StrReverse",
+                   1,
+                   1,
                    [](Runtime &, Args &a) -> Value {
                        arg::notNull(a[0]);
                        QString s = text(a[0]);
@@ -324,7 +350,9 @@ void addStringBuiltins(std::vector<Builtin> &out)
                        return Value::string(s);
                    },
                    {}});
-    out.push_back({"Filter", 2, 4,
+    out.push_back({"Filter",
+                   2,
+                   4,
                    [](Runtime &, Args &a) -> Value {
                        const Array &arr = oneDimensional(a[0]);
                        arg::notNull(a[1]);

@@ -13,7 +13,8 @@ QString ClassInstance::typeName() const
     return def.name.text;
 }
 
-Value ClassInstance::invoke(Runtime &rt, const Name &member, InvokeKind kind, ArgRefs &args, const Value *assigned)
+Value ClassInstance::invoke(Runtime &rt, const Name &member, InvokeKind kind, ArgRefs &args,
+                            const Value *assigned)
 {
     const QString &key = member.key.isEmpty() ? def.defaultMember : member.key;
     auto it = def.members.find(key);

@@ -14,7 +14,8 @@ public:
     ClassInstance(Runtime &rt, const ClassDef &def);
 
     QString typeName() const override;
-    Value invoke(Runtime &rt, const Name &member, InvokeKind kind, ArgRefs &args, const Value *assigned) override;
+    Value invoke(Runtime &rt, const Name &member, InvokeKind kind, ArgRefs &args,
+                 const Value *assigned) override;
 
     const ClassDef &def;
     std::vector<Value> fields;

@@ -271,7 +271,8 @@ bool parse(const QString &input, double &serial)
         if (m < 1 || m > 12 || d < 1 || y < 100 || y > 9999) {
             return false;
         }
-        int dim = int(daysFromCivil(y + (m == 12), m == 12 ? 1 : int(m + 1), 1) - daysFromCivil(y, int(m), 1));
+        int dim =
+            int(daysFromCivil(y + (m == 12), m == 12 ? 1 : int(m + 1), 1) - daysFromCivil(y, int(m), 1));
         if (d > dim) {
             return false;
         }
@@ -302,7 +303,9 @@ QString formatLongTime(double serial)
 QString formatShortTime(double serial)
 {
     DateParts p = partsOf(serial);
-    return QStringLiteral("%1:%2").arg(p.hour, 2, 10, QLatin1Char('0')).arg(p.minute, 2, 10, QLatin1Char('0'));
+    return QStringLiteral("%1:%2")
+        .arg(p.hour, 2, 10, QLatin1Char('0'))
+        .arg(p.minute, 2, 10, QLatin1Char('0'));
 }
 
 QString formatLongDate(double serial)

@@ -17,7 +17,7 @@ struct DateParts
     int hour = 0;
     int minute = 0;
     int second = 0;
-    int weekday = 7; // 1 = Sunday
+    int weekday = 7;      // 1 = Sunday
     bool hasDate = false; // the day part is not the epoch
     bool hasTime = false;
 };

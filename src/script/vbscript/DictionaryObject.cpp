@@ -75,7 +75,8 @@ std::vector<Value> DictionaryObject::enumerate(Runtime &)
     return m_keys;
 }
 
-Value DictionaryObject::invoke(Runtime &, const Name &member, InvokeKind kind, ArgRefs &args, const Value *assigned)
+Value DictionaryObject::invoke(Runtime &, const Name &member, InvokeKind kind, ArgRefs &args,
+                               const Value *assigned)
 {
     const QString &key = member.key;
     auto need = [&](std::size_t n) {

@@ -13,7 +13,8 @@ class DictionaryObject final : public Object
 {
 public:
     QString typeName() const override { return QStringLiteral("Dictionary"); }
-    Value invoke(Runtime &rt, const Name &member, InvokeKind kind, ArgRefs &args, const Value *assigned) override;
+    Value invoke(Runtime &rt, const Name &member, InvokeKind kind, ArgRefs &args,
+                 const Value *assigned) override;
     std::vector<Value> enumerate(Runtime &rt) override;
 
 private:

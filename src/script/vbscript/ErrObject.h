@@ -10,7 +10,8 @@ class ErrObject final : public Object
 {
 public:
     QString typeName() const override { return QStringLiteral("ErrObject"); }
-    Value invoke(Runtime &rt, const Name &member, InvokeKind kind, ArgRefs &args, const Value *assigned) override;
+    Value invoke(Runtime &rt, const Name &member, InvokeKind kind, ArgRefs &args,
+                 const Value *assigned) override;
     void clear();
 
     std::int32_t number = 0;

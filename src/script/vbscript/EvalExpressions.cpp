@@ -195,7 +195,8 @@ Value BinaryExpr::eval(Runtime &rt) const
     Value b = right->eval(rt);
     // The common cases first: integers and doubles of one kind.
     if (smallInt(a.type) && smallInt(b.type)) {
-        const VarType kind = (a.type == VarType::Long || b.type == VarType::Long) ? VarType::Long : VarType::Integer;
+        const VarType kind =
+            (a.type == VarType::Long || b.type == VarType::Long) ? VarType::Long : VarType::Integer;
         switch (op) {
         case BinaryOp::Add:
             return conv::fitInteger(a.i + b.i, kind);

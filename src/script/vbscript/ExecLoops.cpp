@@ -54,11 +54,13 @@ Flow ForStmt::exec(Runtime &rt) const
     if (!slot) {
         raise(1040);
     }
-    const bool integral = start.type != VarType::Double && end.type != VarType::Double && inc.type != VarType::Double;
+    const bool integral =
+        start.type != VarType::Double && end.type != VarType::Double && inc.type != VarType::Double;
     if (integral) {
-        const VarType kind = (start.type == VarType::Long || end.type == VarType::Long || inc.type == VarType::Long)
-                                 ? VarType::Long
-                                 : VarType::Integer;
+        const VarType kind =
+            (start.type == VarType::Long || end.type == VarType::Long || inc.type == VarType::Long)
+                ? VarType::Long
+                : VarType::Integer;
         std::int64_t i = start.i;
         const std::int64_t last = end.i;
         const std::int64_t by = inc.i;

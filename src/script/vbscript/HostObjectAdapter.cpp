@@ -6,7 +6,8 @@
 
 namespace cellvex::vbs {
 
-Value HostObjectAdapter::invoke(Runtime &, const Name &member, InvokeKind kind, ArgRefs &args, const Value *assigned)
+Value HostObjectAdapter::invoke(Runtime &, const Name &member, InvokeKind kind, ArgRefs &args,
+                                const Value *assigned)
 {
     QVariantList list;
     list.reserve(qsizetype(args.size()) + 1);

@@ -12,7 +12,8 @@ class HostObjectAdapter final : public Object
 public:
     explicit HostObjectAdapter(VbsHostObjectPtr object) : m_object(std::move(object)) {}
     QString typeName() const override { return m_object->typeName(); }
-    Value invoke(Runtime &rt, const Name &member, InvokeKind kind, ArgRefs &args, const Value *assigned) override;
+    Value invoke(Runtime &rt, const Name &member, InvokeKind kind, ArgRefs &args,
+                 const Value *assigned) override;
     std::vector<Value> enumerate(Runtime &rt) override;
     const VbsHostObjectPtr &object() const { return m_object; }
 

@@ -17,19 +17,56 @@ namespace {
 const QHash<QString, Kw> &keywords()
 {
     static const QHash<QString, Kw> table = {
-        {"and", Kw::And},         {"byref", Kw::ByRef},     {"byval", Kw::ByVal},   {"call", Kw::Call},
-        {"case", Kw::Case},       {"class", Kw::Class},     {"const", Kw::Const},   {"dim", Kw::Dim},
-        {"do", Kw::Do},           {"each", Kw::Each},       {"else", Kw::Else},     {"elseif", Kw::ElseIf},
-        {"empty", Kw::Empty},     {"end", Kw::End},         {"eqv", Kw::Eqv},       {"erase", Kw::Erase},
-        {"exit", Kw::Exit},       {"false", Kw::False},     {"for", Kw::For},       {"function", Kw::Function},
-        {"if", Kw::If},           {"imp", Kw::Imp},         {"in", Kw::In},         {"is", Kw::Is},
-        {"loop", Kw::Loop},       {"me", Kw::Me},           {"mod", Kw::Mod},       {"new", Kw::New},
-        {"next", Kw::Next},       {"not", Kw::Not},         {"nothing", Kw::Nothing}, {"null", Kw::Null},
-        {"on", Kw::On},           {"option", Kw::Option},   {"or", Kw::Or},         {"private", Kw::Private},
-        {"property", Kw::Property}, {"public", Kw::Public}, {"redim", Kw::ReDim},   {"select", Kw::Select},
-        {"set", Kw::Set},         {"sub", Kw::Sub},         {"then", Kw::Then},     {"to", Kw::To},
-        {"true", Kw::True},       {"until", Kw::Until},     {"wend", Kw::Wend},     {"while", Kw::While},
-        {"with", Kw::With},       {"xor", Kw::Xor},
+        {"and", Kw::And},
+        {"byref", Kw::ByRef},
+        {"byval", Kw::ByVal},
+        {"call", Kw::Call},
+        {"case", Kw::Case},
+        {"class", Kw::Class},
+        {"const", Kw::Const},
+        {"dim", Kw::Dim},
+        {"do", Kw::Do},
+        {"each", Kw::Each},
+        {"else", Kw::Else},
+        {"elseif", Kw::ElseIf},
+        {"empty", Kw::Empty},
+        {"end", Kw::End},
+        {"eqv", Kw::Eqv},
+        {"erase", Kw::Erase},
+        {"exit", Kw::Exit},
+        {"false", Kw::False},
+        {"for", Kw::For},
+        {"function", Kw::Function},
+        {"if", Kw::If},
+        {"imp", Kw::Imp},
+        {"in", Kw::In},
+        {"is", Kw::Is},
+        {"loop", Kw::Loop},
+        {"me", Kw::Me},
+        {"mod", Kw::Mod},
+        {"new", Kw::New},
+        {"next", Kw::Next},
+        {"not", Kw::Not},
+        {"nothing", Kw::Nothing},
+        {"null", Kw::Null},
+        {"on", Kw::On},
+        {"option", Kw::Option},
+        {"or", Kw::Or},
+        {"private", Kw::Private},
+        {"property", Kw::Property},
+        {"public", Kw::Public},
+        {"redim", Kw::ReDim},
+        {"select", Kw::Select},
+        {"set", Kw::Set},
+        {"sub", Kw::Sub},
+        {"then", Kw::Then},
+        {"to", Kw::To},
+        {"true", Kw::True},
+        {"until", Kw::Until},
+        {"wend", Kw::Wend},
+        {"while", Kw::While},
+        {"with", Kw::With},
+        {"xor", Kw::Xor},
     };
     return table;
 }
@@ -86,7 +123,8 @@ void Lexer::run()
             push(Tok::Newline);
             ++m_line;
             m_lineStart = m_pos;
-        } else if (c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QChar(0xA0) || c == QChar(0xFEFF)) {
+        } else if (c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QChar(0xA0) ||
+                   c == QChar(0xFEFF)) {
             ++m_pos;
             m_space = true;
         } else if (c == QLatin1Char('\'')) {
@@ -116,9 +154,9 @@ void Lexer::run()
             string();
         } else if (c == QLatin1Char('#')) {
             dateLiteral();
-        } else if (c == QLatin1Char('&') && (at(m_pos + 1).toLower() == QLatin1Char('h') ||
-                                             at(m_pos + 1).toLower() == QLatin1Char('o') ||
-                                             at(m_pos + 1).isDigit())) {
+        } else if (c == QLatin1Char('&') &&
+                   (at(m_pos + 1).toLower() == QLatin1Char('h') ||
+                    at(m_pos + 1).toLower() == QLatin1Char('o') || at(m_pos + 1).isDigit())) {
             radixNumber();
         } else if (c.isDigit() || (c == QLatin1Char('.') && at(m_pos + 1).isDigit() &&
                                    (m_out.empty() || m_out.back().kind != Tok::Ident))) {
@@ -128,8 +166,9 @@ void Lexer::run()
         } else if (c == QLatin1Char('[')) {
             bracketed();
         } else {
-            static const QString twoChar[] = {QStringLiteral("<>"), QStringLiteral("<="), QStringLiteral(">="),
-                                              QStringLiteral("=<"), QStringLiteral("=>")};
+            static const QString twoChar[] = {QStringLiteral("<>"), QStringLiteral("<="),
+                                              QStringLiteral(">="), QStringLiteral("=<"),
+                                              QStringLiteral("=>")};
             QString two = m_src.mid(m_pos, 2);
             bool matched = false;
             for (const QString &op : twoChar) {
@@ -229,7 +268,8 @@ void Lexer::radixNumber()
     int digits = 0;
     for (;;) {
         QChar c = at(m_pos).toLower();
-        int d = c.isDigit() ? c.digitValue() : (c >= QLatin1Char('a') && c <= QLatin1Char('f') ? c.unicode() - 'a' + 10 : -1);
+        int d = c.isDigit() ? c.digitValue()
+                            : (c >= QLatin1Char('a') && c <= QLatin1Char('f') ? c.unicode() - 'a' + 10 : -1);
         if (d < 0 || d >= radix) {
             break;
         }
@@ -326,7 +366,8 @@ void Lexer::word()
     QString key = text.toLower();
     bool afterDot = !m_out.empty() && m_out.back().isOp('.');
     if (key == QLatin1String("rem") && !afterDot) {
-        while (m_pos < m_src.size() && m_src[m_pos] != QLatin1Char('\n') && m_src[m_pos] != QLatin1Char('\r')) {
+        while (m_pos < m_src.size() && m_src[m_pos] != QLatin1Char('\n') &&
+               m_src[m_pos] != QLatin1Char('\r')) {
             ++m_pos;
         }
         return;

@@ -11,8 +11,6 @@ namespace cellvex::vbs::ops {
 
 namespace {
 
-constexpr qsizetype kMaxString = qsizetype(1) << 27;
-
 // Numeric ranks in the order the result type widens.
 int rank(VarType t)
 {
@@ -150,7 +148,7 @@ Value divide(const Value &x, const Value &y)
         raise(p == 0 ? err::Overflow : err::DivisionByZero);
     }
     return realResult(p / q, (a.type == VarType::Single && b.type == VarType::Single) ? VarType::Single
-                                                                                       : VarType::Double);
+                                                                                      : VarType::Double);
 }
 
 Value integerDivide(BinaryOp op, const Value &x, const Value &y)
@@ -205,7 +203,8 @@ Value logical(BinaryOp op, const Value &x, const Value &y)
     Value b = y.type == VarType::Object ? conv::dereference(y) : y;
     if (a.isNull() || b.isNull()) {
         const Value &other = a.isNull() ? b : a;
-        bool otherZero = !other.isNull() && !other.isString() && other.isNumeric() && conv::toDouble(other) == 0;
+        bool otherZero =
+            !other.isNull() && !other.isString() && other.isNumeric() && conv::toDouble(other) == 0;
         bool otherTrue = !other.isNull() && (isTrue(other));
         switch (op) {
         case BinaryOp::And:

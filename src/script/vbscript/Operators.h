@@ -33,6 +33,12 @@ enum class BinaryOp : std::uint8_t {
 // the number first unless the number is a literal.
 namespace ops {
 
+// The longest string a script may build; beyond it "Out of string space".
+#ifndef CELLVEX_VBS_MAX_STRING
+#define CELLVEX_VBS_MAX_STRING (qsizetype(1) << 27)
+#endif
+constexpr qsizetype kMaxString = CELLVEX_VBS_MAX_STRING;
+
 Value binary(BinaryOp op, const Value &a, const Value &b, bool numericLiteral = false);
 Value negate(const Value &a);
 Value logicalNot(const Value &a);

@@ -211,7 +211,8 @@ void Parser::parseProc(ProcDef::Kind kind, bool isPublic, bool isDefault)
     }
     *slot = proc.get();
     m.isPublic = isPublic;
-    if (proc->name.key == QLatin1String("class_initialize") || proc->name.key == QLatin1String("class_terminate")) {
+    if (proc->name.key == QLatin1String("class_initialize") ||
+        proc->name.key == QLatin1String("class_terminate")) {
         if (!proc->params.empty()) {
             fail(1053);
         }

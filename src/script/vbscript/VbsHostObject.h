@@ -42,7 +42,8 @@ public:
     virtual QString typeName() const { return QStringLiteral("Object"); }
     // name is as the script wrote it (compare without case); empty for the
     // default member.
-    virtual VbsHostError invoke(const QString &name, VbsCallKind kind, QVariantList &args, QVariant &result) = 0;
+    virtual VbsHostError invoke(const QString &name, VbsCallKind kind, QVariantList &args,
+                                QVariant &result) = 0;
     // The items For Each visits; false when the object is no collection.
     virtual bool enumerate(QVariantList &items)
     {
