@@ -43,22 +43,28 @@ VbsHostError VbsQObjectHost::invoke(const QString &name, VbsCallKind kind, QVari
     if (kind != VbsCallKind::Get) {
         return {438, {}};
     }
+    // The method of that name taking the fewest arguments not below those
+    // given; parameters the script leaves out take their type's empty value
+    // (Ui.clickCell 1, 2 clicks with the default button).
+    int best = -1;
     for (int i = meta->methodOffset(); i < meta->methodCount(); ++i) {
         QMetaMethod m = meta->method(i);
-        if (m.methodType() != QMetaMethod::Method && m.methodType() != QMetaMethod::Slot) {
-            continue;
+        if ((m.methodType() == QMetaMethod::Method || m.methodType() == QMetaMethod::Slot) &&
+            name.compare(QLatin1String(m.name()), Qt::CaseInsensitive) == 0 &&
+            m.parameterCount() >= args.size() &&
+            (best < 0 || m.parameterCount() < meta->method(best).parameterCount())) {
+            best = i;
         }
-        if (name.compare(QLatin1String(m.name()), Qt::CaseInsensitive) != 0 ||
-            m.parameterCount() != args.size()) {
-            continue;
-        }
+    }
+    if (best >= 0) {
+        QMetaMethod m = meta->method(best);
         if (m.parameterCount() > 6) {
             return {450, {}};
         }
         // Each argument converted to the parameter's type, held while the call runs.
         QVariantList converted;
         for (int k = 0; k < m.parameterCount(); ++k) {
-            QVariant v = args[k].isValid() ? args[k] : QVariant(QString());
+            QVariant v = k < args.size() && args[k].isValid() ? args[k] : QVariant(m.parameterMetaType(k));
             if (!v.convert(m.parameterMetaType(k))) {
                 return {13, {}};
             }

@@ -66,7 +66,7 @@ Value ClassInstance::invoke(Runtime &rt, const Name &member, InvokeKind kind, Ar
 
 void ClassInstance::lastReleased() noexcept
 {
-    if (initialized && def.terminate) {
+    if (initialized && def.terminate && !m_rt.tearingDown()) {
         addRef();
         try {
             ArgRefs none;

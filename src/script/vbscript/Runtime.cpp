@@ -50,19 +50,33 @@ Runtime::Runtime() : m_err(new ErrObject) {}
 Runtime::~Runtime()
 {
     // Objects the script leaves behind get their Class_Terminate while the
-    // runtime still works.
+    // runtime still works, under a budget of their own: a terminator that
+    // creates objects (or stores Me again) must not keep the teardown going.
     Activation active(*this);
     m_frame = &m_global;
-    m_budget = INT64_MAX;
+    m_budget = 1000000;
     m_ticks = 0;
     m_interrupted = false;
-    for (Global &g : m_globals) {
-        Value old = std::move(g.value);
-        g.value = Value();
+    auto releaseAll = [this] {
+        bool any = false;
+        // By index: a terminator may still create globals.
+        for (std::size_t i = 0; i < m_globals.size(); ++i) {
+            if (!m_globals[i].value.isEmpty()) {
+                any = true;
+                Value old = std::move(m_globals[i].value);
+                m_globals[i].value = Value();
+            }
+        }
+        m_global.withObjects.clear();
+        m_global.implicit.reset();
+        return any;
+    };
+    for (int pass = 0; pass < 4 && releaseAll(); ++pass) {
     }
-    m_global.withObjects.clear();
-    m_global.implicit.reset();
+    // From here on no script code runs: what is left is freed silently,
+    // before the classes it points at go.
     m_tearingDown = true;
+    releaseAll();
 }
 
 void Runtime::checkStack()
@@ -111,11 +125,20 @@ void Runtime::hoist(Unit &unit)
     }
 }
 
+void Runtime::keepIfDefining(std::unique_ptr<Unit> &unit)
+{
+    // Units that define procedures or classes must outlive the run; plain
+    // code (Execute in a loop) is dropped once it ran.
+    if (!unit->procs.empty() || !unit->classes.empty()) {
+        m_units.push_back(std::move(unit));
+    }
+}
+
 void Runtime::runUnit(std::unique_ptr<Unit> unit)
 {
     Unit &u = *unit;
-    m_units.push_back(std::move(unit));
     hoist(u);
+    keepIfDefining(unit);
     Activation active(*this);
     FrameScope scope(*this, m_global);
     const bool savedExplicit = m_global.explicitVars;
@@ -138,12 +161,12 @@ void Runtime::runUnit(std::unique_ptr<Unit> unit)
 void Runtime::executeHere(std::unique_ptr<Unit> unit)
 {
     Unit &u = *unit;
-    m_units.push_back(std::move(unit));
     // Procedures and classes an Execute defines become global; its variables
     // belong to the scope it runs in.
     std::vector<Name> vars = std::move(u.globals);
     u.globals.clear();
     hoist(u);
+    keepIfDefining(unit);
     if (m_frame == &m_global) {
         for (const Name &n : vars) {
             declareGlobal(n);
@@ -164,9 +187,7 @@ void Runtime::executeHere(std::unique_ptr<Unit> unit)
 Value Runtime::evaluate(std::unique_ptr<Unit> unit)
 {
     Activation active(*this);
-    Value v = unit->expression->eval(*this);
-    m_units.push_back(std::move(unit));
-    return v;
+    return unit->expression->eval(*this);
 }
 
 const ProcDef *Runtime::findProc(const QString &key) const

@@ -148,6 +148,7 @@ private:
     };
     int declareGlobal(const Name &name);
     void hoist(Unit &unit);
+    void keepIfDefining(std::unique_ptr<Unit> &unit);
     Lookup byName(const Name &name);
     friend class FrameScope;
 
