@@ -21,6 +21,16 @@ TEST(VbsProcedures, CallsAndArguments)
          "Long:3628800"},
         {"Function F()\n F = 1\n Exit Function\n F = 2\nEnd Function\nEcho F()", "Integer:1"},
         {"Sub S()\n Echo 1\n Exit Sub\n Echo 2\nEnd Sub\nS", "Integer:1"},
+        {"Sub S()\n For i = 1 To 5\n  If i = 2 Then Exit Sub\n  Echo i\n Next\n Echo 9\nEnd Sub\nS",
+         "Integer:1"},
+        {"Function F()\n Do\n  F = 7 : Exit Function\n Loop\nEnd Function\nEcho F()", "Integer:7"},
+        {"Class C\n Public Sub Inc(n) : n = n + 1 : End Sub\nEnd Class\nSet o = New C : x = 1 : o.Inc x : "
+         "Echo x",
+         "Integer:2"},
+        {"Class C\n Private m(3)\n Property Get Item(i) : Item = m(i) : End Property\n Property Let Item(i, "
+         "v) : m(i) "
+         "= v : End Property\nEnd Class\nSet o = New C : o.Item(2) = \"z\" : Echo o.Item(2)",
+         "String:z"},
         {"Function F\n F = \"a\"\n F = F & \"b\"\nEnd Function\nEcho F", "String:ab"},
         {"Function G() : End Function\nEcho G()", "Empty"},
         {"Echo Later(2)\nFunction Later(x) : Later = x * 3 : End Function", "Integer:6"},

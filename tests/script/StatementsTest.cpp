@@ -76,6 +76,8 @@ TEST(VbsStatements, Loops)
         {"i = 5 : Do : i = i + 1 : Loop Until True : Echo i", "Integer:6"},
         {"i = 0 : Do : i = i + 1 : If i = 4 Then Exit Do\nLoop : Echo i", "Integer:4"},
         {"i = 0 : While i < 2 : i = i + 1 : Wend : Echo i", "Integer:2"},
+        {"Do\n While True\n  Exit Do\n Wend\nLoop\nEcho 1", "Integer:1"},
+        {"For i = 1 To 3\n Select Case i\n Case 2\n  Exit For\n End Select\nNext\nEcho i", "Integer:2"},
         {"Do : For i = 1 To 3 : If i = 2 Then Exit Do\nNext : Loop : Echo i", "Integer:2"},
         {"For i = 1 To 2 : For j = 1 To 2 : s = s & i & j & \" \" : Next : Next : Echo s",
          "String:11 12 21 22 "},

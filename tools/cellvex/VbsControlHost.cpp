@@ -2,6 +2,7 @@
 
 #include "VbsQObjectHost.h"
 
+#include "automation/AutomationObject.h"
 #include "automation/ErrorInfo.h"
 #include "automation/EventTable.h"
 #include "automation/MemberLookup.h"
@@ -92,7 +93,9 @@ Variant VbsControlObject::fromVariant(const QVariant &v)
         break;
     }
     if (v.canConvert<vbs::VbsHostObjectPtr>()) {
-        return Variant::fromObject(nullptr);
+        // A font the control handed out goes back as itself.
+        auto *host = dynamic_cast<VbsQObjectHost *>(v.value<vbs::VbsHostObjectPtr>().get());
+        return Variant::fromObject(host ? dynamic_cast<AutomationObject *>(host->object()) : nullptr);
     }
     return Variant::fromString(v.toString());
 }
@@ -162,7 +165,7 @@ HResult VbsEventSink::Invoke(DispId dispId, std::vector<Variant> &args)
     const auto info = event->args();
     for (std::size_t k = 0; k < info.size() && k < args.size(); ++k) {
         if (info[k].direction == Direction::InOut) {
-            args[k] = fromVariant(values[qsizetype(k)]);
+            args[k] = VbsControlObject::fromVariant(values[qsizetype(k)]);
         }
     }
     return S_OK;

@@ -20,6 +20,7 @@ public:
     {
     }
     QString typeName() const override;
+    QObject *object() const { return m_object; }
     vbs::VbsHostError invoke(const QString &name, vbs::VbsCallKind kind, QVariantList &args,
                              QVariant &result) override;
 

@@ -5,6 +5,8 @@
 #include "script/vbscript/Convert.h"
 #include "script/vbscript/ErrObject.h"
 
+#include <algorithm>
+
 namespace cellvex::vbs {
 
 namespace {
@@ -54,7 +56,7 @@ Runtime::~Runtime()
     // creates objects (or stores Me again) must not keep the teardown going.
     Activation active(*this);
     m_frame = &m_global;
-    m_budget = 1000000;
+    m_budget = std::min<std::int64_t>(m_budget, 100000);
     m_ticks = 0;
     m_interrupted = false;
     auto releaseAll = [this] {
