@@ -10,7 +10,7 @@ using namespace cellvex::vbs;
 
 // A stand-in for an automation object: a cell store reached by member name,
 // a property with arguments, and a method with an out argument.
-class CellsObject : public VbsHostObject
+class CellsObject : public VbsHostObject, public std::enable_shared_from_this<CellsObject>
 {
 public:
     QString typeName() const override { return QStringLiteral("Cells"); }
@@ -46,6 +46,10 @@ public:
         }
         if (n == QLatin1String("fail")) {
             return {5, QStringLiteral("Bad cell reference")};
+        }
+        if (n == QLatin1String("self")) {
+            result = QVariant::fromValue(VbsHostObjectPtr(shared_from_this()));
+            return {};
         }
         if (n == QLatin1String("child")) {
             result = QVariant::fromValue(VbsHostObjectPtr(std::make_shared<CellsObject>()));
@@ -92,7 +96,9 @@ TEST(VbsHost, MembersByNameWithArgumentsAndOutValues)
                                                 "Dim w, ht\n"
                                                 "Cellvex.GetSize w, ht\n"
                                                 "For Each i In Cellvex : s = s & i : Next\n"
-                                                "t = TypeName(Cellvex.Child)\n")));
+                                                "t = TypeName(Cellvex.Child)\n"
+                                                "same = Cellvex.Self Is Cellvex\n"
+                                                "other = Cellvex.Child Is Cellvex.Child\n")));
     EXPECT_EQ(h.cells->cells.value({1, 1}), QStringLiteral("x"));
     EXPECT_EQ(h.cells->cells.value({2, 3}), QStringLiteral("42"));
     EXPECT_EQ(h.engine.globalValue(QStringLiteral("v")).toString(), QStringLiteral("42"));
@@ -100,6 +106,8 @@ TEST(VbsHost, MembersByNameWithArgumentsAndOutValues)
     EXPECT_EQ(h.engine.globalValue(QStringLiteral("ht")).toInt(), 20);
     EXPECT_EQ(h.engine.globalValue(QStringLiteral("s")).toString(), QStringLiteral("123"));
     EXPECT_EQ(h.engine.globalValue(QStringLiteral("t")).toString(), QStringLiteral("Cells"));
+    EXPECT_TRUE(h.engine.globalValue(QStringLiteral("same")).toBool());
+    EXPECT_FALSE(h.engine.globalValue(QStringLiteral("other")).toBool());
     EXPECT_TRUE(h.errors.isEmpty());
 }
 

@@ -85,6 +85,23 @@ TEST(VbsStatements, Loops)
     CHECK_PROGRAMS(rows);
 }
 
+// A string and a number compare as numbers only when the number is a
+// literal; between variables the number orders first.
+TEST(VbsStatements, StringNumberComparisonDependsOnLiterals)
+{
+    const ProgramRow rows[] = {
+        {"a = \"10\" : b = 10 : Echo a = b : Echo a > b : Echo b < a",
+         "Boolean:False|Boolean:True|Boolean:True"},
+        {"a = \"10\" : Echo a = 10 : Echo 10 = a : Echo a < 9", "Boolean:True|Boolean:True|Boolean:False"},
+        {"a = \"abc\" : b = 5 : Echo a > b", "Boolean:True"},
+        {"a = Empty : Echo a = \"\" : Echo a = 0 : Echo a < 1", "Boolean:True|Boolean:True|Boolean:True"},
+        {"a = \"2\" : b = \"10\" : Echo a > b", "Boolean:True"},
+        {"a = 2 : b = 10 : Echo a > b", "Boolean:False"},
+        {"a = True : Echo a = -1 : Echo a = 1", "Boolean:True|Boolean:False"},
+    };
+    CHECK_PROGRAMS(rows);
+}
+
 TEST(VbsStatements, WithAndExecute)
 {
     const ProgramRow rows[] = {

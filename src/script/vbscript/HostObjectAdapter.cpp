@@ -4,7 +4,33 @@
 #include "script/vbscript/Runtime.h"
 #include "script/vbscript/ScriptError.h"
 
+#include <QHash>
+
 namespace cellvex::vbs {
+
+namespace {
+// The adapter keeps its host object alive, so a key cannot be reused while
+// its entry exists.
+thread_local QHash<const VbsHostObject *, HostObjectAdapter *> t_adapters;
+} // namespace
+
+Value HostObjectAdapter::wrap(VbsHostObjectPtr object)
+{
+    if (!object) {
+        return Value::nothing();
+    }
+    if (HostObjectAdapter *known = t_adapters.value(object.get(), nullptr)) {
+        return Value::object(known);
+    }
+    auto *adapter = new HostObjectAdapter(std::move(object));
+    t_adapters.insert(adapter->m_object.get(), adapter);
+    return Value::object(adapter);
+}
+
+HostObjectAdapter::~HostObjectAdapter()
+{
+    t_adapters.remove(m_object.get());
+}
 
 Value HostObjectAdapter::invoke(Runtime &, const Name &member, InvokeKind kind, ArgRefs &args,
                                 const Value *assigned)

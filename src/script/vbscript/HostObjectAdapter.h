@@ -10,7 +10,10 @@ namespace cellvex::vbs {
 class HostObjectAdapter final : public Object
 {
 public:
-    explicit HostObjectAdapter(VbsHostObjectPtr object) : m_object(std::move(object)) {}
+    // The script's face of a host object: one per host object while the
+    // script holds it, so that Is compares the host objects.
+    static Value wrap(VbsHostObjectPtr object);
+    ~HostObjectAdapter() override;
     QString typeName() const override { return m_object->typeName(); }
     Value invoke(Runtime &rt, const Name &member, InvokeKind kind, ArgRefs &args,
                  const Value *assigned) override;
@@ -18,6 +21,7 @@ public:
     const VbsHostObjectPtr &object() const { return m_object; }
 
 private:
+    explicit HostObjectAdapter(VbsHostObjectPtr object) : m_object(std::move(object)) {}
     VbsHostObjectPtr m_object;
 };
 

@@ -143,7 +143,7 @@ Value fromVariantAt(const QVariant &v, int depth)
     }
     if (v.canConvert<VbsHostObjectPtr>()) {
         VbsHostObjectPtr p = v.value<VbsHostObjectPtr>();
-        return p ? Value::object(new HostObjectAdapter(std::move(p))) : Value::nothing();
+        return HostObjectAdapter::wrap(std::move(p));
     }
     if (v.canConvert<QString>()) {
         return Value::string(v.toString());
