@@ -271,3 +271,37 @@ TEST(VbsBuiltins, Dictionary)
 }
 
 } // namespace
+
+namespace {
+
+TEST(VbsBuiltins, RegularExpressions)
+{
+    const cellvex::vbs::test::ProgramRow rows[] = {
+        {"Set re = New RegExp : re.Pattern = \"^\\d{3}-\\d{4}$\" : Echo re.Test(\"555-1234\") : Echo "
+         "re.Test(\"5551234\")",
+         "Boolean:True|Boolean:False"},
+        {"Set re = New RegExp : re.Pattern = \"abc\" : Echo re.Test(\"ABC\") : re.IgnoreCase = True : Echo "
+         "re.Test(\"ABC\")",
+         "Boolean:False|Boolean:True"},
+        {"Set re = New RegExp : re.Pattern = \"o\" : Echo re.Replace(\"foo boo\", \"0\") : re.Global = True "
+         ": Echo "
+         "re.Replace(\"foo boo\", \"0\")",
+         "String:f0o boo|String:f00 b00"},
+        {"Set re = New RegExp : re.Pattern = \"(\\w+)@(\\w+)\" : re.Global = True\nSet ms = "
+         "re.Execute(\"a@b, c@d\")\n"
+         "Echo ms.Count\nFor Each m In ms : Echo m.Value & \"/\" & m.FirstIndex & \"/\" & m.SubMatches(1) : "
+         "Next",
+         "Long:2|String:a@b/0/b|String:c@d/5/d"},
+        {"Set re = New RegExp : re.Pattern = \"(\\w+) (\\w+)\" : Echo re.Replace(\"John Smith\", \"$2, $1 "
+         "($&) $$\")",
+         "String:Smith, John (John Smith) $"},
+        {"Set re = New RegExp : re.Pattern = \"^b\" : re.Multiline = True : re.Global = True : Echo "
+         "re.Execute(\"a\" & vbLf & \"b\").Count",
+         "Long:1"},
+        {"Set re = New RegExp\nre.Pattern = \"(\"\nOn Error Resume Next\nx = re.Test(\"a\")\nEcho Err.Number",
+         "Long:5017"},
+    };
+    CHECK_PROGRAMS(rows);
+}
+
+} // namespace

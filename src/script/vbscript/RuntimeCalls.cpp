@@ -2,6 +2,7 @@
 #include "script/vbscript/Builtins.h"
 #include "script/vbscript/ClassInstance.h"
 #include "script/vbscript/Convert.h"
+#include "script/vbscript/RegExpObject.h"
 #include "script/vbscript/Runtime.h"
 
 namespace cellvex::vbs {
@@ -181,6 +182,9 @@ Value Runtime::newInstance(const Name &className)
 {
     auto it = m_classes.find(className.key);
     if (it == m_classes.end()) {
+        if (className.key == QLatin1String("regexp")) {
+            return Value::object(new RegExpObject);
+        }
         raise(err::ClassNotDefined, className.text);
     }
     auto *obj = new ClassInstance(*this, **it);

@@ -95,6 +95,8 @@ const QHash<int, QString> &messages()
         {1058, QStringLiteral("'Default' specification can only be on Property Get")},
         {4097, QStringLiteral("Script stopped by the host")},
         {4098, QStringLiteral("Script exceeded its instruction budget")},
+        {5016, QStringLiteral("Regular Expression object expected")},
+        {5017, QStringLiteral("Syntax error in regular expression")},
         {32811, QStringLiteral("Element not found")},
     };
     return table;
