@@ -39,6 +39,8 @@ TEST(VbsProcedures, CallsAndArguments)
         {"Sub S\n local = 5\nEnd Sub\nS : Echo local", "Empty"},
         {"Function F(a)\n a = 9 : F = a\nEnd Function\nx = 1 : y = F(x) : Echo x", "Integer:9"},
         {"Function F(a)\n F = a\nEnd Function\nEcho F(F(F(3)))", "Integer:3"},
+        {"Function Twice(n) : Twice = n * 2 : End Function\nSet f = GetRef(\"Twice\") : Echo f(21)", "Integer:42"},
+        {"Sub Bump(n) : n = n + 1 : End Sub\nSet f = GetRef(\"bump\") : x = 1 : f x : Echo x", "Integer:2"},
     };
     CHECK_PROGRAMS(rows);
 }

@@ -2,6 +2,7 @@
 #include "script/vbscript/Convert.h"
 #include "script/vbscript/DictionaryObject.h"
 #include "script/vbscript/Parser.h"
+#include "script/vbscript/ProcRefObject.h"
 #include "script/vbscript/Runtime.h"
 
 namespace cellvex::vbs {
@@ -114,6 +115,18 @@ void addHostBuiltins(std::vector<Builtin> &out)
                        QString code = conv::toString(a[0]);
                        rt.runUnit(compiling([&] { return Parser::parseProgram(code, false); }));
                        return {};
+                   },
+                   {}});
+    out.push_back({"GetRef",
+                   1,
+                   1,
+                   [](Runtime &rt, Args &a) -> Value {
+                       QString name = conv::toString(a[0]);
+                       const ProcDef *proc = rt.findProc(name.toLower());
+                       if (!proc) {
+                           raise(err::InvalidCall);
+                       }
+                       return Value::object(new ProcRefObject(*proc));
                    },
                    {}});
     out.push_back({"Err", 0, 0, [](Runtime &rt, Args &) { return rt.errValue(); }, {}});

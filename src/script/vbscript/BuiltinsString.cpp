@@ -218,6 +218,70 @@ Value splitText(Args &a)
     return stringArray(parts);
 }
 
+bool plainInEscape(QChar c)
+{
+    return (c >= QLatin1Char('a') && c <= QLatin1Char('z')) ||
+           (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) ||
+           (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || QStringLiteral("@*_+-./").contains(c);
+}
+
+Value escaped(const Value &v)
+{
+    if (v.isNull()) {
+        return v;
+    }
+    QString in = text(v);
+    QString out;
+    for (QChar c : in) {
+        if (plainInEscape(c)) {
+            out += c;
+        } else if (c.unicode() < 256) {
+            out += QStringLiteral("%%1").arg(c.unicode(), 2, 16, QLatin1Char('0')).toUpper();
+        } else {
+            out += QStringLiteral("%u") +
+                   QStringLiteral("%1").arg(c.unicode(), 4, 16, QLatin1Char('0')).toUpper();
+        }
+        if (out.size() > kMaxString) {
+            raise(err::OutOfStringSpace);
+        }
+    }
+    return Value::string(out);
+}
+
+Value unescaped(const Value &v)
+{
+    if (v.isNull()) {
+        return v;
+    }
+    QString in = text(v);
+    QString out;
+    auto hex = [&](qsizetype at, int n, int &value) {
+        if (at + n > in.size()) {
+            return false;
+        }
+        bool ok = false;
+        value = in.mid(at, n).toInt(&ok, 16);
+        return ok && !in.mid(at, n).contains(QLatin1Char('-')) && !in.mid(at, n).contains(QLatin1Char('+'));
+    };
+    for (qsizetype i = 0; i < in.size(); ++i) {
+        int value = 0;
+        if (in[i] == QLatin1Char('%')) {
+            if (i + 1 < in.size() && in[i + 1] == QLatin1Char('u') && hex(i + 2, 4, value)) {
+                out += QChar(char16_t(value));
+                i += 5;
+                continue;
+            }
+            if (hex(i + 1, 2, value)) {
+                out += QChar(char16_t(value));
+                i += 2;
+                continue;
+            }
+        }
+        out += in[i];
+    }
+    return Value::string(out);
+}
+
 } // namespace
 
 void addStringBuiltins(std::vector<Builtin> &out)
@@ -309,6 +373,8 @@ void addStringBuiltins(std::vector<Builtin> &out)
                        return Value::string(QString(n, c));
                    },
                    {}});
+    out.push_back({"Escape", 1, 1, [](Runtime &, Args &a) { return escaped(a[0]); }, {}});
+    out.push_back({"Unescape", 1, 1, [](Runtime &, Args &a) { return unescaped(a[0]); }, {}});
     out.push_back({"InStr", 2, 4, [](Runtime &, Args &a) { return inStr(a); }, {}});
     out.push_back({"InStrRev", 2, 4, [](Runtime &, Args &a) { return inStrRev(a); }, {}});
     out.push_back({"Replace", 3, 6, [](Runtime &, Args &a) { return replaceText(a); }, {}});
