@@ -4,32 +4,30 @@
 #include "script/vbscript/Runtime.h"
 #include "script/vbscript/ScriptError.h"
 
-#include <QHash>
-
 namespace cellvex::vbs {
 
-namespace {
-// The adapter keeps its host object alive, so a key cannot be reused while
-// its entry exists.
-thread_local QHash<const VbsHostObject *, HostObjectAdapter *> t_adapters;
-} // namespace
-
-Value HostObjectAdapter::wrap(VbsHostObjectPtr object)
+Value HostObjectAdapter::wrap(Runtime *rt, VbsHostObjectPtr object)
 {
     if (!object) {
         return Value::nothing();
     }
-    if (HostObjectAdapter *known = t_adapters.value(object.get(), nullptr)) {
-        return Value::object(known);
+    if (rt) {
+        if (HostObjectAdapter *known = rt->hostAdapters.value(object.get(), nullptr)) {
+            return Value::object(known);
+        }
     }
-    auto *adapter = new HostObjectAdapter(std::move(object));
-    t_adapters.insert(adapter->m_object.get(), adapter);
+    auto *adapter = new HostObjectAdapter(rt, std::move(object));
+    if (rt) {
+        rt->hostAdapters.insert(adapter->m_object.get(), adapter);
+    }
     return Value::object(adapter);
 }
 
 HostObjectAdapter::~HostObjectAdapter()
 {
-    t_adapters.remove(m_object.get());
+    if (m_rt) {
+        m_rt->hostAdapters.remove(m_object.get());
+    }
 }
 
 Value HostObjectAdapter::invoke(Runtime &, const Name &member, InvokeKind kind, ArgRefs &args,

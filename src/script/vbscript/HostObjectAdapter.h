@@ -12,7 +12,8 @@ class HostObjectAdapter final : public Object
 public:
     // The script's face of a host object: one per host object while the
     // script holds it, so that Is compares the host objects.
-    static Value wrap(VbsHostObjectPtr object);
+    // rt may be null (no identity then).
+    static Value wrap(Runtime *rt, VbsHostObjectPtr object);
     ~HostObjectAdapter() override;
     QString typeName() const override { return m_object->typeName(); }
     Value invoke(Runtime &rt, const Name &member, InvokeKind kind, ArgRefs &args,
@@ -21,7 +22,8 @@ public:
     const VbsHostObjectPtr &object() const { return m_object; }
 
 private:
-    explicit HostObjectAdapter(VbsHostObjectPtr object) : m_object(std::move(object)) {}
+    HostObjectAdapter(Runtime *rt, VbsHostObjectPtr object) : m_rt(rt), m_object(std::move(object)) {}
+    Runtime *m_rt;
     VbsHostObjectPtr m_object;
 };
 

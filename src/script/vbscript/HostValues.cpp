@@ -3,6 +3,7 @@
 #include "script/vbscript/Array.h"
 #include "script/vbscript/DateMath.h"
 #include "script/vbscript/HostObjectAdapter.h"
+#include "script/vbscript/Runtime.h"
 
 #include <QDateTime>
 
@@ -143,7 +144,7 @@ Value fromVariantAt(const QVariant &v, int depth)
     }
     if (v.canConvert<VbsHostObjectPtr>()) {
         VbsHostObjectPtr p = v.value<VbsHostObjectPtr>();
-        return HostObjectAdapter::wrap(std::move(p));
+        return HostObjectAdapter::wrap(Runtime::current(), std::move(p));
     }
     if (v.canConvert<QString>()) {
         return Value::string(v.toString());

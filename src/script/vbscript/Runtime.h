@@ -20,9 +20,16 @@ class ClassInstance;
 // The interpreter's state: global names, the call stack, the Err object and
 // the host's hooks. The tree nodes call into it to look names up, call
 // procedures and raise errors.
+class HostObjectAdapter;
+class VbsHostObject;
+
 class Runtime
 {
 public:
+    // The script's object for each host object it holds, so that Is compares
+    // host objects (HostObjectAdapter keeps it). First member: destroyed last.
+    QHash<const VbsHostObject *, HostObjectAdapter *> hostAdapters;
+
     Runtime();
     ~Runtime();
     Runtime(const Runtime &) = delete;

@@ -109,13 +109,13 @@ void VbsEngine::setObjectFactory(ObjectFactory factory)
     }
     d->rt.createObject = [f = std::move(factory)](const QString &progId) -> Value {
         VbsHostObjectPtr made = f(progId);
-        return made ? HostObjectAdapter::wrap(std::move(made)) : Value();
+        return made ? HostObjectAdapter::wrap(Runtime::current(), std::move(made)) : Value();
     };
 }
 
 void VbsEngine::addObject(const QString &name, VbsHostObjectPtr object)
 {
-    d->rt.addNamedValue(Name::of(name), HostObjectAdapter::wrap(std::move(object)));
+    d->rt.addNamedValue(Name::of(name), HostObjectAdapter::wrap(&d->rt, std::move(object)));
 }
 
 bool VbsEngine::addCode(const QString &code)
