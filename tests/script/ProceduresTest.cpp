@@ -16,6 +16,10 @@ TEST(VbsProcedures, CallsAndArguments)
         {"Sub Two(a, b)\n a = a * 10 : b = b * 10\nEnd Sub\nx = 1 : y = 2 : Two x, y : Echo x + y",
          "Integer:30"},
         {"Sub P(a, b)\n Echo a & b\nEnd Sub\nP (1) + 2, 3", "String:33"},
+        {"Sub S\n Dim a, b, c : a = 1 : b = 2 : c = 3\n P (a) + b, c\nEnd Sub\nSub P(x, y)\n Echo x & \",\" "
+         "& y\nEnd "
+         "Sub\nS",
+         "String:3,3"},
         {"Function Fact(n)\n If n <= 1 Then\n  Fact = 1\n Else\n  Fact = n * Fact(n - 1)\n End If\nEnd "
          "Function\nEcho Fact(10)",
          "Long:3628800"},
@@ -39,7 +43,8 @@ TEST(VbsProcedures, CallsAndArguments)
         {"Sub S\n local = 5\nEnd Sub\nS : Echo local", "Empty"},
         {"Function F(a)\n a = 9 : F = a\nEnd Function\nx = 1 : y = F(x) : Echo x", "Integer:9"},
         {"Function F(a)\n F = a\nEnd Function\nEcho F(F(F(3)))", "Integer:3"},
-        {"Function Twice(n) : Twice = n * 2 : End Function\nSet f = GetRef(\"Twice\") : Echo f(21)", "Integer:42"},
+        {"Function Twice(n) : Twice = n * 2 : End Function\nSet f = GetRef(\"Twice\") : Echo f(21)",
+         "Integer:42"},
         {"Sub Bump(n) : n = n + 1 : End Sub\nSet f = GetRef(\"bump\") : x = 1 : f x : Echo x", "Integer:2"},
     };
     CHECK_PROGRAMS(rows);

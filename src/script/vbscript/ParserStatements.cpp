@@ -105,6 +105,7 @@ StmtPtr Parser::parseSimple()
     // The postfix chain, remembering where the last argument list began: in
     // "Foo (1) + 2, 3" that list turns out to open the first argument.
     std::size_t lastParen = std::size_t(-1);
+    std::size_t identsAtParen = 0;
     for (;;) {
         // "Echo .Count" inside With: a blank before the dot starts an argument.
         if (cur().isOp('.') && cur().spaceBefore) {
@@ -126,6 +127,7 @@ StmtPtr Parser::parseSimple()
         } else if (cur().isOp('(')) {
             countNode();
             std::size_t save = m_pos;
+            std::size_t idents = m_procIdents.size();
             enter();
             auto c = node<CallExpr>(cur());
             next();
@@ -134,6 +136,7 @@ StmtPtr Parser::parseSimple()
             leave();
             target = std::move(c);
             lastParen = save;
+            identsAtParen = idents;
         } else {
             break;
         }
@@ -168,7 +171,10 @@ StmtPtr Parser::parseSimple()
         return stmt;
     }
     if (lastParen != std::size_t(-1)) {
+        // Parse that list again as arguments; the names bound in the first
+        // reading go with the nodes about to be dropped.
         m_pos = lastParen;
+        m_procIdents.resize(identsAtParen);
         target = std::move(static_cast<CallExpr *>(target.get())->callee);
     }
     auto call = node<CallExpr>(start);
