@@ -2,6 +2,7 @@
 
 #include "ScriptBridge.h"
 #include "UiScriptObject.h"
+#include "VbsScriptRun.h"
 
 #include "automation/ComInterfaces.h"
 #include "automation/ICellvex.h"
@@ -112,7 +113,7 @@ int runScript(const QStringList &argsIn)
     QStringList args = argsIn;
     const bool show = args.removeAll(QStringLiteral("--show")) > 0;
     if (args.isEmpty()) {
-        err << "usage: cellvex script FILE.js [ARGS...] [--show]\n";
+        err << "usage: cellvex script FILE.js|FILE.vbs [ARGS...] [--show]\n";
         return 2;
     }
     const QString path = args.takeFirst();
@@ -168,7 +169,9 @@ int runScript(const QStringList &argsIn)
         window.show();
 
     int status = 0;
-    {
+    if (path.endsWith(QLatin1String(".vbs"), Qt::CaseInsensitive)) {
+        status = runVbScript(*control, *controlWidget, window, path, source, args, show);
+    } else {
         QJSEngine engine;
         engine.installExtensions(QJSEngine::ConsoleExtension);
         ScriptBridge bridge(engine, *control);

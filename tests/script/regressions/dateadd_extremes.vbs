@@ -1,0 +1,1 @@
+x = DateAdd("s", 1E+300, Now)

@@ -1,0 +1,2 @@
+s = "Eval(s)"
+x = Eval(s)

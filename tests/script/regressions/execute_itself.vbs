@@ -1,0 +1,2 @@
+s = "Execute s"
+Execute s

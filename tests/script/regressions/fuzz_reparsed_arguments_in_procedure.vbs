@@ -1,0 +1,6 @@
+Sub S
+ P (a) + b, c
+End Sub
+Sub P(x, y)
+End Sub
+S

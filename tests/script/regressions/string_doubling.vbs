@@ -1,0 +1,4 @@
+s = "x"
+For i = 1 To 40
+ s = s & s
+Next

@@ -1,0 +1,8 @@
+Class C
+ Public Other
+ Sub Class_Terminate
+  Set t = New C
+ End Sub
+End Class
+Set o = New C
+Set o = Nothing

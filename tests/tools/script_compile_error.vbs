@@ -1,0 +1,3 @@
+x = 1
+If x Then
+print "no End If"

@@ -1,0 +1,3 @@
+x = 1
+y = x / 0
+print "not reached"
