@@ -1,53 +1,12 @@
 #include "script/JsScriptEngine.h"
 
-#include <QRegularExpression>
+#include "script/ScriptWatchdog.h"
 
-#include <chrono>
-#include <condition_variable>
-#include <mutex>
-#include <thread>
+#include <QRegularExpression>
 
 namespace cellvex {
 
 namespace {
-
-// Interrupts the engine when the call it guards outlives the budget.
-class Watchdog
-{
-public:
-    Watchdog(QJSEngine &engine, int budgetMs)
-        : m_thread([this, &engine, budgetMs] {
-              std::unique_lock<std::mutex> lock(m_mutex);
-              if (!m_done.wait_for(lock, std::chrono::milliseconds(budgetMs),
-                                   [this] { return m_finished; })) {
-                  engine.setInterrupted(true);
-                  m_fired = true;
-              }
-          })
-    {
-    }
-    ~Watchdog()
-    {
-        {
-            std::lock_guard<std::mutex> lock(m_mutex);
-            m_finished = true;
-        }
-        m_done.notify_all();
-        m_thread.join();
-    }
-    bool fired()
-    {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        return m_fired;
-    }
-
-private:
-    std::mutex m_mutex;
-    std::condition_variable m_done;
-    bool m_finished = false;
-    bool m_fired = false;
-    std::thread m_thread;
-};
 
 // The column of a syntax error, which the engine gives only in its stack
 // trace ("file:line:column:").
@@ -75,7 +34,7 @@ bool JsScriptEngine::run(const QString &code, QJSValue &result)
     QStringList stack;
     bool interrupted = false;
     {
-        Watchdog watchdog(m_engine, m_budgetMs);
+        ScriptWatchdog watchdog(m_budgetMs, [this] { m_engine.setInterrupted(true); });
         result = m_engine.evaluate(code, QString(), 1, &stack);
         interrupted = watchdog.fired();
     }

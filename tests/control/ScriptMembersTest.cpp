@@ -138,3 +138,22 @@ TEST_F(ScriptMembers, ExplainRunsWhateverTheSettingAndTheInitScriptStandsAtMinus
     script(5, 5, "JavaScript", "executebutton(1, 1);");
     EXPECT_NE(o->ExplainCellScript(5, 5), S_OK);
 }
+
+TEST_F(ScriptMembers, VBScriptCellScriptsRunTheSameWay)
+{
+    ASSERT_EQ(o->SetCellValue(2, 1, QStringLiteral("41")), S_OK);
+    script(3, 3, "VBSCRIPT",
+           "setcell 1, 1, 2*3\r\nsetcell 1, 2, getcell(2, 1, 0) + 1\r\nIf False Then\r\n  setcell 1, 3, "
+           "9\r\nEnd If");
+    ASSERT_EQ(o->ExplainCellScript(3, 3), S_OK);
+    EXPECT_EQ(value(1, 1), QStringLiteral("6"));
+    EXPECT_EQ(value(1, 2), QStringLiteral("42")); // "41" + 1 in VBScript
+    EXPECT_EQ(value(1, 3), QString());
+    // A runtime error names the source line, not the line run.
+    script(3, 3, "VBScript", "setcell 1, 1, 7\r\nx = 1\r\ny = x / 0");
+    sink.log.clear();
+    EXPECT_NE(o->ExplainCellScript(3, 3), S_OK);
+    ASSERT_EQ(errors().size(), 1u);
+    EXPECT_TRUE(errors()[0].startsWith(QStringLiteral("脚本错误，第3行，"))) << qPrintable(errors()[0]);
+    EXPECT_EQ(value(1, 1), QStringLiteral("6"));
+}

@@ -25,6 +25,7 @@ TEST_F(Engines, LanguagesAreNamedInAnyCase)
     EXPECT_TRUE(make("JAVASCRIPT"));
     EXPECT_TRUE(make("jscript"));
     EXPECT_TRUE(make("JavaScript"));
+    EXPECT_TRUE(make("VBScript"));
     EXPECT_FALSE(make("Perl"));
     EXPECT_FALSE(make(" javascript")); // the name as stored, unchanged
 }
@@ -83,4 +84,32 @@ TEST_F(Engines, ARunawayScriptIsStoppedAfterItsBudget)
     QString t;
     EXPECT_TRUE(js->evaluate(QStringLiteral("1 + 1"), v, t));
     EXPECT_EQ(t, QStringLiteral("2"));
+}
+
+TEST_F(Engines, VBScriptRunsBehindTheSameInterface)
+{
+    auto vbs = make("VBSCRIPT", 300);
+    ASSERT_TRUE(
+        vbs->addCode(QStringLiteral("execute1 = 0\r\nexecute1 = 1\r\nresult1 = \"41\" + 1\r\nflag = 1 > 0")));
+    QVariant value;
+    QString text;
+    ASSERT_TRUE(vbs->evaluate(QStringLiteral("execute1"), value, text));
+    EXPECT_EQ(value.toInt(), 1);
+    ASSERT_TRUE(vbs->evaluate(QStringLiteral("result1"), value, text));
+    EXPECT_EQ(text, QStringLiteral("42"));
+    ASSERT_TRUE(vbs->evaluate(QStringLiteral("flag"), value, text));
+    EXPECT_EQ(text, QStringLiteral("True")); // the language's own text of a boolean
+    ASSERT_TRUE(vbs->evaluate(QStringLiteral("Null"), value, text));
+    EXPECT_EQ(text, QString());
+    EXPECT_TRUE(errors.empty());
+
+    EXPECT_FALSE(vbs->addCode(QStringLiteral("a = 1\r\nb = 1 / 0")));
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_EQ(errors[0].line, 2);
+    EXPECT_EQ(errors[0].description, QStringLiteral("Division by zero"));
+
+    errors.clear();
+    EXPECT_FALSE(vbs->addCode(QStringLiteral("Do\r\nLoop")));
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_TRUE(errors[0].description.contains(QStringLiteral("300")));
 }
