@@ -35,10 +35,13 @@ void CellvexControl::buildSelection()
     m_cellMouse = std::make_unique<CellMouseInput>(*m_selection);
     m_keys = std::make_unique<KeyNavigator>(*m_selection);
     // A drop-down cell's button opens the list; the release that follows must not prepare again.
-    m_widgetMouse = std::make_unique<CellWidgetMouse>(*m_report, [this] {
-        m_selection->prepareInput(true);
-        m_cellMouse->setSkipCellPrepare(true);
-    });
+    m_widgetMouse = std::make_unique<CellWidgetMouse>(
+        *m_report,
+        [this] {
+            m_selection->prepareInput(true);
+            m_cellMouse->setSkipCellPrepare(true);
+        },
+        [this](int col, int row) { m_actions->runButtonActions(col, row); });
     // A dragged chart marker tells the host through the service.
     m_chartMouse = std::make_unique<ChartMarkerMouse>(
         *m_report, [this](int col, int row, int type, const QString &sign, const QString &data) {

@@ -4,6 +4,7 @@
 #include "control/PaintSuspension.h"
 #include "control/ReportFrame.h"
 #include "formula/FormulaRecalculation.h"
+#include "platform/FileShell.h"
 #include "print/PageBreakLines.h"
 #include "print/PageSetup.h"
 #include "print/Pagination.h"
@@ -192,8 +193,12 @@ public:
     // error is reported through OnError; an engine failure has been reported
     // when this throws ReportError, so that the operation fails.
     void runCellScriptOf(int col, int row, const QString &text, const QString &language);
-    // The action list of a button cell, pressed by a script.
+    // The action list of a button cell (pressed by the user after
+    // OnButtonClick, or by a script without it).
     void runButtonActions(int col, int row);
+    // Where action lists send files to be opened, printed or explored;
+    // tests put a recorder here.
+    void setFileShell(std::shared_ptr<FileShell> shell) { m_fileShell = std::move(shell); }
 
     // --- chart cells (ReportActionsCharts.cpp) --------------------------------------------
     void setChartCell(int col, int row, const QString &title, const QString &horizontal, const QString &vertical);
@@ -246,6 +251,7 @@ private:
     std::vector<PageBreakLine> m_breakLines;
     bool m_suppressControlError = false;
     bool m_scriptsEnabled = true;
+    std::shared_ptr<FileShell> m_fileShell = desktopFileShell();
     int m_scriptDepth = 0;       // script runs in progress, nested through value changes
     bool m_chainStopped = false; // one of them met the chain limit
 };

@@ -5,8 +5,9 @@
 #include "control/ReportActions.h"
 
 #include "control/EventRaiser.h"
-#include "control/MemberCall.h"
+#include "formula/FormulaRecalculation.h"
 #include "grid/ValueAssignment.h"
+#include "script/ButtonActions.h"
 #include "script/CellScriptRun.h"
 
 namespace cellvex {
@@ -97,8 +98,9 @@ void ReportActions::runCellScriptOf(int col, int row, const QString &text, const
         m_chainStopped = true;
     if (--m_scriptDepth == 0 && m_chainStopped) {
         m_chainStopped = false;
-        m_events.error(scriptError(shownRow, shownCol,
-                                   QStringLiteral("脚本互相调用超过了 %1 层，已停止").arg(Report::kMaxChainDepth)));
+        m_events.error(
+            scriptError(shownRow, shownCol,
+                        QStringLiteral("脚本互相调用超过了 %1 层，已停止").arg(Report::kMaxChainDepth)));
     }
     switch (outcome.kind) {
     case CellScriptOutcome::Ran:
@@ -113,9 +115,19 @@ void ReportActions::runCellScriptOf(int col, int row, const QString &text, const
     }
 }
 
-void ReportActions::runButtonActions(int, int)
+void ReportActions::runButtonActions(int col, int row)
 {
-    throw NotImplemented(QStringLiteral("button action lists"));
+    ButtonActionHooks hooks;
+    hooks.runScript = [this](int c, int r) {
+        const Cell *cell = m_report.cell(c, r);
+        if (!m_scriptsEnabled || !cell || cell->scriptType().isEmpty() || cell->scriptText().isEmpty())
+            return;
+        runCellScriptOf(c, r, cell->scriptText(), cell->scriptType());
+    };
+    hooks.explainAll = [this](int order) { explainAll(m_report, order, formulaErrors()); };
+    hooks.explainCell = [this](int c, int r) { explainCell(m_report, c, r, formulaErrors()); };
+    hooks.shell = m_fileShell.get();
+    cellvex::runButtonActions(m_report, col, row, hooks);
 }
 
 } // namespace cellvex

@@ -49,11 +49,13 @@ bool CellWidgetMouse::click(int col, int row, CellWidgetPart part)
 {
     if (part == CellWidgetPart::CheckBox)
         return clickCheckBox(m_report, col, row);
-    // A button cell raises OnButtonClick and keeps the action list the host
-    // hands back; carrying the list out belongs to the action-list runner.
+    // A button cell raises OnButtonClick, keeps the action list the host
+    // hands back, and then carries it out.
     const ButtonAnswer answer = clickCellButton(m_report, col, row);
     if (answer == ButtonAnswer::OpenDropList && m_openDropList)
         m_openDropList();
+    if (answer == ButtonAnswer::RunActions && m_runActions)
+        m_runActions(col, row);
     return answer != ButtonAnswer::None;
 }
 

@@ -20,8 +20,11 @@ class CellWidgetMouse
 public:
     // openDropList: a drop-down cell's button was clicked; input is prepared
     // with the list dropped down and the release must not prepare it again.
-    CellWidgetMouse(Report &report, std::function<void()> openDropList)
-        : m_report(report), m_openDropList(std::move(openDropList))
+    // runActions: a button cell's face was clicked and OnButtonClick
+    // answered; its action list is to be carried out.
+    CellWidgetMouse(Report &report, std::function<void()> openDropList,
+                    std::function<void(int col, int row)> runActions = {})
+        : m_report(report), m_openDropList(std::move(openDropList)), m_runActions(std::move(runActions))
     {
     }
 
@@ -40,6 +43,7 @@ private:
 
     Report &m_report;
     std::function<void()> m_openDropList;
+    std::function<void(int, int)> m_runActions;
     CellWidgetPart m_armed = CellWidgetPart::None;
     int m_col = -1;
     int m_row = -1;
