@@ -20,6 +20,7 @@ const MemberRegistry &MemberRegistry::instance()
         registerDocumentMembers(r);
         registerExportMembers(r);
         registerChartMembers(r);
+        registerClipboardMembers(r);
         return r;
     }();
     return registry;

@@ -56,5 +56,6 @@ void registerStructureMembers(MemberRegistry &r);
 void registerDocumentMembers(MemberRegistry &r);
 void registerExportMembers(MemberRegistry &r);
 void registerChartMembers(MemberRegistry &r);
+void registerClipboardMembers(MemberRegistry &r);
 
 } // namespace cellvex

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "control/ClipboardPort.h"
 #include "control/EventRaiser.h"
 #include "control/PaintSuspension.h"
 #include "control/ReportFrame.h"
@@ -177,7 +178,8 @@ public:
     void setNextPos(int col, int row, std::int64_t nextCol, std::int64_t nextRow);
 
     // --- chart cells (ReportActionsCharts.cpp) --------------------------------------------
-    void setChartCell(int col, int row, const QString &title, const QString &horizontal, const QString &vertical);
+    void setChartCell(int col, int row, const QString &title, const QString &horizontal,
+                      const QString &vertical);
     void addChartSeries(int col, int row, int type, const QString &signText, const QString &dataText);
     void clearChartSeries(int col, int row);
     void clearChartSeriesByAlias(const QString &alias);
@@ -209,7 +211,36 @@ public:
     bool findText(const FindRequest &request);
     void replaceText(const ReplaceRequest &request);
 
+    // --- cell XML (ReportActionsXml.cpp) ----------------------------------------------------
+    // ExportXML: the "CellXML" text by position (0) or alias (1); throws
+    // ReportError for an encoding the system rejects.
+    QString exportXml(int type, const QString &encoding);
+    // ImportXML: the text is read whole first, so one that cannot be read
+    // changes nothing; then the grid's values are emptied and the text's
+    // written, the init script runs and the selection is cleared. Saved
+    // stays as it was.
+    void importXml(const QString &text);
+    // The report's init script. Scripts have no engine yet: a report that
+    // has one hears so through OnError.
+    void runInitialScript();
+
+    // --- the clipboard (ReportActionsClipboard.cpp) -----------------------------------------
+    // CopyCell / CutCell (full) and CopyCellText / CutCellText: a range
+    // outside the grid or cutting through a merged block does nothing.
+    void copyCells(int col1, int row1, int col2, int row2, bool full, bool cut);
+    // PasteCell (full) and PasteCellText at the target cell: clipboard text
+    // without the shape's prefix is ignored; one with it that cannot be read
+    // throws ReportError and changes nothing.
+    void pasteCells(int col, int row, bool addCell, bool full);
+    // Null puts the system clipboard back.
+    void setClipboard(ClipboardPort *port) { m_clipboard = port ? port : &m_systemClipboard; }
+    ClipboardPort &clipboard() { return *m_clipboard; }
+
 private:
+    // OnInputChange when the input cell moved, then OnSelectChange when the
+    // selection did, unless the report was replaced meanwhile.
+    void raiseSelectionChanges(int oldCol, int oldRow, const QRect &oldSelection, std::uint64_t generation);
+
     // ReportListener
     void reportChanged(const ReportChange &change) override;
     void captionChanging(int col, int row, QString &value) override;
@@ -226,6 +257,8 @@ private:
     Pagination m_pagination;
     std::vector<PageBreakLine> m_breakLines;
     bool m_suppressControlError = false;
+    SystemClipboard m_systemClipboard;
+    ClipboardPort *m_clipboard = &m_systemClipboard;
 };
 
 } // namespace cellvex
