@@ -6,6 +6,9 @@
 #include "report/ChartCellOps.h"
 #include "report/Report.h"
 
+#include <set>
+#include <utility>
+
 namespace cellvex {
 
 namespace {
@@ -37,8 +40,15 @@ bool valueCell(const Cell &cell)
     return int(cell.kind()) < 10;
 }
 
-void clearValues(Report &report, std::uint64_t generation)
+// Cells whose picture the emptying removed while it was stretched: the
+// cell layer forgets the stretching with the picture, but it is the cell's
+// format, which an import leaves alone, so a picture put back stretches
+// again.
+using Stretched = std::set<std::pair<int, int>>;
+
+Stretched clearValues(Report &report, std::uint64_t generation)
 {
+    Stretched stretched;
     // The grid's size is read again on every step: a handler may not
     // rebuild it without the generation telling, but stays cheap to trust.
     for (int col = 0; col < report.colCount(); ++col)
@@ -57,10 +67,13 @@ void clearValues(Report &report, std::uint64_t generation)
                 cell = report.cell(col, row);
             }
             if (valueCell(*cell) && cell->haveImage() && cell->picture() && cell->diagonalType() == 0) {
+                if (cell->imageStretch())
+                    stretched.emplace(col, row);
                 removeCellPicture(*cell);
                 report.cellChanged(col, row, ReportChange::Value | ReportChange::Appearance);
             }
         }
+    return stretched;
 }
 
 bool targetOf(const Report &report, CellXmlContent::Addressing addressing, const CellXmlEntry &entry,
@@ -76,7 +89,7 @@ bool targetOf(const Report &report, CellXmlContent::Addressing addressing, const
 }
 
 void applyEntry(Report &report, CellXmlContent::Addressing addressing, const CellXmlEntry &entry,
-                std::uint64_t generation)
+                std::uint64_t generation, const Stretched &stretched)
 {
     int col = -1, row = -1;
     if (!targetOf(report, addressing, entry, col, row))
@@ -85,9 +98,11 @@ void applyEntry(Report &report, CellXmlContent::Addressing addressing, const Cel
     requireSameReport(report, generation);
     Cell *cell = report.cell(col, row);
     if (entry.series && cell->kind() == CellKind::Chart && cell->chart()) {
+        // A series of no chart type (the empty companion entry of a
+        // two-series type) adds nothing; one whose texts are bad throws,
+        // which ends the element.
         for (const CellXmlSeries &s : *entry.series)
-            if (!addChartSeries(report, col, row, s.type, s.signText, s.dataText))
-                return; // a series that cannot be built ends the element
+            addChartSeries(report, col, row, s.type, s.signText, s.dataText);
         if (!entry.chartImage.isNull()) {
             setChartBackground(*cell, entry.chartImage, cell->imageStretch());
             rebuildChartSnapshot(report, col, row);
@@ -95,7 +110,7 @@ void applyEntry(Report &report, CellXmlContent::Addressing addressing, const Cel
         }
     }
     if (entry.image) {
-        showCellPicture(*cell, *entry.image, cell->imageStretch());
+        showCellPicture(*cell, *entry.image, cell->imageStretch() || stretched.count({col, row}));
         report.cellChanged(col, row, ReportChange::Value | ReportChange::Appearance);
     }
 }
@@ -105,11 +120,11 @@ void applyEntry(Report &report, CellXmlContent::Addressing addressing, const Cel
 void applyCellXml(Report &report, const CellXmlContent &content)
 {
     const std::uint64_t generation = report.generation();
-    clearValues(report, generation);
+    const Stretched stretched = clearValues(report, generation);
     ScriptsOff scriptsOff(report);
     for (const CellXmlEntry &entry : content.entries) {
         try {
-            applyEntry(report, content.addressing, entry, generation);
+            applyEntry(report, content.addressing, entry, generation, stretched);
         } catch (const ReportError &) {
             // A series the chart refuses skips the rest of that element
             // only; a replaced report ends the import.

@@ -75,8 +75,9 @@ void pasteCells(Report &report, const ClipboardBlock &block, const QRect &area)
     report.reportChanged(ReportChange::Value | ReportChange::Appearance | ReportChange::Geometry);
 }
 
-void emptyValues(Report &report, const QRect &area)
+std::set<std::pair<int, int>> emptyValues(Report &report, const QRect &area)
 {
+    std::set<std::pair<int, int>> stretched;
     const std::uint64_t generation = report.generation();
     for (int col = area.left(); col <= area.right(); ++col)
         for (int row = area.top(); row <= area.bottom(); ++row) {
@@ -92,15 +93,18 @@ void emptyValues(Report &report, const QRect &area)
             if (cell->chart())
                 clearChartSeries(report, col, row);
             if (int(cell->kind()) < 10 && cell->haveImage() && cell->picture() && cell->diagonalType() == 0) {
+                if (cell->imageStretch())
+                    stretched.emplace(col, row);
                 removeCellPicture(*cell);
                 report.cellChanged(col, row, ReportChange::Value | ReportChange::Appearance);
             }
         }
+    return stretched;
 }
 
 void pasteContents(Report &report, const ClipboardBlock &block, const QRect &area)
 {
-    emptyValues(report, area);
+    const std::set<std::pair<int, int>> stretched = emptyValues(report, area);
     const std::uint64_t generation = report.generation();
     for (const ClipboardContent &source : block.contents) {
         const int col = area.left() + source.col, row = area.top() + source.row;
@@ -110,11 +114,12 @@ void pasteContents(Report &report, const ClipboardBlock &block, const QRect &are
         requireSameReport(report, generation);
         Cell *cell = report.cell(col, row);
         if (cell->chart() && source.series) {
+            // A series of no chart type (a two-series type's empty companion
+            // entry) adds nothing; bad texts throw and leave the rest out.
             try {
                 for (const CellXmlSeries &s : *source.series)
                     addChartSeries(report, col, row, s.type, s.signText, s.dataText);
             } catch (const ReportError &) {
-                // A series the chart refuses leaves the rest of the chart out.
             }
             if (!source.chartImage.isNull()) {
                 setChartBackground(*cell, source.chartImage, cell->imageStretch());
@@ -123,7 +128,7 @@ void pasteContents(Report &report, const ClipboardBlock &block, const QRect &are
             }
         }
         if (source.backImage) {
-            showCellPicture(*cell, *source.backImage, cell->imageStretch());
+            showCellPicture(*cell, *source.backImage, cell->imageStretch() || stretched.count({col, row}));
             report.cellChanged(col, row, ReportChange::Value | ReportChange::Appearance);
         }
     }

@@ -5,6 +5,8 @@
 #include <QRect>
 
 #include <cstdint>
+#include <set>
+#include <utility>
 
 namespace cellvex {
 
@@ -27,8 +29,10 @@ void pasteCells(Report &report, const ClipboardBlock &block, const QRect &area);
 // Empties the values of the area's cells as a text cut does, through the
 // cells' own value change (events raised): captions, check boxes to "0",
 // chart series, pictures of value cells. Throws ReportError when a handler
-// replaced the report meanwhile.
-void emptyValues(Report &report, const QRect &area);
+// replaced the report meanwhile. Gives the cells whose picture was removed
+// while stretched: the cell layer forgets the stretching with the picture,
+// but it is the cell's own format, which a text paste keeps.
+std::set<std::pair<int, int>> emptyValues(Report &report, const QRect &area);
 
 // A content-shape paste: the area emptied as above, then each element's
 // caption assigned through the assignment path (formatted by the target
