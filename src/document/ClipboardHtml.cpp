@@ -6,7 +6,7 @@ namespace cellvex {
 
 QString clipboardHtml(const Report &report, const QRect &block)
 {
-    QString html = QStringLiteral("<html><head><meta charset=\"utf-8\"></head><body><table>");
+    QString html = QStringLiteral("<html><head><meta charset=\"utf-8\"/></head><body><table>");
     for (int row = block.top(); row <= block.bottom(); ++row) {
         html += QStringLiteral("<tr>");
         for (int col = block.left(); col <= block.right(); ++col) {
@@ -25,8 +25,8 @@ QString clipboardHtml(const Report &report, const QRect &block)
                     html += QStringLiteral(" rowspan=\"%1\"").arg(rows);
             }
             QString text = cell.caption().toHtmlEscaped();
-            text.replace(QLatin1String("\r\n"), QLatin1String("<br>"));
-            text.replace(QLatin1Char('\n'), QLatin1String("<br>"));
+            text.replace(QLatin1String("\r\n"), QLatin1String("<br/>"));
+            text.replace(QLatin1Char('\n'), QLatin1String("<br/>"));
             html += QLatin1Char('>') + text + QStringLiteral("</td>");
         }
         html += QStringLiteral("</tr>");
