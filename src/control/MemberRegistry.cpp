@@ -21,6 +21,7 @@ const MemberRegistry &MemberRegistry::instance()
         registerExportMembers(r);
         registerChartMembers(r);
         registerScriptMembers(r);
+        registerClipboardMembers(r);
         return r;
     }();
     return registry;

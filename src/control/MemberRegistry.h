@@ -57,5 +57,6 @@ void registerDocumentMembers(MemberRegistry &r);
 void registerExportMembers(MemberRegistry &r);
 void registerChartMembers(MemberRegistry &r);
 void registerScriptMembers(MemberRegistry &r);
+void registerClipboardMembers(MemberRegistry &r);
 
 } // namespace cellvex

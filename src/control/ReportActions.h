@@ -1,5 +1,6 @@
 #pragma once
 
+#include "control/ClipboardPort.h"
 #include "control/EventRaiser.h"
 #include "control/PaintSuspension.h"
 #include "control/ReportFrame.h"
@@ -179,8 +180,8 @@ public:
 
     // --- cell scripts (ReportActionsScripts.cpp) -------------------------------------------
     // While false, value changes run no cell scripts (an import, an editor's test run).
-    bool scriptsEnabled() const { return m_scriptsEnabled; }
-    void setScriptsEnabled(bool on) { m_scriptsEnabled = on; }
+    bool scriptsEnabled() const { return m_report.scriptsEnabled(); }
+    void setScriptsEnabled(bool on) { m_report.setScriptsEnabled(on); }
     // The init script when `init`, else the cell's; out of range: nothing.
     void setCellScript(bool init, int col, int row, const QString &type, const QString &text);
     void cellScript(bool init, int col, int row, QString &type, QString &text) const;
@@ -201,7 +202,8 @@ public:
     void setFileShell(std::shared_ptr<FileShell> shell) { m_fileShell = std::move(shell); }
 
     // --- chart cells (ReportActionsCharts.cpp) --------------------------------------------
-    void setChartCell(int col, int row, const QString &title, const QString &horizontal, const QString &vertical);
+    void setChartCell(int col, int row, const QString &title, const QString &horizontal,
+                      const QString &vertical);
     void addChartSeries(int col, int row, int type, const QString &signText, const QString &dataText);
     void clearChartSeries(int col, int row);
     void clearChartSeriesByAlias(const QString &alias);
@@ -233,7 +235,35 @@ public:
     bool findText(const FindRequest &request);
     void replaceText(const ReplaceRequest &request);
 
+    // --- cell XML (ReportActionsXml.cpp) ----------------------------------------------------
+    // ExportXML: the "CellXML" text by position (0) or alias (1); throws
+    // ReportError for an encoding the system rejects.
+    QString exportXml(int type, const QString &encoding);
+    // ImportXML: the text is read whole first, so one that cannot be read
+    // changes nothing; then the grid's values are emptied and the text's
+    // written, the init script runs and the selection is cleared. Saved
+    // stays as it was.
+    void importXml(const QString &text);
+    // The report's init script, when it has one; an engine failure throws.
+    void runInitialScript();
+
+    // --- the clipboard (ReportActionsClipboard.cpp) -----------------------------------------
+    // CopyCell / CutCell (full) and CopyCellText / CutCellText: a range
+    // outside the grid or cutting through a merged block does nothing.
+    void copyCells(int col1, int row1, int col2, int row2, bool full, bool cut);
+    // PasteCell (full) and PasteCellText at the target cell: clipboard text
+    // without the shape's prefix is ignored; one with it that cannot be read
+    // throws ReportError and changes nothing.
+    void pasteCells(int col, int row, bool addCell, bool full);
+    // Null puts the system clipboard back.
+    void setClipboard(ClipboardPort *port) { m_clipboard = port ? port : &m_systemClipboard; }
+    ClipboardPort &clipboard() { return *m_clipboard; }
+
 private:
+    // OnInputChange when the input cell moved, then OnSelectChange when the
+    // selection did, unless the report was replaced meanwhile.
+    void raiseSelectionChanges(int oldCol, int oldRow, const QRect &oldSelection, std::uint64_t generation);
+
     // ReportListener
     void reportChanged(const ReportChange &change) override;
     void captionChanging(int col, int row, QString &value) override;
@@ -250,10 +280,11 @@ private:
     Pagination m_pagination;
     std::vector<PageBreakLine> m_breakLines;
     bool m_suppressControlError = false;
-    bool m_scriptsEnabled = true;
     std::shared_ptr<FileShell> m_fileShell = desktopFileShell();
     int m_scriptDepth = 0;       // script runs in progress, nested through value changes
     bool m_chainStopped = false; // one of them met the chain limit
+    SystemClipboard m_systemClipboard;
+    ClipboardPort *m_clipboard = &m_systemClipboard;
 };
 
 } // namespace cellvex

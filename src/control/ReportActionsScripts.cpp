@@ -61,7 +61,7 @@ void ReportActions::explainCellScript(int col, int row)
 
 void ReportActions::runScriptAfterChange(int col, int row)
 {
-    if (!m_scriptsEnabled)
+    if (!m_report.scriptsEnabled())
         return;
     const Cell *c = m_report.cell(col, row);
     if (!c || c->scriptText().isEmpty())
@@ -120,7 +120,7 @@ void ReportActions::runButtonActions(int col, int row)
     ButtonActionHooks hooks;
     hooks.runScript = [this](int c, int r) {
         const Cell *cell = m_report.cell(c, r);
-        if (!m_scriptsEnabled || !cell || cell->scriptType().isEmpty() || cell->scriptText().isEmpty())
+        if (!m_report.scriptsEnabled() || !cell || cell->scriptType().isEmpty() || cell->scriptText().isEmpty())
             return;
         runCellScriptOf(c, r, cell->scriptText(), cell->scriptType());
     };

@@ -118,6 +118,10 @@ public:
         m_initialScriptType = type;
         m_initialScriptText = text;
     }
+    // Cell scripts run after a value change only while this is on; the cell
+    // XML import turns it off while it writes the imported values.
+    bool scriptsEnabled() const { return m_scriptsEnabled; }
+    void setScriptsEnabled(bool on) { m_scriptsEnabled = on; }
 
     // --- cell content and formatting (each acting setter marks the report changed) ---
     // The one way a caption changes: store, let the listener adjust the text
@@ -204,6 +208,7 @@ private:
     bool m_wholeRowMode = false;
     QString m_initialScriptType;
     QString m_initialScriptText;
+    bool m_scriptsEnabled = true;
 };
 
 } // namespace cellvex

@@ -1,4 +1,4 @@
-// Members of the stored report: files and strings.
+// Members of the stored report (files and strings) and of the cell XML.
 #include "control/MemberCall.h"
 #include "control/MemberRegistry.h"
 #include "control/ReportActions.h"
@@ -27,6 +27,9 @@ void registerDocumentMembers(MemberRegistry &r)
     r.add(MemberId::OpenString, [](A &a, M &m) {
         a.openReport(readReportString(m.s(0), a.report().pageSettings().pixelsPerInch()));
     });
+    // Cell XML: values out of the report and into a template.
+    r.add(MemberId::ExportXML, [](A &a, M &m) { m.retString(a.exportXml(m.i32(0), m.s(1))); });
+    r.add(MemberId::ImportXML, [](A &a, M &m) { a.importXml(m.s(0)); });
 }
 
 } // namespace cellvex
