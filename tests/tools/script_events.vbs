@@ -24,6 +24,13 @@ print "keys seen: " & (keys > 0)
 On Error Resume Next
 Cellvex.NewReport -1, 2
 print "caught: " & Err.Number & " " & Err.Description
+Err.Clear
+Cellvex.SetCellValue 1, 1
+print "short: " & Err.Number & " " & Err.Description
+Err.Clear
+Cellvex.SetCellValue 1, 1, "x"
+Cellvex.SetCellValue 1, 1, Empty
+print "empty: [" & Cellvex.GetCellValue(1, 1) & "] " & Err.Number
 On Error GoTo 0
 
 Dim c, r

@@ -126,8 +126,13 @@ QJSValue ScriptBridge::call(const QString &name, const QJSValue &jsArgs)
             args.emplace_back();
         else if (next < given)
             args.push_back(fromJs(jsArgs.property(quint32(next++))));
-        else
-            next++, args.emplace_back(); // missing: the binder reports the bad count or type
+        else {
+            // A missing argument is not an empty one: the call goes to the
+            // boundary short, which refuses it with the bad-count error. An
+            // explicit undefined still passes as an empty value.
+            ++next;
+            break;
+        }
     }
     if (given > next) {
         m_engine.throwError(QJSValue::RangeError,

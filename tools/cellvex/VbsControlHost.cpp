@@ -121,10 +121,16 @@ VbsHostError VbsControlObject::invoke(const QString &name, VbsCallKind kind, QVa
     if (kind == VbsCallKind::Get && values.size() > row->args().size()) {
         return {450, {}};
     }
-    values.resize(std::max(values.size(), row->args().size()));
+    // Trailing out arguments may be left off (they only receive values);
+    // a missing in argument leaves the call short, and the boundary
+    // refuses it with the bad-count error.
+    const auto declared = row->args();
+    while (values.size() < declared.size() && declared[values.size()].direction == Direction::Out) {
+        values.emplace_back();
+    }
     // Out arguments arrive empty whatever the variable held, as the binder expects.
-    for (std::size_t k = 0; k < row->args().size(); ++k) {
-        if (row->args()[k].direction == Direction::Out) {
+    for (std::size_t k = 0; k < declared.size() && k < values.size(); ++k) {
+        if (declared[k].direction == Direction::Out) {
             values[k] = Variant();
         }
     }
