@@ -3,11 +3,11 @@
 // beside them for other programs.
 #include "ReportActions.h"
 
+#include "cells/CellCapacity.h"
 #include "document/ClipboardHtml.h"
 #include "document/ClipboardPaste.h"
 #include "document/ClipboardText.h"
 #include "document/ClipboardXmlWriter.h"
-#include "document/DocumentLimits.h"
 #include "grid/selection/SelectionController.h"
 #include "grid/structure/MergeBlocks.h"
 #include "grid/structure/PoleEdits.h"
@@ -92,9 +92,8 @@ void ReportActions::pasteCells(int col, int row, bool addCell, bool full)
     if (addCols > 0 || addRows > 0) {
         const int cols = m_report.colCount() + addCols, rows = m_report.rowCount() + addRows;
         m_report.checkNewReportSize(cols, rows);
-        if (std::int64_t(cols) * rows > DocumentLimits().maxCells)
-            throw ReportError(
-                QStringLiteral("无法粘贴：报表将超过 %1 个单元的上限").arg(DocumentLimits().maxCells));
+        requireCellCapacity(
+            cols, rows, std::int64_t(cols) * rows - std::int64_t(m_report.colCount()) * m_report.rowCount());
     }
     m_frame.closeInputMethod();
     {

@@ -1,5 +1,6 @@
 #include "ReportXmlReader.h"
 
+#include "cells/CellCapacity.h"
 #include "document/DocumentValues.h"
 #include "document/MergedBlockCheck.h"
 #include "document/PageElement.h"
@@ -255,6 +256,7 @@ void ReportXmlReader::startCells(const char *const *attributes)
                  .arg(m_cols)
                  .arg(m_rows)
                  .arg(m_limits.maxCells));
+    requireCellCapacity(m_cols, m_rows, total);
     m_out.cells = CellMatrix::create(m_cols, m_rows);
 }
 

@@ -1,10 +1,16 @@
 #include "ServerRegistry.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QThread>
+
+#include <cstdio>
 
 namespace cellvex {
 
@@ -40,11 +46,25 @@ std::optional<ServerEntry> readEntry(const QSettings &s, const QString &classId)
     return e;
 }
 
-// Rewrites the registry through a copy, so a failed write never leaves half a file.
+// Rewrites the registry through a copy, so a failed write never leaves half
+// a file. Several processes may register at once (scripts started side by
+// side): a lock file orders them, each copy has its own name, and the copy
+// replaces the file in one rename, so readers never see it missing.
 template <typename Edit> bool rewrite(const QString &path, Edit edit)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
-    const QString temp = path + QStringLiteral(".tmp");
+    QLockFile lock(path + QStringLiteral(".lock"));
+    lock.setStaleLockTime(10000);
+    // QLockFile's own wait backs off to seconds between tries; writers here
+    // hold the lock for milliseconds, so try often instead.
+    QElapsedTimer waited;
+    waited.start();
+    while (!lock.tryLock(0)) {
+        if (lock.error() != QLockFile::LockFailedError || waited.hasExpired(30000))
+            return false;
+        QThread::msleep(5);
+    }
+    const QString temp = path + QStringLiteral(".tmp.%1").arg(QCoreApplication::applicationPid());
     QFile::remove(temp);
     if (QFile::exists(path) && !QFile::copy(path, temp))
         return false;
@@ -52,18 +72,34 @@ template <typename Edit> bool rewrite(const QString &path, Edit edit)
         QSettings s(temp, QSettings::IniFormat);
         edit(s);
         s.sync();
-        if (s.status() != QSettings::NoError)
+        if (s.status() != QSettings::NoError) {
+            QFile::remove(temp);
             return false;
+        }
     }
-    if (QFile::exists(path) && !QFile::remove(path))
+    if (std::rename(QFile::encodeName(temp).constData(), QFile::encodeName(path).constData()) != 0) {
+        QFile::remove(temp);
         return false;
-    return QFile::rename(temp, path);
+    }
+    return true;
+}
+
+bool sameEntry(const ServerEntry &a, const ServerEntry &b)
+{
+    return a.classId == b.classId && a.progId == b.progId && a.libraryPath == b.libraryPath &&
+           a.threadingModel == b.threadingModel && a.miscStatus == b.miscStatus &&
+           a.typeLibId == b.typeLibId && a.typeLibVersion == b.typeLibVersion;
 }
 
 } // namespace
 
 bool ServerRegistry::add(const ServerEntry &e)
 {
+    // Registering again what is registered already writes nothing.
+    const auto present = findByClassId(e.classId);
+    const auto named = findByProgId(e.progId);
+    if (present && sameEntry(*present, e) && named && named->classId == e.classId)
+        return true;
     return rewrite(m_path, [&](QSettings &s) {
         const QString g = classGroup(e.classId) + QLatin1Char('/');
         s.setValue(g + QStringLiteral("ProgID"), e.progId);

@@ -1,5 +1,7 @@
 #include "Report.h"
 
+#include "cells/CellCapacity.h"
+
 #include "common/Geometry.h"
 #include "report/AliasRules.h"
 
@@ -92,6 +94,8 @@ void Report::checkNewReportSize(int cols, int rows) const
 void Report::newReport(int cols, int rows)
 {
     checkNewReportSize(cols, rows);
+    // The old matrix stays until the new one is built: all of it is new.
+    requireCellCapacity(cols, rows, std::int64_t(cols) * rows);
     const std::int64_t colRange = m_colRuler.defaultRange();
     const std::int64_t rowRange = m_rowRuler.defaultRange();
 

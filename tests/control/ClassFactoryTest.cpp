@@ -5,7 +5,12 @@
 #include "platform/ControlHost.h"
 #include "platform/ServerRegistry.h"
 
+#include <QDir>
 #include <QTemporaryDir>
+
+#include <atomic>
+#include <thread>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -63,4 +68,36 @@ TEST(ClassFactory, RefusesOtherClassesAndAggregation)
     EXPECT_NE(widget, nullptr);
     EXPECT_EQ(c->Release(), 0u);
     factory->Release();
+}
+
+TEST(ClassFactory, RegistrationsSideBySideLoseNothing)
+{
+    // Scripts started side by side each register the control: no writer may
+    // drop another's entry, and the file never goes missing.
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("registry.ini"));
+    constexpr int kWriters = 8;
+    std::vector<std::thread> writers;
+    std::atomic<int> failures{0};
+    for (int i = 0; i < kWriters; ++i)
+        writers.emplace_back([&, i] {
+            ServerEntry e;
+            e.classId = QStringLiteral("{0000000%1-0000-0000-0000-000000000000}").arg(i);
+            e.progId = QStringLiteral("Test.Class%1").arg(i);
+            e.libraryPath = QStringLiteral("/lib/%1.so").arg(i);
+            for (int round = 0; round < 5; ++round) {
+                e.typeLibVersion = QString::number(round);
+                if (!ServerRegistry(path).add(e))
+                    ++failures;
+            }
+        });
+    for (std::thread &t : writers)
+        t.join();
+    EXPECT_EQ(failures.load(), 0);
+    for (int i = 0; i < kWriters; ++i) {
+        const auto entry = ServerRegistry(path).findByProgId(QStringLiteral("Test.Class%1").arg(i));
+        ASSERT_TRUE(entry.has_value()) << i;
+        EXPECT_EQ(entry->typeLibVersion, QStringLiteral("4"));
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({QStringLiteral("registry.ini")}));
 }

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <functional>
 
 using namespace cellvex;
 using namespace cellvex::automation;
@@ -104,6 +105,38 @@ TEST_F(StructureMembers, GrowthBeyondThePixelExtentFailsWithAMessage)
     EXPECT_EQ(m().ColCount(), 6);
     EXPECT_EQ(m().RowCount(), 8);
     EXPECT_TRUE(saved());
+}
+
+TEST_F(StructureMembers, ReportsBeyondTheCellLimitFailBeforeAnythingChanges)
+{
+    ASSERT_EQ(o->NewReport(20, 8), S_OK);
+    ASSERT_EQ(o->SetCellValue(3, 1, QStringLiteral("kept")), S_OK);
+    ASSERT_EQ(o->put_Saved(true), S_OK);
+    sink.log.clear();
+    // Each request fits the pixel extent but not the cell count, whatever
+    // the machine's memory: it must be refused with the size in its message
+    // before a cell is allocated.
+    struct Case
+    {
+        const char *what;
+        std::function<HResult()> call;
+        const char *size;
+    };
+    const Case cases[] = {
+        {"NewReport", [&] { return o->NewReport(100000, 100000); }, "100000 列 100000 行"},
+        {"AppendRow", [&] { return o->AppendRow(100000000); }, "20 列 100000008 行"},
+        {"InsertRow", [&] { return o->InsertRow(2, 100000000); }, "20 列 100000008 行"},
+    };
+    for (const Case &c : cases) {
+        EXPECT_NE(c.call(), S_OK) << c.what;
+        EXPECT_TRUE(o->errorInfo().description().contains(QString::fromUtf8(c.size)))
+            << c.what << ": " << o->errorInfo().description().toStdString();
+    }
+    EXPECT_EQ(m().ColCount(), 20);
+    EXPECT_EQ(m().RowCount(), 8);
+    EXPECT_EQ(value(3, 1), QStringLiteral("kept"));
+    EXPECT_TRUE(saved());
+    EXPECT_TRUE(sink.log.empty());
 }
 
 TEST_F(StructureMembers, DeletingTheSelectedColumnsClearsTheSelection)

@@ -1,5 +1,6 @@
 #include "PoleEdits.h"
 
+#include "cells/CellCapacity.h"
 #include "common/Geometry.h"
 #include "grid/structure/BlockReshape.h"
 #include "grid/structure/PoleAxis.h"
@@ -29,6 +30,9 @@ void checkGrowth(const Report &report, PoleAxis axis, int count)
     if (lines > std::numeric_limits<int>::max() || !fitsPixelExtent(extent))
         throw ReportError(
             QStringLiteral("报表尺寸超出范围：列宽或行高的总和不能超过 %1 像素").arg(kMaxPixelExtent));
+    const std::int64_t cols = axis.columns() ? lines : report.colCount();
+    const std::int64_t rows = axis.columns() ? report.rowCount() : lines;
+    requireCellCapacity(cols, rows, std::int64_t(count) * (axis.columns() ? rows : cols));
 }
 
 // Closes a line edit that changed the matrix: the report is unsaved and its
