@@ -9,7 +9,11 @@ namespace cellvex {
 // The most cells one report may hold, whatever the memory: a billion keeps
 // every cell count and index inside 32 bits. Reports that large need about
 // 80 GB; below it, the memory the system has available is what decides.
-constexpr std::int64_t kMaxReportCells = 1'000'000'000;
+// The fuzzer's build sets a small limit, to stay inside its memory bound.
+#ifndef CELLVEX_MAX_REPORT_CELLS
+#define CELLVEX_MAX_REPORT_CELLS 1'000'000'000
+#endif
+constexpr std::int64_t kMaxReportCells = CELLVEX_MAX_REPORT_CELLS;
 
 // What one more cell costs in memory, near enough to judge a request.
 std::int64_t bytesPerCell();
