@@ -94,6 +94,9 @@ public:
     // --- alias and append strings -----------------------------------------------
     QString aliasName() const { return m_ext ? m_ext->aliasName : QString(); }
     bool hasAlias() const { return m_ext && !m_ext->aliasName.isEmpty(); }
+    // Stores the alias as it is. Code that writes it here directly, not
+    // through the report's setter, tells the report (cellsReplaced), whose
+    // lookup by alias keeps an index.
     void storeAlias(const QString &a) { setExtString(&CellExtension::aliasName, a); }
 
     int appendRange() const { return m_ext ? int(m_ext->appendStrings.size()) : 0; }

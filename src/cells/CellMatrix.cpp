@@ -1,6 +1,14 @@
 #include "CellMatrix.h"
 
+#include <atomic>
+
 namespace cellvex {
+
+std::uint64_t CellMatrix::nextStamp() noexcept
+{
+    static std::atomic<std::uint64_t> counter{0};
+    return ++counter;
+}
 
 CellMatrix CellMatrix::create(int cols, int rows)
 {
@@ -33,6 +41,7 @@ void CellMatrix::markBlock(int left, int top, int right, int bottom)
 
 void CellMatrix::insertColumns(int at, int count)
 {
+    m_stamp = nextStamp();
     std::vector<std::vector<Cell>> fresh(static_cast<size_t>(count));
     for (auto &column : fresh)
         column.resize(size_t(m_rows));
@@ -48,6 +57,7 @@ void CellMatrix::insertColumns(int at, int count)
 
 void CellMatrix::removeColumns(int at, int count)
 {
+    m_stamp = nextStamp();
     m_columns.erase(m_columns.begin() + at, m_columns.begin() + at + count);
     for (int c = at; c < colCount(); ++c) {
         auto &column = m_columns[size_t(c)];
@@ -58,6 +68,7 @@ void CellMatrix::removeColumns(int at, int count)
 
 void CellMatrix::insertRows(int at, int count)
 {
+    m_stamp = nextStamp();
     const size_t rows = size_t(m_rows) + size_t(count);
     // Reserving every column first is what may fail; the inserts after it
     // only move cells, which cannot.
@@ -74,6 +85,7 @@ void CellMatrix::insertRows(int at, int count)
 
 void CellMatrix::removeRows(int at, int count)
 {
+    m_stamp = nextStamp();
     m_rows -= count;
     for (int c = 0; c < colCount(); ++c) {
         auto &column = m_columns[size_t(c)];

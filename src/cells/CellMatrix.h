@@ -2,6 +2,7 @@
 
 #include "cells/Cell.h"
 
+#include <cstdint>
 #include <vector>
 
 namespace cellvex {
@@ -11,6 +12,19 @@ namespace cellvex {
 class CellMatrix
 {
 public:
+    CellMatrix() = default;
+    // A copy is another matrix: it takes a stamp of its own.
+    CellMatrix(const CellMatrix &other) : m_columns(other.m_columns), m_rows(other.m_rows) {}
+    CellMatrix &operator=(const CellMatrix &other)
+    {
+        m_columns = other.m_columns;
+        m_rows = other.m_rows;
+        m_stamp = nextStamp();
+        return *this;
+    }
+    CellMatrix(CellMatrix &&) noexcept = default;
+    CellMatrix &operator=(CellMatrix &&) noexcept = default;
+
     int colCount() const { return int(m_columns.size()); }
     int rowCount() const { return m_rows; }
     bool contains(int col, int row) const { return col >= 0 && row >= 0 && col < colCount() && row < m_rows; }
@@ -42,13 +56,21 @@ public:
     {
         m_columns.swap(other.m_columns);
         std::swap(m_rows, other.m_rows);
+        m_stamp = nextStamp();
+        other.m_stamp = nextStamp();
     }
     void clear()
     {
         m_columns.clear();
         m_columns.shrink_to_fit();
         m_rows = 0;
+        m_stamp = nextStamp();
     }
+
+    // Changes whenever cells may have moved: the matrix was built, swapped,
+    // cleared, or lines were inserted or removed. Unique across matrices, so
+    // what was worked out for one matrix is never taken for another.
+    std::uint64_t layoutStamp() const { return m_stamp; }
 
     template <typename F> void forEach(F &&f)
     {
@@ -64,8 +86,11 @@ public:
     }
 
 private:
+    static std::uint64_t nextStamp() noexcept;
+
     std::vector<std::vector<Cell>> m_columns;
     int m_rows = 0;
+    std::uint64_t m_stamp = nextStamp();
 };
 
 } // namespace cellvex

@@ -61,6 +61,7 @@ void pasteCells(Report &report, const ClipboardBlock &block, const QRect &area)
         target = source.cell;
         target.setTag(col, row);
     }
+    report.cellsReplaced();
     for (const QRect &m : block.merges) {
         const QRect r = m.translated(area.topLeft()).intersected(area);
         if (r.width() > 1 || r.height() > 1)

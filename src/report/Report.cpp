@@ -1,40 +1,12 @@
 #include "Report.h"
 
 #include "cells/CellCapacity.h"
-
 #include "common/Geometry.h"
 #include "report/AliasRules.h"
 
 #include <new>
 
 namespace cellvex {
-
-namespace {
-
-enum class AliasMatch { First, Last };
-
-// Looks for the cells named `alias`, columns first, then rows, and reports
-// the first or the last of them; false when none has it or it is empty.
-bool scanAlias(const CellMatrix &cells, const QString &alias, AliasMatch match, int &col, int &row)
-{
-    if (alias.isEmpty())
-        return false;
-    bool found = false;
-    for (int c = 0; c < cells.colCount(); ++c)
-        for (int r = 0; r < cells.rowCount(); ++r) {
-            const Cell &cl = cells.at(c, r);
-            if (cl.hasExtension() && cl.aliasName() == alias) {
-                col = c;
-                row = r;
-                found = true;
-                if (match == AliasMatch::First)
-                    return true;
-            }
-        }
-    return found;
-}
-
-} // namespace
 
 Report::Report()
 {
@@ -359,7 +331,9 @@ void Report::setCellAlias(int col, int row, const QString &alias)
         return;
     if (alias.isEmpty()) {
         if (c->hasAlias()) {
+            const QString old = c->aliasName();
             c->storeAlias(QString());
+            m_aliasIndex.removed(m_cells, col, row, old);
             markChanged();
         }
         return;
@@ -369,7 +343,10 @@ void Report::setCellAlias(int col, int row, const QString &alias)
     int fc = 0, fr = 0;
     if (findAlias(alias, fc, fr))
         return; // aliases are unique across the report
+    const QString old = c->aliasName();
     c->storeAlias(alias);
+    m_aliasIndex.removed(m_cells, col, row, old);
+    m_aliasIndex.added(m_cells, col, row, alias);
     markChanged();
 }
 
@@ -379,17 +356,18 @@ void Report::deleteAlias(const QString &alias)
     if (!findAlias(alias, col, row))
         return;
     cell(col, row)->storeAlias(QString());
+    m_aliasIndex.removed(m_cells, col, row, alias);
     markChanged();
 }
 
 bool Report::findAlias(const QString &alias, int &col, int &row) const
 {
-    return scanAlias(m_cells, alias, AliasMatch::First, col, row);
+    return m_aliasIndex.first(m_cells, alias, col, row);
 }
 
 bool Report::findLastAlias(const QString &alias, int &col, int &row) const
 {
-    return scanAlias(m_cells, alias, AliasMatch::Last, col, row);
+    return m_aliasIndex.last(m_cells, alias, col, row);
 }
 
 QString Report::allAliases() const

@@ -3,6 +3,7 @@
 #include "cells/CellMatrix.h"
 #include "cells/FontTable.h"
 #include "common/ReportError.h"
+#include "report/AliasIndex.h"
 #include "report/PageSettings.h"
 #include "report/ReportListener.h"
 #include "report/ReportRect.h"
@@ -153,6 +154,9 @@ public:
     bool findLastAlias(const QString &alias, int &col, int &row) const;
     // Column, row, alias lines (1-based), each ended by CR LF.
     QString allAliases() const;
+    // For code that replaces cells wholesale (a reset, a paste): aliases may
+    // have come or gone without the setters.
+    void cellsReplaced() { m_aliasIndex.invalidate(); }
 
     void setAppendRange(int col, int row, int count);
     void setAppendString(int col, int row, int index, const QString &value);
@@ -188,6 +192,7 @@ private:
     RulerModel m_colRuler{Orientation::Horizontal};
     RulerModel m_rowRuler{Orientation::Vertical};
     CellMatrix m_cells;
+    AliasIndex m_aliasIndex;
     FontTable m_fonts;
     PageSettings m_pageSettings;
     ReportListener *m_listener = nullptr;

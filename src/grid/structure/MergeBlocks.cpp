@@ -62,6 +62,7 @@ void resetCells(Report &report, int col1, int row1, int col2, int row2)
             fresh.setTag(c, r);
             *report.cell(c, r) = std::move(fresh);
         }
+    report.cellsReplaced();
 }
 
 MergeState mergeStateOf(const Report &report, int col, int row)
