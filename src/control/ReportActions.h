@@ -12,6 +12,7 @@
 #include "print/dialogs/PrintHost.h"
 #include "report/Report.h"
 #include "report/ReportListener.h"
+#include "script/ScriptEngine.h"
 
 #include <QRect>
 
@@ -201,6 +202,21 @@ public:
     // tests put a recorder here.
     void setFileShell(std::shared_ptr<FileShell> shell) { m_fileShell = std::move(shell); }
 
+    // --- the script editor (ReportActionsScriptEditor.cpp) -------------------------------
+    // EditCellScript: with a selection, the editor opens on the input cell's
+    // script; OK stores the text (or, when it is only blanks, clears the
+    // script) in every cell of the selection. Saved turns false on OK, and
+    // after Cancel when a test run may have changed the report.
+    void editCellScript();
+    // EditInitScript: the same for the report's init script; Cancel changes nothing.
+    void editInitScript();
+    // A test run from the editor, as the script of (col, row) ((-1, -1) for
+    // the init script), with cell scripts off for the run: its SetCell values
+    // and button presses are carried out in the report, engine errors go to
+    // `engineErrors` and not to OnError. Returns what else stopped the run.
+    QString testRunScript(int col, int row, const QString &text, const QString &language,
+                          const ScriptErrorHandler &engineErrors);
+
     // --- chart cells (ReportActionsCharts.cpp) --------------------------------------------
     void setChartCell(int col, int row, const QString &title, const QString &horizontal,
                       const QString &vertical);
@@ -283,6 +299,7 @@ private:
     std::shared_ptr<FileShell> m_fileShell = desktopFileShell();
     int m_scriptDepth = 0;       // script runs in progress, nested through value changes
     bool m_chainStopped = false; // one of them met the chain limit
+    bool m_scriptEditorOpen = false;
     SystemClipboard m_systemClipboard;
     ClipboardPort *m_clipboard = &m_systemClipboard;
 };

@@ -5,6 +5,7 @@
 #include "common/ReportError.h"
 #include "report/ChartCellOps.h"
 #include "report/Report.h"
+#include "report/ScriptsOff.h"
 
 #include <set>
 #include <utility>
@@ -12,22 +13,6 @@
 namespace cellvex {
 
 namespace {
-
-class ScriptsOff
-{
-public:
-    explicit ScriptsOff(Report &report) : m_report(report), m_was(report.scriptsEnabled())
-    {
-        report.setScriptsEnabled(false);
-    }
-    ~ScriptsOff() { m_report.setScriptsEnabled(m_was); }
-    ScriptsOff(const ScriptsOff &) = delete;
-    ScriptsOff &operator=(const ScriptsOff &) = delete;
-
-private:
-    Report &m_report;
-    bool m_was;
-};
 
 void requireSameReport(const Report &report, std::uint64_t generation)
 {

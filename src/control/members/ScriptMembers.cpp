@@ -61,6 +61,10 @@ void registerScriptMembers(MemberRegistry &r)
     });
     // The boundary finished input and found the cell (by alias the first).
     r.add(MemberId::ExplainCellScript, [](A &a, M &m) { a.explainCellScript(m.col, m.cellRow); });
+    // The editor: in-place input stays open for the cell's script; the
+    // boundary finished it before the init script's.
+    r.add(MemberId::EditCellScript, [](A &a, M &) { a.editCellScript(); });
+    r.add(MemberId::EditInitScript, [](A &a, M &) { a.editInitScript(); });
 }
 
 } // namespace cellvex

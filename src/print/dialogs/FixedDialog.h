@@ -8,8 +8,9 @@ class QPushButton;
 
 namespace cellvex {
 
-// The look both printing dialogs share: the report's "宋体" 9 pt, a size
-// fixed by the contents, and centred on the screen when shown.
+// The look the control's fixed dialogs share: the report's "宋体" 9 pt, a
+// size fixed by the contents (or set by the dialog), and centred on the
+// screen when shown.
 class FixedDialog : public QDialog
 {
 public:
