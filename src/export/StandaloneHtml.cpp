@@ -154,8 +154,10 @@ QString PageBuilder::styleSheet() const
                           "overflow:hidden;white-space:pre;line-height:1.15;}\n"
                           "table.cellvex td img{display:block;}\n"
                           "table.cellvex td input{margin:0 3px 0 0;vertical-align:middle;}\n");
+    // As specific as the base rule and after it, so a cell's own borders and
+    // padding win over the base rule's.
     for (qsizetype i = 0; i < m_classOrder.size(); ++i)
-        css += QStringLiteral("td.s%1{%2}\n").arg(i).arg(m_classOrder.at(i));
+        css += QStringLiteral("table.cellvex td.s%1{%2}\n").arg(i).arg(m_classOrder.at(i));
     return css;
 }
 
@@ -228,11 +230,12 @@ void PageBuilder::writeContent(const Cell &cell, int col, int row, const ReportR
         const int h = std::max(0, clampToInt(rect.height) - cell.borderTop() - cell.borderBottom());
         // Built by concatenation: a percent-encoded name holds "%2C" and the
         // like, which QString::arg would take for its own markers.
-        m_body += QStringLiteral("<img src=\"") + escaped(QString::fromLatin1(QUrl::toPercentEncoding(fileName))) +
-                  QStringLiteral("\" alt=\"\" width=\"") + QString::number(w) + QStringLiteral("\" height=\"") +
-                  QString::number(h) + QStringLiteral("\" style=\"object-fit:") +
-                  (cell.imageStretch() ? QStringLiteral("fill") : QStringLiteral("none")) +
-                  QStringLiteral(";object-position:left top\">");
+        m_body +=
+            QStringLiteral("<img src=\"") + escaped(QString::fromLatin1(QUrl::toPercentEncoding(fileName))) +
+            QStringLiteral("\" alt=\"\" width=\"") + QString::number(w) + QStringLiteral("\" height=\"") +
+            QString::number(h) + QStringLiteral("\" style=\"object-fit:") +
+            (cell.imageStretch() ? QStringLiteral("fill") : QStringLiteral("none")) +
+            QStringLiteral(";object-position:left top\">");
         m_pictures.push_back({fileName, *cell.picture()});
         return;
     }

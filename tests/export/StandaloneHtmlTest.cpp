@@ -243,6 +243,18 @@ TEST_F(StandaloneHtmlPage, ABlockCutByTheRangeBecomesThePartInsideIt)
     EXPECT_EQ(merged[QLatin1String("rowspan")].toInt(), 1);
 }
 
+TEST_F(StandaloneHtmlPage, ABlockWhoseMasterIsHiddenShowsInItsFirstShownCell)
+{
+    // The master sits in the hidden column 3; the block still shows in column 4.
+    mergeBlock(report, 3, 3, 4, 3);
+    report.setCellCaption(3, 3, QStringLiteral("from hidden"));
+    PARSE_OR_SKIP(parsed, page(whole()).html);
+    expectRectangular(parsed, 4);
+    const QJsonObject block = cellWithText(parsed, QStringLiteral("from hidden"));
+    ASSERT_FALSE(block.isEmpty()) << allText(parsed).toStdString();
+    EXPECT_EQ(block[QLatin1String("colspan")].toInt(), 1);
+}
+
 TEST_F(StandaloneHtmlPage, CheckBoxesAreDisabledInputs)
 {
     PARSE_OR_SKIP(parsed, page(whole()).html);

@@ -26,6 +26,35 @@ def declarations(text):
     return out
 
 
+def specificity(selector):
+    """(classes, elements) of a selector of compounds like "table.x td.y"."""
+    classes = elements = 0
+    for compound in selector.split():
+        parts = compound.split(".")
+        elements += 1 if parts[0] else 0
+        classes += len(parts) - 1
+    return (classes, elements)
+
+
+def cell_rules(rules, cls):
+    """The declarations that reach a table cell of the class, resolved as the
+    cascade does: rules by specificity, equal ones in document order, the
+    later winning. The ancestors of a selector are taken to match."""
+    matching = []
+    for order, (selector, body) in enumerate(rules.items()):
+        last = selector.split()[-1]
+        if last in ("td", "td." + cls, "." + cls):
+            matching.append((specificity(selector), order, body))
+    out = {}
+    for _, _, body in sorted(matching, key=lambda m: (m[0], m[1])):
+        for name, value in body.items():
+            if name == "border":
+                for side in ("left", "top", "right", "bottom"):
+                    out.pop("border-" + side, None)
+            out[name] = value
+    return out
+
+
 def text_of(element):
     parts = [element.text or ""]
     for child in element:
@@ -68,7 +97,7 @@ def main():
                     "text": text_of(td),
                     "colspan": int(td.get("colspan", "1")),
                     "rowspan": int(td.get("rowspan", "1")),
-                    "style": rules.get("td." + cls, {}),
+                    "style": cell_rules(rules, cls),
                     "images": [{"src": i.get("src"), "width": i.get("width"), "height": i.get("height"),
                                 "style": declarations(i.get("style", ""))} for i in td.iter(NS + "img")],
                     "checkboxes": [{"checked": i.get("checked") is not None,
