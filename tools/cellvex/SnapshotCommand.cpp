@@ -1,6 +1,7 @@
 #include "SnapshotCommand.h"
 
 #include "control/CellvexControl.h"
+#include "document/ReportDocument.h"
 
 #include <QImage>
 #include <QTextStream>
@@ -23,7 +24,7 @@ bool parseInt(const QString &s, int &out)
 int runSnapshot(const QStringList &args)
 {
     QTextStream err(stderr);
-    QString out;
+    QString out, open;
     int w = 640, h = 480, cols = -1, rows = -1, poleVisible = 1;
     for (int i = 0; i < args.size(); ++i) {
         const QString &a = args.at(i);
@@ -56,6 +57,11 @@ int runSnapshot(const QStringList &args)
                 err << "snapshot: --pole-visible wants 0, 1 or 2\n";
                 return 2;
             }
+        } else if (a == QLatin1String("--open")) {
+            if (!next(open)) {
+                err << "snapshot: --open wants a stored report file\n";
+                return 2;
+            }
         } else if (a.startsWith(QLatin1String("--")) || !out.isEmpty()) {
             err << "snapshot: unexpected argument " << a << "\n";
             return 2;
@@ -64,7 +70,8 @@ int runSnapshot(const QStringList &args)
         }
     }
     if (out.isEmpty()) {
-        err << "usage: cellvex snapshot OUT.png [--size WxH] [--cols N --rows N] [--pole-visible M]\n";
+        err << "usage: cellvex snapshot OUT.png [--size WxH] [--cols N --rows N] [--pole-visible M] "
+               "[--open FILE.cvd]\n";
         return 2;
     }
 
@@ -74,6 +81,15 @@ int runSnapshot(const QStringList &args)
         if (cols >= 0 || rows >= 0)
             control.actions().newReport(cols >= 0 ? cols : control.report().colCount(),
                                         rows >= 0 ? rows : control.report().rowCount());
+        if (!open.isEmpty()) {
+            std::optional<LoadedReport> loaded =
+                readReportFile(open, control.report().pageSettings().pixelsPerInch());
+            if (!loaded) {
+                err << "snapshot: no such file: " << open << "\n";
+                return 1;
+            }
+            control.actions().openReport(std::move(*loaded));
+        }
     } catch (const std::exception &e) {
         err << "snapshot: " << QString::fromStdString(e.what()) << "\n";
         return 1;

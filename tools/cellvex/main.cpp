@@ -1,4 +1,5 @@
 // The `cellvex` command: headless jobs around the control.
+#include "ConvertCommand.h"
 #include "ScriptCommand.h"
 #include "SnapshotCommand.h"
 
@@ -13,8 +14,10 @@ void usage(QTextStream &s)
 {
     s << "usage: cellvex <command> [arguments]\n"
          "commands:\n"
-         "  snapshot OUT.png [--size WxH] [--cols N --rows N] [--pole-visible M]\n"
-         "      render a new control headlessly to a PNG\n"
+         "  snapshot OUT.png [--size WxH] [--cols N --rows N] [--pole-visible M] [--open FILE.cvd]\n"
+         "      render a new control (or a stored report) headlessly to a PNG\n"
+         "  convert IN.cvd OUT.{cvd,html,txt,xml,pdf,png} [--range c1,r1,c2,r2] [--by-alias]\n"
+         "      write a stored report in the format OUT's extension names\n"
          "  script FILE.js [ARGS...] [--show]\n"
          "      run a script against a new control (global Cellvex)\n"
          "  typelib\n"
@@ -38,6 +41,8 @@ int main(int argc, char **argv)
     const QString command = args.takeFirst();
     if (command == QLatin1String("snapshot"))
         return cellvex::runSnapshot(args);
+    if (command == QLatin1String("convert"))
+        return cellvex::runConvert(args);
     if (command == QLatin1String("script"))
         return cellvex::runScript(args);
     if (command == QLatin1String("typelib"))

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QStringList>
+
+namespace cellvex {
+
+// `cellvex convert IN.cvd OUT.EXT [--range c1,r1,c2,r2] [--by-alias]`: opens
+// a stored report and writes it in the format OUT's extension names (.cvd,
+// .html, .txt, .xml, .pdf, .png). Returns the process exit code: 0 when
+// written, 1 with the reason on standard error; nothing is left half
+// written. Each run is one process with nothing shared, so many can run at
+// once.
+int runConvert(const QStringList &args);
+
+} // namespace cellvex
