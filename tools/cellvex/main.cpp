@@ -1,4 +1,5 @@
 // The `cellvex` command: headless jobs around the control.
+#include "ConvertCommand.h"
 #include "ScriptCommand.h"
 #include "SnapshotCommand.h"
 
@@ -17,6 +18,8 @@ void usage(QTextStream &s)
          "      render a new control headlessly to a PNG\n"
          "  script FILE.js [ARGS...] [--show]\n"
          "      run a script against a new control (global Cellvex)\n"
+         "  convert IN.cvd OUT.xlsx | convert IN.xlsx OUT.cvd\n"
+         "      a stored report as a workbook, or a workbook's used range as a report\n"
          "  typelib\n"
          "      print the type library\n";
 }
@@ -40,6 +43,8 @@ int main(int argc, char **argv)
         return cellvex::runSnapshot(args);
     if (command == QLatin1String("script"))
         return cellvex::runScript(args);
+    if (command == QLatin1String("convert"))
+        return cellvex::runConvert(args);
     if (command == QLatin1String("typelib"))
         return cellvex::runTypelib(args);
     err << "cellvex: unknown command " << command << "\n";
