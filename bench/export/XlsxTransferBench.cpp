@@ -41,9 +41,10 @@ void fillReport(cellvex::Report &report)
     for (int r = 0; r < kRows; ++r) {
         const int n = r + 1;
         const QString values[kCols] = {QStringLiteral("text %1").arg(n), QString::number(n),
-                                       QString::number(n * 0.5), QStringLiteral("row"), QString::number(n % 7),
-                                       QStringLiteral("x%1").arg(n % 13), QString::number(n * 3),
-                                       QStringLiteral("end"), QString::number(n + 0.25), QStringLiteral("z")};
+                                       QString::number(n * 0.5),         QStringLiteral("row"),
+                                       QString::number(n % 7),           QStringLiteral("x%1").arg(n % 13),
+                                       QString::number(n * 3),           QStringLiteral("end"),
+                                       QString::number(n + 0.25),        QStringLiteral("z")};
         for (int c = 0; c < kCols; ++c)
             report.cells().at(c, r).storeCaption(values[c]);
         report.setFontStyle(0, r, 0, true);
@@ -94,7 +95,8 @@ void importWorkbook(benchmark::State &state)
     double seconds = 0;
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
-        const cellvex::xlsx::WorkbookContents book = cellvex::xlsx::readWorkbook(file, {}, range.readWindow());
+        const cellvex::xlsx::WorkbookContents book =
+            cellvex::xlsx::readWorkbook(file, {}, range.readWindow());
         cellvex::xlsx::checkImportRange(range, book.used);
         cellvex::applyLoadedReport(report, report.pageSettings(),
                                    cellvex::xlsx::reportFromSheet(book.sheet, range, true, 96));

@@ -42,7 +42,8 @@ void ReportActions::transExcel(const QString &fileName, bool selected, int col1,
     program->saveAs(xlsx::sheetFromReport(m_report, *range, printerInstalled()), fileName);
 }
 
-void ReportActions::transFormExcel(const QString &fileName, int firstCol, int lastCol, int firstRow, int lastRow)
+void ReportActions::transFormExcel(const QString &fileName, int firstCol, int lastCol, int firstRow,
+                                   int lastRow)
 {
     const std::unique_ptr<xlsx::SpreadsheetProgram> program = m_spreadsheetProgram();
     if (!program)
@@ -55,8 +56,9 @@ void ReportActions::transFormExcel(const QString &fileName, int firstCol, int la
     const xlsx::WorkbookContents contents = program->open(fileName, range.readWindow());
     xlsx::checkImportRange(range, contents.used);
     if (std::int64_t(range.colCount()) * range.rowCount() > DocumentLimits().maxCells)
-        throw ReportError(QCoreApplication::translate("Cellvex", "The range to import holds more than %1 cells")
-                              .arg(DocumentLimits().maxCells));
+        throw ReportError(
+            QCoreApplication::translate("Cellvex", "The range to import holds more than %1 cells")
+                .arg(DocumentLimits().maxCells));
     LoadedReport loaded = xlsx::reportFromSheet(contents.sheet, range, printerInstalled(),
                                                 m_report.pageSettings().pixelsPerInch());
     loaded.poleVisible = m_report.poleVisible();

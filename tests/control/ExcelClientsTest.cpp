@@ -2,8 +2,11 @@
 // reads what another writer wrote: openpyxl for both, LibreOffice for the
 // values. Each test is skipped, saying why, where its program is missing.
 #include "ControlObject.h"
+#include "control/ReportActions.h"
+#include "report/Report.h"
 
 #include "../print/FakePrinterService.h"
+#include "common/Colors.h"
 
 #include <QDir>
 #include <QFile>
@@ -92,7 +95,8 @@ struct ExcelClients : ::testing::Test, test::ControlObject
         image.fill(Qt::blue);
         const QString picture = dir.filePath(QStringLiteral("p.png"));
         ASSERT_TRUE(image.save(picture));
-        call(Id::SetCellPicture, {V::fromLong(4), V::fromLong(2), V::fromString(picture), V::fromBool(false)});
+        call(Id::SetCellPicture,
+             {V::fromLong(4), V::fromLong(2), V::fromString(picture), V::fromBool(false)});
     }
 
     QTemporaryDir dir;
@@ -184,9 +188,9 @@ TEST_F(ExcelClients, TransFormExcelReadsWhatOpenpyxlWrote)
         int col, row;
         const char *text;
     };
-    for (const Value &v : {Value{1, 1, "中文"}, Value{2, 1, "42"}, Value{3, 1, "2.5"}, Value{1, 2, "2024-03-05"},
-                           Value{2, 2, "True"}, Value{3, 2, "D3"}, Value{2, 3, "C4"}, Value{3, 3, "D4"},
-                           Value{1, 3, ""}})
+    for (const Value &v :
+         {Value{1, 1, "中文"}, Value{2, 1, "42"}, Value{3, 1, "2.5"}, Value{1, 2, "2024-03-05"},
+          Value{2, 2, "True"}, Value{3, 2, "D3"}, Value{2, 3, "C4"}, Value{3, 3, "D4"}, Value{1, 3, ""}})
         EXPECT_EQ(value(v.col, v.row), QString::fromUtf8(v.text)) << v.text;
 
     // openpyxl stores the width it is given, which the program reads as
@@ -243,7 +247,8 @@ TEST_F(ExcelClients, LibreOfficeShowsTheValuesTransExcelWrote)
 {
     const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
     if (soffice.isEmpty())
-        GTEST_SKIP() << "LibreOffice (soffice, libreoffice-calc-nogui) is not installed (scripts/setup installs it)";
+        GTEST_SKIP()
+            << "LibreOffice (soffice, libreoffice-calc-nogui) is not installed (scripts/setup installs it)";
     buildReport();
     ASSERT_EQ(o->SetCellValue(4, 3, QStringLiteral("a, \"quoted\" text")), S_OK);
     const QString file = dir.filePath(QStringLiteral("values.xlsx"));
@@ -251,10 +256,11 @@ TEST_F(ExcelClients, LibreOfficeShowsTheValuesTransExcelWrote)
 
     QProcess p;
     p.setWorkingDirectory(dir.path());
-    p.start(soffice, {QStringLiteral("-env:UserInstallation=file://") + dir.filePath(QStringLiteral("profile")),
-                      QStringLiteral("--headless"), QStringLiteral("--convert-to"),
-                      QStringLiteral("csv:Text - txt - csv (StarCalc):44,34,76"), QStringLiteral("--outdir"),
-                      dir.path(), file});
+    p.start(soffice,
+            {QStringLiteral("-env:UserInstallation=file://") + dir.filePath(QStringLiteral("profile")),
+             QStringLiteral("--headless"), QStringLiteral("--convert-to"),
+             QStringLiteral("csv:Text - txt - csv (StarCalc):44,34,76"), QStringLiteral("--outdir"),
+             dir.path(), file});
     ASSERT_TRUE(p.waitForFinished(180000)) << "LibreOffice did not finish";
     QFile csv(dir.filePath(QStringLiteral("values.csv")));
     ASSERT_TRUE(csv.open(QIODevice::ReadOnly)) << p.readAllStandardError().toStdString();

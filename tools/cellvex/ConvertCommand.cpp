@@ -5,6 +5,7 @@
 #include "common/ReportError.h"
 #include "control/CellvexControl.h"
 #include "control/MemberBoundary.h"
+#include "control/ReportActions.h"
 #include "export/xlsx/XlsxFileReader.h"
 
 #include <QFileInfo>
@@ -56,8 +57,8 @@ int runConvert(const QStringList &args)
         } else {
             call(control, MemberId::OpenReport, {Variant::fromString(in)});
             call(control, MemberId::TransExcel,
-                 {Variant::fromString(out), Variant::fromBool(false), Variant::fromLong(0), Variant::fromLong(0),
-                  Variant::fromLong(0), Variant::fromLong(0)});
+                 {Variant::fromString(out), Variant::fromBool(false), Variant::fromLong(0),
+                  Variant::fromLong(0), Variant::fromLong(0), Variant::fromLong(0)});
         }
     } catch (const ReportError &e) {
         err << "convert: " << e.message() << "\n";

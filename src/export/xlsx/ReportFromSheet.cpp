@@ -76,16 +76,30 @@ void readCell(Cell &cell, const SheetCell &in, FontTable &fonts)
     font.strikeOut = s.font.strikethrough;
     cell.setFontId(fonts.intern(font));
     switch (s.hAlign) {
-    case SheetHAlign::Left: cell.setAlignment(HAlign::Left); break;
-    case SheetHAlign::Center: cell.setAlignment(HAlign::Center); break;
-    case SheetHAlign::Right: cell.setAlignment(HAlign::Right); break;
-    default: break;
+    case SheetHAlign::Left:
+        cell.setAlignment(HAlign::Left);
+        break;
+    case SheetHAlign::Center:
+        cell.setAlignment(HAlign::Center);
+        break;
+    case SheetHAlign::Right:
+        cell.setAlignment(HAlign::Right);
+        break;
+    default:
+        break;
     }
     switch (s.vAlign) {
-    case SheetVAlign::Top: cell.setVAlignment(VAlign::Top); break;
-    case SheetVAlign::Center: cell.setVAlignment(VAlign::Center); break;
-    case SheetVAlign::Bottom: cell.setVAlignment(VAlign::Bottom); break;
-    default: break;
+    case SheetVAlign::Top:
+        cell.setVAlignment(VAlign::Top);
+        break;
+    case SheetVAlign::Center:
+        cell.setVAlignment(VAlign::Center);
+        break;
+    case SheetVAlign::Bottom:
+        cell.setVAlignment(VAlign::Bottom);
+        break;
+    default:
+        break;
     }
     cell.setBackColor(reportColor(s.interior));
     cell.setMultiLine(s.wrapText);
@@ -93,23 +107,33 @@ void readCell(Cell &cell, const SheetCell &in, FontTable &fonts)
 }
 
 // The sheet's merged areas clipped to the range, in report coordinates;
-// an area overlapping one taken before is left out.
+// an area overlapping one taken before is left out. Cells taken are marked
+// in a map of the range, so a file with many merged areas costs their
+// areas, not their count squared.
 std::vector<SheetRange> clippedMerges(const Worksheet &sheet, const ImportRange &range)
 {
     std::vector<SheetRange> out;
+    const size_t cols = size_t(range.colCount());
+    std::vector<bool> taken;
     for (const SheetRange &m : sheet.merges()) {
-        SheetRange c{std::max(m.firstRow, range.firstRow) - range.firstRow,
-                     std::max(m.firstCol, range.firstCol) - range.firstCol,
-                     std::min(m.lastRow, range.lastRow) - range.firstRow,
-                     std::min(m.lastCol, range.lastCol) - range.firstCol};
+        const SheetRange c{std::max(m.firstRow, range.firstRow) - range.firstRow,
+                           std::max(m.firstCol, range.firstCol) - range.firstCol,
+                           std::min(m.lastRow, range.lastRow) - range.firstRow,
+                           std::min(m.lastCol, range.lastCol) - range.firstCol};
         if (c.isEmpty() || (c.firstRow == c.lastRow && c.firstCol == c.lastCol))
             continue;
-        const bool overlaps = std::any_of(out.begin(), out.end(), [&c](const SheetRange &o) {
-            return c.firstRow <= o.lastRow && o.firstRow <= c.lastRow && c.firstCol <= o.lastCol &&
-                   o.firstCol <= c.lastCol;
-        });
-        if (!overlaps)
-            out.push_back(c);
+        if (taken.empty())
+            taken.assign(cols * size_t(range.rowCount()), false);
+        bool free = true;
+        for (int r = c.firstRow; r <= c.lastRow && free; ++r)
+            for (int k = c.firstCol; k <= c.lastCol && free; ++k)
+                free = !taken[size_t(r) * cols + size_t(k)];
+        if (!free)
+            continue;
+        for (int r = c.firstRow; r <= c.lastRow; ++r)
+            for (int k = c.firstCol; k <= c.lastCol; ++k)
+                taken[size_t(r) * cols + size_t(k)] = true;
+        out.push_back(c);
     }
     return out;
 }
@@ -169,17 +193,21 @@ void checkImportRange(const ImportRange &range, const SheetRange &used)
                               .arg(range.lastCol)
                               .arg(range.firstCol));
     if (range.lastRow < range.firstRow)
-        throw ReportError(
-            tr("The range to import ends in row %1, before its first row %2").arg(range.lastRow).arg(range.firstRow));
+        throw ReportError(tr("The range to import ends in row %1, before its first row %2")
+                              .arg(range.lastRow)
+                              .arg(range.firstRow));
     const SheetRange wanted{range.firstRow, range.firstCol, range.lastRow, range.lastCol};
     if (used.isEmpty())
-        throw ReportError(tr("The range %1 cannot be imported: the first worksheet is empty").arg(rangeName(wanted)));
+        throw ReportError(
+            tr("The range %1 cannot be imported: the first worksheet is empty").arg(rangeName(wanted)));
     if (range.lastCol > used.lastCol || range.lastRow > used.lastRow)
-        throw ReportError(tr("The range %1 reaches beyond %2, the range the first worksheet uses")
-                              .arg(rangeName(wanted), rangeName(SheetRange{1, 1, used.lastRow, used.lastCol})));
+        throw ReportError(
+            tr("The range %1 reaches beyond %2, the range the first worksheet uses")
+                .arg(rangeName(wanted), rangeName(SheetRange{1, 1, used.lastRow, used.lastCol})));
 }
 
-LoadedReport reportFromSheet(const Worksheet &sheet, const ImportRange &range, bool withPrinter, int pixelsPerInch)
+LoadedReport reportFromSheet(const Worksheet &sheet, const ImportRange &range, bool withPrinter,
+                             int pixelsPerInch)
 {
     LoadedReport out(pixelsPerInch);
     out.page.resetToDefaults();

@@ -32,20 +32,28 @@ enum class BorderLine : std::uint8_t {
 constexpr int lineStyleCode(BorderLine line)
 {
     switch (line) {
-    case BorderLine::None: return -4142;
+    case BorderLine::None:
+        return -4142;
     case BorderLine::Thin:
     case BorderLine::Medium:
     case BorderLine::Thick:
-    case BorderLine::Hair: return 1;
+    case BorderLine::Hair:
+        return 1;
     case BorderLine::Dashed:
-    case BorderLine::MediumDashed: return -4115;
-    case BorderLine::Dotted: return -4118;
-    case BorderLine::Double: return -4119;
+    case BorderLine::MediumDashed:
+        return -4115;
+    case BorderLine::Dotted:
+        return -4118;
+    case BorderLine::Double:
+        return -4119;
     case BorderLine::DashDot:
-    case BorderLine::MediumDashDot: return 4;
+    case BorderLine::MediumDashDot:
+        return 4;
     case BorderLine::DashDotDot:
-    case BorderLine::MediumDashDotDot: return 5;
-    case BorderLine::SlantDashDot: return 13;
+    case BorderLine::MediumDashDotDot:
+        return 5;
+    case BorderLine::SlantDashDot:
+        return 13;
     }
     return -4142;
 }

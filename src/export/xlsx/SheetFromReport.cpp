@@ -51,14 +51,26 @@ SheetStyle styleOf(const Report &report, const Cell &cell)
     // exactly the read-only cells from being changed.
     s.locked = cell.readOnly();
     switch (cell.alignment()) {
-    case HAlign::Left: s.hAlign = SheetHAlign::Left; break;
-    case HAlign::Center: s.hAlign = SheetHAlign::Center; break;
-    case HAlign::Right: s.hAlign = SheetHAlign::Right; break;
+    case HAlign::Left:
+        s.hAlign = SheetHAlign::Left;
+        break;
+    case HAlign::Center:
+        s.hAlign = SheetHAlign::Center;
+        break;
+    case HAlign::Right:
+        s.hAlign = SheetHAlign::Right;
+        break;
     }
     switch (cell.vAlignment()) {
-    case VAlign::Top: s.vAlign = SheetVAlign::Top; break;
-    case VAlign::Center: s.vAlign = SheetVAlign::Center; break;
-    case VAlign::Bottom: s.vAlign = SheetVAlign::Bottom; break;
+    case VAlign::Top:
+        s.vAlign = SheetVAlign::Top;
+        break;
+    case VAlign::Center:
+        s.vAlign = SheetVAlign::Center;
+        break;
+    case VAlign::Bottom:
+        s.vAlign = SheetVAlign::Bottom;
+        break;
     }
     s.filled = true; // white too: the program's default is no colour at all
     s.interior = sheetColor(cell.backColor());

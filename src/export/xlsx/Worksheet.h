@@ -112,7 +112,10 @@ public:
     SheetRange usedRange() const;
 
 private:
-    static std::uint64_t key(int row, int col) { return (std::uint64_t(std::uint32_t(row)) << 32) | std::uint32_t(col); }
+    static std::uint64_t key(int row, int col)
+    {
+        return (std::uint64_t(std::uint32_t(row)) << 32) | std::uint32_t(col);
+    }
 
     std::unordered_map<std::uint64_t, SheetCell> m_cells;
     std::map<int, double> m_columnWidths;

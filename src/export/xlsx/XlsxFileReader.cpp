@@ -79,7 +79,8 @@ WorkbookParts findParts(const XlsxPackage &package, const QString &fileName)
         damaged(fileName, tr("it has no xl/_rels/workbook.xml.rels"));
     const pugi::xml_document relDoc = parse(*rels, fileName, QStringLiteral("xl/_rels/workbook.xml.rels"));
     for (const pugi::xml_node r : relDoc.child("Relationships").children("Relationship")) {
-        const QString target = partName(QStringLiteral("xl"), QString::fromUtf8(r.attribute("Target").value()));
+        const QString target =
+            partName(QStringLiteral("xl"), QString::fromUtf8(r.attribute("Target").value()));
         const QByteArray type = r.attribute("Type").value();
         if (std::strcmp(r.attribute("Id").value(), id) == 0)
             parts.sheet = target;
@@ -190,7 +191,9 @@ void readColumns(Worksheet &sheet, const pugi::xml_node &ws, const std::optional
         }
         const bool hidden = col.attribute("hidden").as_bool(false);
         const pugi::xml_attribute w = col.attribute("width");
-        const double width = hidden ? 0 : w ? columnWidthFromStored(w.as_double()) : sheet.defaultColumnWidth();
+        const double width = hidden ? 0
+                             : w    ? columnWidthFromStored(w.as_double())
+                                    : sheet.defaultColumnWidth();
         for (int k = first; k <= last; ++k)
             sheet.setColumnWidth(k, width);
     }
@@ -296,7 +299,8 @@ WorkbookContents readWorkbook(const QString &fileName, const XlsxReadLimits &lim
             int r = rowNumber, k = colNumber + 1;
             if (const pugi::xml_attribute ref = c.attribute("r")) {
                 if (!parseCellReference(ref.value(), r, k) || r != rowNumber)
-                    damaged(fileName, tr("the cell reference \"%1\" is wrong").arg(QString::fromUtf8(ref.value())));
+                    damaged(fileName,
+                            tr("the cell reference \"%1\" is wrong").arg(QString::fromUtf8(ref.value())));
             } else if (k > Worksheet::kMaxCols)
                 damaged(fileName, tr("a row holds more cells than the sheet has columns"));
             colNumber = k;
@@ -313,7 +317,8 @@ WorkbookContents readWorkbook(const QString &fileName, const XlsxReadLimits &lim
     for (const pugi::xml_node m : ws.child("mergeCells").children("mergeCell")) {
         SheetRange area;
         if (!parseRange(m.attribute("ref").value(), area))
-            damaged(fileName, tr("the merged area \"%1\" is wrong").arg(QString::fromUtf8(m.attribute("ref").value())));
+            damaged(fileName,
+                    tr("the merged area \"%1\" is wrong").arg(QString::fromUtf8(m.attribute("ref").value())));
         include(out.used, area.firstRow, area.firstCol);
         include(out.used, area.lastRow, area.lastCol);
         sheet.merge(area);

@@ -13,7 +13,7 @@ namespace cellvex::xlsx {
 // restricted to a window of the sheet.
 struct XlsxReadLimits
 {
-    qint64 maxPartBytes = qint64(512) * 1024 * 1024;
+    qint64 maxPartBytes = qint64(256) * 1024 * 1024;
 };
 
 // The first worksheet of a workbook and the range it uses (cells that are

@@ -87,16 +87,30 @@ private:
         if (!s.locked)
             format_set_unlocked(f);
         switch (s.hAlign) {
-        case SheetHAlign::Left: format_set_align(f, LXW_ALIGN_LEFT); break;
-        case SheetHAlign::Center: format_set_align(f, LXW_ALIGN_CENTER); break;
-        case SheetHAlign::Right: format_set_align(f, LXW_ALIGN_RIGHT); break;
-        default: break;
+        case SheetHAlign::Left:
+            format_set_align(f, LXW_ALIGN_LEFT);
+            break;
+        case SheetHAlign::Center:
+            format_set_align(f, LXW_ALIGN_CENTER);
+            break;
+        case SheetHAlign::Right:
+            format_set_align(f, LXW_ALIGN_RIGHT);
+            break;
+        default:
+            break;
         }
         switch (s.vAlign) {
-        case SheetVAlign::Top: format_set_align(f, LXW_ALIGN_VERTICAL_TOP); break;
-        case SheetVAlign::Center: format_set_align(f, LXW_ALIGN_VERTICAL_CENTER); break;
-        case SheetVAlign::Bottom: format_set_align(f, LXW_ALIGN_VERTICAL_BOTTOM); break;
-        default: break;
+        case SheetVAlign::Top:
+            format_set_align(f, LXW_ALIGN_VERTICAL_TOP);
+            break;
+        case SheetVAlign::Center:
+            format_set_align(f, LXW_ALIGN_VERTICAL_CENTER);
+            break;
+        case SheetVAlign::Bottom:
+            format_set_align(f, LXW_ALIGN_VERTICAL_BOTTOM);
+            break;
+        default:
+            break;
         }
         if (s.wrapText)
             format_set_text_wrap(f);
@@ -114,7 +128,8 @@ private:
             format_set_diag_type(f, down && up ? LXW_DIAGONAL_BORDER_UP_DOWN
                                     : down     ? LXW_DIAGONAL_BORDER_DOWN
                                                : LXW_DIAGONAL_BORDER_UP);
-            format_set_diag_border(f, uint8_t(down ? s.borders[SideDiagonalDown] : s.borders[SideDiagonalUp]));
+            format_set_diag_border(f,
+                                   uint8_t(down ? s.borders[SideDiagonalDown] : s.borders[SideDiagonalUp]));
         }
         return f;
     }
@@ -132,7 +147,8 @@ QString failure(const QString &fileName, const QString &reason)
 void check(lxw_error err, const QString &fileName, const QString &where)
 {
     if (err != LXW_NO_ERROR)
-        throw ReportError(failure(fileName, where + QStringLiteral(": ") + QString::fromUtf8(lxw_strerror(err))));
+        throw ReportError(
+            failure(fileName, where + QStringLiteral(": ") + QString::fromUtf8(lxw_strerror(err))));
 }
 
 QString cellName(int row, int col)
@@ -142,7 +158,8 @@ QString cellName(int row, int col)
     return QString::fromLatin1(name);
 }
 
-void writeCell(lxw_worksheet *ws, int row, int col, const SheetCell &c, lxw_format *f, const QString &fileName)
+void writeCell(lxw_worksheet *ws, int row, int col, const SheetCell &c, lxw_format *f,
+               const QString &fileName)
 {
     const lxw_row_t r = lxw_row_t(row - 1);
     const lxw_col_t k = lxw_col_t(col - 1);
@@ -160,7 +177,8 @@ void writeSheet(lxw_workbook *wb, const Worksheet &sheet, const QString &fileNam
 {
     lxw_worksheet *ws = workbook_add_worksheet(wb, sheet.name.toUtf8().constData());
     if (!ws)
-        throw ReportError(failure(fileName, QStringLiteral("the worksheet name \"%1\" is refused").arg(sheet.name)));
+        throw ReportError(
+            failure(fileName, QStringLiteral("the worksheet name \"%1\" is refused").arg(sheet.name)));
 
     const SheetPageSetup &page = sheet.pageSetup();
     if (page.paperSize > 0 && page.paperSize < 256)
@@ -187,7 +205,8 @@ void writeSheet(lxw_workbook *wb, const Worksheet &sheet, const QString &fileNam
                                     lxw_row_t(m.lastRow - 1), lxw_col_t(m.lastCol - 1), "", nullptr),
               fileName, cellName(m.firstRow, m.firstCol) + QLatin1Char(':') + cellName(m.lastRow, m.lastCol));
     for (const auto &[key, c] : sheet.cells())
-        writeCell(ws, Worksheet::rowOfKey(key), Worksheet::colOfKey(key), c, formats.format(c.style), fileName);
+        writeCell(ws, Worksheet::rowOfKey(key), Worksheet::colOfKey(key), c, formats.format(c.style),
+                  fileName);
 
     for (const SheetPicture &p : sheet.pictures()) {
         lxw_image_options options{};
@@ -223,7 +242,8 @@ void writeWorkbook(const Worksheet &sheet, const QString &fileName)
         const lxw_error err = workbook_close(wb.release());
         check(err, fileName, QStringLiteral("saving"));
     }
-    if (std::rename(QFile::encodeName(tempName).constData(), QFile::encodeName(target.absoluteFilePath()).constData()) != 0)
+    if (std::rename(QFile::encodeName(tempName).constData(),
+                    QFile::encodeName(target.absoluteFilePath()).constData()) != 0)
         throw ReportError(failure(fileName, QString::fromLocal8Bit(std::strerror(errno))));
     temp.setAutoRemove(false);
 }

@@ -40,7 +40,8 @@ XlsxPackage::XlsxPackage(const QString &fileName, qint64 maxPartBytes)
 {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
-        throw ReportError(tr("The workbook %1 cannot be opened: %2").arg(nativeName(fileName), file.errorString()));
+        throw ReportError(
+            tr("The workbook %1 cannot be opened: %2").arg(nativeName(fileName), file.errorString()));
     const QByteArray head = file.read(8);
     file.close();
     if (!head.startsWith("PK\x03\x04"))

@@ -199,7 +199,8 @@ SheetVAlign vAlignOf(const char *v)
 
 bool isBuiltInDate(unsigned id)
 {
-    return (id >= 14 && id <= 22) || (id >= 45 && id <= 47) || (id >= 27 && id <= 36) || (id >= 50 && id <= 58);
+    return (id >= 14 && id <= 22) || (id >= 45 && id <= 47) || (id >= 27 && id <= 36) ||
+           (id >= 50 && id <= 58);
 }
 
 } // namespace
@@ -269,7 +270,8 @@ XlsxStyles::XlsxStyles(const QByteArray &stylesXml, const QByteArray &themeXml)
     for (const pugi::xml_node xf : sheet.child("cellXfs").children("xf")) {
         Format f;
         const unsigned font = xf.attribute("fontId").as_uint(), fill = xf.attribute("fillId").as_uint(),
-                       border = xf.attribute("borderId").as_uint(), numFmt = xf.attribute("numFmtId").as_uint();
+                       border = xf.attribute("borderId").as_uint(),
+                       numFmt = xf.attribute("numFmtId").as_uint();
         if (font < fonts.size())
             f.style.font = fonts[font];
         if (fill < fills.size()) {

@@ -36,7 +36,8 @@ TEST(SheetUnits, StoredWidthsAreThoseOfTheWriterAndReadBack)
     // Every report width survives the trip within a pixel: the program keeps
     // whole pixels of its own digit, 8/7 of ours.
     for (int px = 0; px <= 400; ++px) {
-        const int back = pixelsFromColumnWidth(columnWidthFromStored(storedFromColumnWidth(columnWidthFromPixels(px))));
+        const int back =
+            pixelsFromColumnWidth(columnWidthFromStored(storedFromColumnWidth(columnWidthFromPixels(px))));
         EXPECT_LE(std::abs(back - px), 1) << px;
     }
 }

@@ -50,22 +50,26 @@ TEST(XlsxReader, FilesThatAreNoWorkbookFailNamingWhatTheyAre)
     const QString badXml = dir.filePath(QStringLiteral("bad.xlsx"));
     test::writeZip(badXml, test::minimalWorkbook("<worksheet><sheetData><row>"));
     const QString badRef = dir.filePath(QStringLiteral("ref.xlsx"));
-    test::writeZip(badRef, test::minimalWorkbook(kSheetHead + "<row r=\"1\"><c r=\"ZZZZ1\"/></row>" + kSheetTail));
+    test::writeZip(badRef,
+                   test::minimalWorkbook(kSheetHead + "<row r=\"1\"><c r=\"ZZZZ1\"/></row>" + kSheetTail));
     const QString badMerge = dir.filePath(QStringLiteral("merge.xlsx"));
-    test::writeZip(badMerge, test::minimalWorkbook(kSheetHead + kSheetTail.left(12) +
-                                                   "<mergeCells><mergeCell ref=\"B2:A1\"/></mergeCells></worksheet>"));
+    test::writeZip(badMerge,
+                   test::minimalWorkbook(kSheetHead + kSheetTail.left(12) +
+                                         "<mergeCells><mergeCell ref=\"B2:A1\"/></mergeCells></worksheet>"));
 
     struct Case
     {
         QString file;
         const char *fragment;
     };
-    for (const Case &c : {Case{xls, "legacy Excel 97-2003 workbook (.xls)"}, Case{text, "is not an .xlsx workbook"},
-                          Case{html, "not an .xlsx workbook"}, Case{zipOnly, "has no xl/workbook.xml"},
-                          Case{badXml, "is not XML"}, Case{badRef, "\"ZZZZ1\""}, Case{badMerge, "\"B2:A1\""},
-                          Case{dir.filePath(QStringLiteral("missing.xlsx")), "cannot be opened"}}) {
+    for (const Case &c :
+         {Case{xls, "legacy Excel 97-2003 workbook (.xls)"}, Case{text, "is not an .xlsx workbook"},
+          Case{html, "not an .xlsx workbook"}, Case{zipOnly, "has no xl/workbook.xml"},
+          Case{badXml, "is not XML"}, Case{badRef, "\"ZZZZ1\""}, Case{badMerge, "\"B2:A1\""},
+          Case{dir.filePath(QStringLiteral("missing.xlsx")), "cannot be opened"}}) {
         const QString message = failureOf(c.file);
-        EXPECT_TRUE(message.contains(QString::fromUtf8(c.fragment))) << c.fragment << ": " << message.toStdString();
+        EXPECT_TRUE(message.contains(QString::fromUtf8(c.fragment)))
+            << c.fragment << ": " << message.toStdString();
     }
 }
 
@@ -94,7 +98,8 @@ TEST(XlsxReader, DeclaredSizesAreNotTrusted)
     auto parts = test::minimalWorkbook("<?xml version=\"1.0\"?><worksheet><dimension ref=\"A1:XFD1048576\"/>"
                                        "<sheetData><row r=\"2\"><c r=\"C2\" t=\"s\"><v>0</v></c>"
                                        "<c r=\"D2\" t=\"s\"><v>7</v></c></row></sheetData></worksheet>");
-    parts["xl/sharedStrings.xml"] = "<sst count=\"4000000000\" uniqueCount=\"4000000000\"><si><t>only</t></si></sst>";
+    parts["xl/sharedStrings.xml"] =
+        "<sst count=\"4000000000\" uniqueCount=\"4000000000\"><si><t>only</t></si></sst>";
     test::writeZip(file, parts);
     const WorkbookContents in = readWorkbook(file);
     EXPECT_EQ(in.used, (SheetRange{2, 3, 2, 4}));
@@ -111,13 +116,15 @@ TEST(XlsxReader, ValuesOfEveryCellType)
         "<row r=\"1\"><c r=\"A1\" t=\"s\"><v>0</v></c><c r=\"B1\" t=\"inlineStr\"><is><t>inline</t></is></c>"
         "<c r=\"C1\"><v>3.0</v></c><c r=\"D1\"><v>0.1</v></c><c r=\"E1\" t=\"b\"><v>1</v></c>"
         "<c r=\"F1\" t=\"str\"><f>A1</f><v>calc</v></c><c r=\"G1\" t=\"e\"><v>#N/A</v></c>"
-        "<c r=\"H1\" s=\"1\"><v>45000</v></c><c r=\"I1\" s=\"2\"><v>45000.25</v></c><c r=\"J1\"><v>1E+20</v></c></row>"
+        "<c r=\"H1\" s=\"1\"><v>45000</v></c><c r=\"I1\" s=\"2\"><v>45000.25</v></c><c "
+        "r=\"J1\"><v>1E+20</v></c></row>"
         "<row><c><v>5</v></c><c t=\"s\"><v>1</v></c></row>" +
         kSheetTail);
-    parts["xl/sharedStrings.xml"] =
-        "<sst><si><t>shared</t></si><si><r><t>rich </t></r><r><t>text</t></r><rPh><t>hint</t></rPh></si></sst>";
-    parts["xl/styles.xml"] = "<styleSheet><numFmts><numFmt numFmtId=\"164\" formatCode=\"yyyy/m/d h:mm\"/></numFmts>"
-                             "<cellXfs><xf/><xf numFmtId=\"14\"/><xf numFmtId=\"164\"/></cellXfs></styleSheet>";
+    parts["xl/sharedStrings.xml"] = "<sst><si><t>shared</t></si><si><r><t>rich "
+                                    "</t></r><r><t>text</t></r><rPh><t>hint</t></rPh></si></sst>";
+    parts["xl/styles.xml"] =
+        "<styleSheet><numFmts><numFmt numFmtId=\"164\" formatCode=\"yyyy/m/d h:mm\"/></numFmts>"
+        "<cellXfs><xf/><xf numFmtId=\"14\"/><xf numFmtId=\"164\"/></cellXfs></styleSheet>";
     test::writeZip(file, parts);
     const Worksheet s = readWorkbook(file).sheet;
     struct Case
@@ -125,10 +132,10 @@ TEST(XlsxReader, ValuesOfEveryCellType)
         int row, col;
         const char *text;
     };
-    for (const Case &c : {Case{1, 1, "shared"}, Case{1, 2, "inline"}, Case{1, 3, "3"}, Case{1, 4, "0.1"},
-                          Case{1, 5, "True"}, Case{1, 6, "calc"}, Case{1, 7, "#N/A"}, Case{1, 8, "2023-03-15"},
-                          Case{1, 9, "2023-03-15 06:00:00"}, Case{1, 10, "1E20"}, Case{2, 1, "5"},
-                          Case{2, 2, "rich text"}}) {
+    for (const Case &c :
+         {Case{1, 1, "shared"}, Case{1, 2, "inline"}, Case{1, 3, "3"}, Case{1, 4, "0.1"}, Case{1, 5, "True"},
+          Case{1, 6, "calc"}, Case{1, 7, "#N/A"}, Case{1, 8, "2023-03-15"}, Case{1, 9, "2023-03-15 06:00:00"},
+          Case{1, 10, "1E20"}, Case{2, 1, "5"}, Case{2, 2, "rich text"}}) {
         ASSERT_NE(s.findCell(c.row, c.col), nullptr) << c.text;
         EXPECT_EQ(s.findCell(c.row, c.col)->value, QString::fromUtf8(c.text));
     }
@@ -137,21 +144,23 @@ TEST(XlsxReader, ValuesOfEveryCellType)
 TEST(XlsxStylesTest, ColoursResolveToRgb)
 {
     const QByteArray theme =
-        "<a:theme xmlns:a=\"http://schemas.openxmlformats.org/drawingml/2006/main\"><a:themeElements><a:clrScheme>"
+        "<a:theme "
+        "xmlns:a=\"http://schemas.openxmlformats.org/drawingml/2006/main\"><a:themeElements><a:clrScheme>"
         "<a:dk1><a:sysClr val=\"windowText\" lastClr=\"000000\"/></a:dk1>"
         "<a:lt1><a:sysClr val=\"window\" lastClr=\"FFFFFF\"/></a:lt1>"
         "<a:dk2><a:srgbClr val=\"1F497D\"/></a:dk2><a:lt2><a:srgbClr val=\"EEECE1\"/></a:lt2>"
         "<a:accent1><a:srgbClr val=\"4F81BD\"/></a:accent1></a:clrScheme></a:themeElements></a:theme>";
-    const QByteArray styles = "<styleSheet><fonts>"
-                              "<font><color rgb=\"FF00B050\"/></font>"
-                              "<font><color theme=\"4\"/></font>"
-                              "<font><color indexed=\"10\"/></font>"
-                              "<font><color theme=\"1\"/></font>"
-                              "<font><color theme=\"0\" tint=\"-0.5\"/></font>"
-                              "</fonts><fills><fill><patternFill patternType=\"none\"/></fill>"
-                              "<fill><patternFill patternType=\"solid\"><fgColor theme=\"3\"/></patternFill></fill>"
-                              "</fills><cellXfs><xf fontId=\"0\"/><xf fontId=\"1\" fillId=\"1\"/><xf fontId=\"2\"/>"
-                              "<xf fontId=\"3\"/><xf fontId=\"4\"/></cellXfs></styleSheet>";
+    const QByteArray styles =
+        "<styleSheet><fonts>"
+        "<font><color rgb=\"FF00B050\"/></font>"
+        "<font><color theme=\"4\"/></font>"
+        "<font><color indexed=\"10\"/></font>"
+        "<font><color theme=\"1\"/></font>"
+        "<font><color theme=\"0\" tint=\"-0.5\"/></font>"
+        "</fonts><fills><fill><patternFill patternType=\"none\"/></fill>"
+        "<fill><patternFill patternType=\"solid\"><fgColor theme=\"3\"/></patternFill></fill>"
+        "</fills><cellXfs><xf fontId=\"0\"/><xf fontId=\"1\" fillId=\"1\"/><xf fontId=\"2\"/>"
+        "<xf fontId=\"3\"/><xf fontId=\"4\"/></cellXfs></styleSheet>";
     const XlsxStyles s(styles, theme);
     EXPECT_EQ(s.format(0).style.font.color, 0x00B050u);
     EXPECT_EQ(s.format(1).style.font.color, 0x4F81BDu);
@@ -172,8 +181,9 @@ TEST(XlsxStylesTest, DateFormatCodes)
         const char *code;
         bool date;
     };
-    for (const Case &c : {Case{"yyyy-mm-dd", true}, Case{"h:mm", true}, Case{"[$-409]mmmm", true}, Case{"0.00", false},
-                          Case{"General", false}, Case{"\"day\"0", false}, Case{"[Red]0", false},
-                          Case{"0.00E+00", false}, Case{"0\\d", false}, Case{"0;[h]", false}})
+    for (const Case &c :
+         {Case{"yyyy-mm-dd", true}, Case{"h:mm", true}, Case{"[$-409]mmmm", true}, Case{"0.00", false},
+          Case{"General", false}, Case{"\"day\"0", false}, Case{"[Red]0", false}, Case{"0.00E+00", false},
+          Case{"0\\d", false}, Case{"0;[h]", false}})
         EXPECT_EQ(isDateFormatCode(QString::fromLatin1(c.code)), c.date) << c.code;
 }

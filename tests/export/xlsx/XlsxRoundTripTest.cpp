@@ -144,11 +144,11 @@ TEST(XlsxValues, DatesAsTheProgramConvertsThemToText)
         bool date1904;
         const char *text;
     };
-    for (const Case &c : {Case{45000, false, "2023-03-15"}, Case{45000.5, false, "2023-03-15 12:00:00"},
-                          Case{0.25, false, "06:00:00"}, Case{59, false, "1900-02-28"},
-                          Case{61, false, "1900-03-01"}, Case{1, false, "1900-01-01"},
-                          Case{0, true, "1904-01-01"}, Case{45000.99999999, false, "2023-03-16"},
-                          Case{-1, false, "-1"}})
+    for (const Case &c :
+         {Case{45000, false, "2023-03-15"}, Case{45000.5, false, "2023-03-15 12:00:00"},
+          Case{0.25, false, "06:00:00"}, Case{59, false, "1900-02-28"}, Case{61, false, "1900-03-01"},
+          Case{1, false, "1900-01-01"}, Case{0, true, "1904-01-01"},
+          Case{45000.99999999, false, "2023-03-16"}, Case{-1, false, "-1"}})
         EXPECT_EQ(dateValueText(c.serial, c.date1904), QString::fromLatin1(c.text)) << c.serial;
 }
 
@@ -160,10 +160,11 @@ TEST(XlsxValues, CellReferences)
         bool ok;
         int row, col;
     };
-    for (const Case &c : {Case{"A1", true, 1, 1}, Case{"B12", true, 12, 2}, Case{"$AA$3", true, 3, 27},
-                          Case{"XFD1048576", true, 1048576, 16384}, Case{"XFE1", false, 0, 0},
-                          Case{"A1048577", false, 0, 0}, Case{"A0", false, 0, 0}, Case{"1A", false, 0, 0},
-                          Case{"a1", false, 0, 0}, Case{"", false, 0, 0}, Case{"A99999999999", false, 0, 0}}) {
+    for (const Case &c :
+         {Case{"A1", true, 1, 1}, Case{"B12", true, 12, 2}, Case{"$AA$3", true, 3, 27},
+          Case{"XFD1048576", true, 1048576, 16384}, Case{"XFE1", false, 0, 0}, Case{"A1048577", false, 0, 0},
+          Case{"A0", false, 0, 0}, Case{"1A", false, 0, 0}, Case{"a1", false, 0, 0}, Case{"", false, 0, 0},
+          Case{"A99999999999", false, 0, 0}}) {
         int row = 0, col = 0;
         EXPECT_EQ(parseCellReference(c.text, row, col), c.ok) << c.text;
         if (c.ok) {

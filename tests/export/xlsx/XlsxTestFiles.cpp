@@ -26,12 +26,11 @@ void writeZip(const QString &fileName, const std::map<std::string, QByteArray> &
 std::map<std::string, QByteArray> minimalWorkbook(const QByteArray &sheetXml)
 {
     return {
-        {"[Content_Types].xml",
-         "<?xml version=\"1.0\"?><Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\"/>"},
-        {"xl/workbook.xml",
-         "<?xml version=\"1.0\"?><workbook "
-         "xmlns:r=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships\">"
-         "<sheets><sheet name=\"S\" sheetId=\"1\" r:id=\"rId1\"/></sheets></workbook>"},
+        {"[Content_Types].xml", "<?xml version=\"1.0\"?><Types "
+                                "xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\"/>"},
+        {"xl/workbook.xml", "<?xml version=\"1.0\"?><workbook "
+                            "xmlns:r=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships\">"
+                            "<sheets><sheet name=\"S\" sheetId=\"1\" r:id=\"rId1\"/></sheets></workbook>"},
         {"xl/_rels/workbook.xml.rels",
          "<?xml version=\"1.0\"?><Relationships><Relationship Id=\"rId1\" "
          "Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/worksheet\" "
