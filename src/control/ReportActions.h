@@ -4,6 +4,7 @@
 #include "control/EventRaiser.h"
 #include "control/PaintSuspension.h"
 #include "control/ReportFrame.h"
+#include "export/xlsx/SpreadsheetProgram.h"
 #include "formula/FormulaRecalculation.h"
 #include "platform/FileShell.h"
 #include "print/PageBreakLines.h"
@@ -263,6 +264,24 @@ public:
     // The report's init script, when it has one; an engine failure throws.
     void runInitialScript();
 
+    // --- workbooks (ReportActionsExcel.cpp) -------------------------------------------------
+    // TransExcel: the range (0-based; the whole report unless `selected`) as
+    // a new .xlsx workbook. A range outside the report, or no spreadsheet
+    // program, does nothing; a failed save throws ReportError and keeps an
+    // older file. Saved is not changed.
+    void transExcel(const QString &fileName, bool selected, int col1, int row1, int col2, int row2);
+    // TransFormExcel: the report replaced by a range of the workbook's first
+    // sheet (1-based worksheet columns and rows). A file or range that cannot
+    // be imported throws ReportError and changes nothing; Saved becomes true
+    // only with the replaced report.
+    void transFormExcel(const QString &fileName, int firstCol, int lastCol, int firstRow, int lastRow);
+    // Where the workbook members find the spreadsheet program; a factory
+    // answering nullptr makes the program missing. Null puts the default back.
+    void setSpreadsheetProgram(xlsx::SpreadsheetProgramFactory factory)
+    {
+        m_spreadsheetProgram = factory ? std::move(factory) : xlsx::fileSpreadsheetProgram();
+    }
+
     // --- the clipboard (ReportActionsClipboard.cpp) -----------------------------------------
     // CopyCell / CutCell (full) and CopyCellText / CutCellText: a range
     // outside the grid or cutting through a merged block does nothing.
@@ -286,6 +305,9 @@ private:
     void captionChanged(int col, int row, const QString &value) override;
     void buttonPressed(int col, int row, const QString &name, QString &script) override;
 
+    // The program copies the page setup from and to a printer's only when one is installed.
+    bool printerInstalled();
+
     // After an input attribute of (col, row) changed.
     void inputAttributesChanged(int col, int row);
 
@@ -301,6 +323,7 @@ private:
     bool m_chainStopped = false; // one of them met the chain limit
     bool m_scriptEditorOpen = false;
     SystemClipboard m_systemClipboard;
+    xlsx::SpreadsheetProgramFactory m_spreadsheetProgram = xlsx::fileSpreadsheetProgram();
     ClipboardPort *m_clipboard = &m_systemClipboard;
 };
 

@@ -128,6 +128,17 @@ public:
         return call(Id::GetAppendString, {L(c), L(r), L(i)}).asString();
     }
 
+    // --- workbooks -----------------------------------------------------------------------
+    void TransExcel(const QString &file, bool selected, int c1, int r1, int c2, int r2)
+    {
+        call(Id::TransExcel, {S(file), B(selected), L(c1), L(r1), L(c2), L(r2)});
+    }
+    // The worksheet's first column, last column, first row, last row.
+    void TransFormExcel(const QString &file, int firstCol, int lastCol, int firstRow, int lastRow)
+    {
+        call(Id::TransFormExcel, {S(file), L(firstCol), L(lastCol), L(firstRow), L(lastRow)});
+    }
+
 private:
     using Id = automation::MemberId;
     static V L(int v) { return V::fromLong(v); }

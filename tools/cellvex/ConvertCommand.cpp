@@ -2,12 +2,16 @@
 
 #include "ConvertOptions.h"
 
+#include "automation/ErrorInfo.h"
+#include "automation/MemberId.h"
 #include "common/ReportError.h"
 #include "control/CellvexControl.h"
+#include "control/MemberBoundary.h"
 #include "document/ReportDocument.h"
 #include "export/StagedFiles.h"
 #include "export/StandaloneHtml.h"
 #include "export/TextExport.h"
+#include "export/xlsx/XlsxFileReader.h"
 #include "print/PageExport.h"
 
 #include <QBuffer>
@@ -16,9 +20,39 @@
 #include <QSaveFile>
 #include <QTextStream>
 
+#include <vector>
+
 namespace cellvex {
 
 namespace {
+
+using automation::MemberId;
+using automation::Variant;
+
+// Runs a member as a host would; throws ReportError with its message.
+void callMember(CellvexControl &control, MemberId id, std::vector<Variant> args)
+{
+    automation::ErrorInfo errors;
+    Variant result;
+    if (automation::failed(runMember(control.actions(), automation::rowIndexOf(id), args, &result, errors)))
+        throw ReportError(errors.description());
+}
+
+bool isWorkbook(const QString &file)
+{
+    return QFileInfo(file).suffix().compare(QLatin1String("xlsx"), Qt::CaseInsensitive) == 0;
+}
+
+// The used range of the workbook's first sheet becomes the report.
+void openWorkbook(CellvexControl &control, const QString &fileName)
+{
+    const xlsx::WorkbookContents book = xlsx::readWorkbook(fileName, {}, xlsx::SheetRange{1, 1, 1, 1});
+    if (book.used.isEmpty())
+        throw ReportError(QStringLiteral("the first worksheet of %1 is empty").arg(fileName));
+    callMember(control, MemberId::TransFormExcel,
+               {Variant::fromString(fileName), Variant::fromLong(1), Variant::fromLong(book.used.lastCol),
+                Variant::fromLong(1), Variant::fromLong(book.used.lastRow)});
+}
 
 // The columns of a text export are separated by tabs, one line per row, so
 // that the file opens as a table in other programs.
@@ -116,6 +150,11 @@ void convert(CellvexControl &control, const ConvertOptions &options)
         actions.refreshChartSnapshots();
         writePngPages(control, options.output);
         break;
+    case ConvertFormat::Workbook:
+        callMember(control, MemberId::TransExcel,
+                   {Variant::fromString(options.output), Variant::fromBool(false), Variant::fromLong(0),
+                    Variant::fromLong(0), Variant::fromLong(0), Variant::fromLong(0)});
+        break;
     }
 }
 
@@ -132,6 +171,15 @@ int runConvert(const QStringList &args)
     }
     try {
         CellvexControl control;
+        if (isWorkbook(options->input)) {
+            if (!QFileInfo::exists(options->input)) {
+                err << "convert: no such file: " << options->input << "\n";
+                return 1;
+            }
+            openWorkbook(control, options->input);
+            convert(control, *options);
+            return 0;
+        }
         std::optional<LoadedReport> loaded =
             readReportFile(options->input, control.report().pageSettings().pixelsPerInch());
         if (!loaded) {

@@ -5,7 +5,8 @@
 namespace cellvex {
 
 const char *const kConvertUsage =
-    "usage: cellvex convert IN.cvd OUT.{cvd,html,txt,xml,pdf,png} [--range c1,r1,c2,r2] [--by-alias]\n";
+    "usage: cellvex convert IN.{cvd,xlsx} OUT.{cvd,html,txt,xml,pdf,png,xlsx} [--range c1,r1,c2,r2] "
+    "[--by-alias]\n";
 
 namespace {
 
@@ -24,6 +25,8 @@ std::optional<ConvertFormat> formatOf(const QString &fileName)
         return ConvertFormat::Pdf;
     if (ext == QLatin1String("png"))
         return ConvertFormat::Png;
+    if (ext == QLatin1String("xlsx"))
+        return ConvertFormat::Workbook;
     return std::nullopt;
 }
 
@@ -74,7 +77,7 @@ std::optional<ConvertOptions> parseConvertOptions(const QStringList &args, QStri
     const std::optional<ConvertFormat> format = formatOf(options.output);
     if (!format) {
         problem = QStringLiteral("cannot tell the format of %1: the extension must be .cvd, .html, .txt, "
-                                 ".xml, .pdf or .png")
+                                 ".xml, .pdf, .png or .xlsx")
                       .arg(options.output);
         return std::nullopt;
     }

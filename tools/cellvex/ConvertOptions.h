@@ -9,7 +9,7 @@
 namespace cellvex {
 
 // What `cellvex convert` writes, chosen by the output file's extension.
-enum class ConvertFormat { Report, Html, Text, Xml, Pdf, Png };
+enum class ConvertFormat { Report, Html, Text, Xml, Pdf, Png, Workbook };
 
 struct ConvertOptions
 {

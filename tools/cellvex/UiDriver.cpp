@@ -96,7 +96,8 @@ QPoint UiDriver::cellPoint(int col, int row, std::optional<QPoint> at) const
         throw UiError(outOfReach("no cell", col, row));
     const ReportRect cell = r.cellRect(col - 1, row - 1);
     if (at && (at->x() < 0 || at->y() < 0 || at->x() >= cell.width || at->y() >= cell.height))
-        throw UiError(QStringLiteral("point %1,%2 is outside cell %3,%4").arg(at->x()).arg(at->y()).arg(col).arg(row));
+        throw UiError(
+            QStringLiteral("point %1,%2 is outside cell %3,%4").arg(at->x()).arg(at->y()).arg(col).arg(row));
     const std::int64_t x = cell.x - surfaceOriginX(r) + (at ? at->x() : cell.width / 2);
     const std::int64_t y = cell.y - surfaceOriginY(r) + (at ? at->y() : cell.height / 2);
     const CellSurface *surface = m_control.cellSurface();

@@ -40,7 +40,8 @@ public:
     // top-left corner (a point inside the cell).
     void pressCell(int col, int row, Qt::MouseButton button = Qt::LeftButton, std::optional<QPoint> at = {});
     void moveToCell(int col, int row, std::optional<QPoint> at = {});
-    void releaseCell(int col, int row, Qt::MouseButton button = Qt::LeftButton, std::optional<QPoint> at = {});
+    void releaseCell(int col, int row, Qt::MouseButton button = Qt::LeftButton,
+                     std::optional<QPoint> at = {});
 
     // Where a chart cell draws a point (1-based series as drawn, a curve and
     // its markers counted apart; 1-based point in ascending x), or the values

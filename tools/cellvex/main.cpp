@@ -16,8 +16,8 @@ void usage(QTextStream &s)
          "commands:\n"
          "  snapshot OUT.png [--size WxH] [--cols N --rows N] [--pole-visible M] [--open FILE.cvd]\n"
          "      render a new control (or a stored report) headlessly to a PNG\n"
-         "  convert IN.cvd OUT.{cvd,html,txt,xml,pdf,png} [--range c1,r1,c2,r2] [--by-alias]\n"
-         "      write a stored report in the format OUT's extension names\n"
+         "  convert IN.{cvd,xlsx} OUT.{cvd,html,txt,xml,pdf,png,xlsx} [--range c1,r1,c2,r2] [--by-alias]\n"
+         "      write a stored report (or a workbook's used range) in the format OUT's extension names\n"
          "  script FILE.js [ARGS...] [--show]\n"
          "      run a script against a new control (global Cellvex)\n"
          "  typelib\n"
@@ -41,10 +41,10 @@ int main(int argc, char **argv)
     const QString command = args.takeFirst();
     if (command == QLatin1String("snapshot"))
         return cellvex::runSnapshot(args);
-    if (command == QLatin1String("convert"))
-        return cellvex::runConvert(args);
     if (command == QLatin1String("script"))
         return cellvex::runScript(args);
+    if (command == QLatin1String("convert"))
+        return cellvex::runConvert(args);
     if (command == QLatin1String("typelib"))
         return cellvex::runTypelib(args);
     err << "cellvex: unknown command " << command << "\n";
