@@ -5,24 +5,13 @@
 #include "document/CellAttributes.h"
 #include "document/DocumentPicture.h"
 #include "document/DocumentValues.h"
+#include "document/ElementAttributes.h"
 #include "document/XmlCharacters.h"
 #include "report/Report.h"
 
 namespace cellvex {
 
 namespace {
-
-// Indexed attribute names such as "AS12".
-std::string indexed(const char *prefix, qsizetype index)
-{
-    return prefix + std::to_string(index);
-}
-
-void setPicture(XmlElement e, const char *name, const QImage &image)
-{
-    const QByteArray packed = packedPicture(image);
-    e.setAttributeUtf8(name, std::string_view(packed.constData(), size_t(packed.size())));
-}
 
 } // namespace
 
@@ -84,25 +73,25 @@ void CellElementWriter::fillAttributes(XmlElement e, int col, int row)
     if (cell.kind() == CellKind::Chart) {
         for (qsizetype n = 0; n < record.seriesCount; ++n) {
             const ChartSeriesInfo &s = ext->seriesInfo[n];
-            e.setAttribute(indexed("ST", n).c_str(), s.seriesType);
-            e.setAttribute(indexed("SS", n).c_str(), s.signText);
-            e.setAttribute(indexed("SD", n).c_str(), s.dataText);
+            e.setAttribute(indexedAttribute("ST", n).c_str(), s.seriesType);
+            e.setAttribute(indexedAttribute("SS", n).c_str(), s.signText);
+            e.setAttribute(indexedAttribute("SD", n).c_str(), s.dataText);
         }
         // The chart's background, not the snapshot its picture layer holds.
         if (const QImage background = chartBackground(cell); !background.isNull()) {
             e.setAttributeUtf8("IS", flagText(cell.imageStretch()));
-            setPicture(e, "CM", background);
+            setPictureAttribute(e, "CM", background);
         }
     }
     // Only a picture that exists can be written; a layer that shows nothing
     // yet (or only a diagonal) has none.
     if (cell.haveImage() && isTextLike(cell.kind()) && cell.diagonalType() == 0 && cell.picture()) {
         e.setAttributeUtf8("IS", flagText(cell.imageStretch()));
-        setPicture(e, "BM", *cell.picture());
+        setPictureAttribute(e, "BM", *cell.picture());
     }
     writeTable(true);
     for (int n = 0; n < record.appendRange; ++n)
-        e.setAttribute(indexed("AS", n).c_str(), cell.appendString(n));
+        e.setAttribute(indexedAttribute("AS", n).c_str(), cell.appendString(n));
 
     e.setText(cell.caption());
 }

@@ -3,6 +3,7 @@
 #include "cells/ChartCell.h"
 #include "document/DocumentPicture.h"
 #include "document/DocumentValues.h"
+#include "document/ElementAttributes.h"
 #include "document/XmlDocument.h"
 #include "report/Report.h"
 
@@ -11,18 +12,6 @@
 namespace cellvex {
 
 namespace {
-
-std::string indexed(const char *prefix, qsizetype n)
-{
-    return prefix + std::to_string(n);
-}
-
-void setPicture(XmlElement e, const char *name, const QImage &image)
-{
-    // The packed text keeps its CR LF line breaks inside the value.
-    const QByteArray packed = packedPicture(image);
-    e.setAttributeUtf8(name, std::string_view(packed.constData(), size_t(packed.size())));
-}
 
 bool carriesPicture(const Cell &cell)
 {
@@ -37,9 +26,9 @@ void writeSeries(XmlElement e, const Cell &cell)
     e.setAttribute("SeriesCount", std::int64_t(count));
     for (qsizetype n = 0; n < count; ++n) {
         const ChartSeriesInfo &s = ext->seriesInfo[n];
-        e.setAttribute(indexed("aType", n).c_str(), s.seriesType);
-        e.setAttribute(indexed("SignText", n).c_str(), s.signText);
-        e.setAttribute(indexed("DataText", n).c_str(), s.dataText);
+        e.setAttribute(indexedAttribute("aType", n).c_str(), s.seriesType);
+        e.setAttribute(indexedAttribute("SignText", n).c_str(), s.signText);
+        e.setAttribute(indexedAttribute("DataText", n).c_str(), s.dataText);
     }
 }
 
@@ -49,10 +38,10 @@ void writeContent(XmlElement e, const Cell &cell)
     if (cell.kind() == CellKind::Chart) {
         writeSeries(e, cell);
         if (const QImage background = chartBackground(cell); !background.isNull())
-            setPicture(e, "ChartImage", background);
+            setPictureAttribute(e, "ChartImage", background);
     }
     if (carriesPicture(cell))
-        setPicture(e, "BackImage", *cell.picture());
+        setPictureAttribute(e, "BackImage", *cell.picture());
 }
 
 void writeFull(XmlElement e, const Report &report, const Cell &cell)
@@ -103,7 +92,7 @@ void writeFull(XmlElement e, const Report &report, const Cell &cell)
         writeSeries(e, cell);
         if (const QImage background = chartBackground(cell); !background.isNull()) {
             e.setAttributeUtf8("ImageStretch", flagText(cell.imageStretch()));
-            setPicture(e, "ChartImage", background);
+            setPictureAttribute(e, "ChartImage", background);
         }
         break;
     }
@@ -118,7 +107,7 @@ void writeFull(XmlElement e, const Report &report, const Cell &cell)
     }
     if (carriesPicture(cell)) {
         e.setAttributeUtf8("ImageStretch", flagText(cell.imageStretch()));
-        setPicture(e, "BackImage", *cell.picture());
+        setPictureAttribute(e, "BackImage", *cell.picture());
     }
     e.setAttribute("DiagonalType", cell.diagonalType());
     e.setAttribute("ScriptType", cell.scriptType());
@@ -126,7 +115,7 @@ void writeFull(XmlElement e, const Report &report, const Cell &cell)
     e.setAttribute("ExpressionText", cell.expressionText());
     e.setAttribute("AppendRange", cell.appendRange());
     for (int n = 0; n < cell.appendRange(); ++n)
-        e.setAttribute(indexed("AppendString", n).c_str(), cell.appendString(n));
+        e.setAttribute(indexedAttribute("AppendString", n).c_str(), cell.appendString(n));
 }
 
 } // namespace
