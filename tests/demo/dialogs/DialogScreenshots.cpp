@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
+#include <QListWidget>
 #include <QPixmap>
 #include <QPushButton>
 #include <QTabBar>
@@ -88,10 +89,11 @@ void expectTidy(QWidget *container, const QString &where)
                 << describe(shown[j]).toStdString();
 }
 
-void shoot(QWidget *window, const QString &name)
+void shoot(QWidget *window, const QString &name, QSize client)
 {
     window->show();
     QCoreApplication::processEvents();
+    EXPECT_EQ(window->size(), client) << name.toStdString();
     expectTidy(window, name);
     const QString dir = QStringLiteral(CELLVEX_SCREENSHOT_DIR);
     QDir().mkpath(dir);
@@ -110,18 +112,18 @@ TEST(DialogScreenshots, HostDialogs)
     ScriptedPrompts prompts;
 
     AliasDialog alias(&fake, state, prompts);
-    shoot(&alias, S("alias"));
+    shoot(&alias, S("alias"), QSize(401, 312));
     FindDialog find(&fake, prompts);
-    shoot(&find, S("find"));
+    shoot(&find, S("find"), QSize(357, 203));
     ReplaceDialog replace(&fake, prompts);
-    shoot(&replace, S("replace"));
+    shoot(&replace, S("replace"), QSize(361, 199));
     NumberDialog number;
     number.setup(S("列值"), S("列号："), S("列宽："));
-    shoot(&number, S("number"));
+    shoot(&number, S("number"), QSize(201, 103));
     ExcelExportDialog exportDialog(prompts);
-    shoot(&exportDialog, S("excel-export"));
+    shoot(&exportDialog, S("excel-export"), QSize(386, 160));
     ExcelImportDialog importDialog(prompts);
-    shoot(&importDialog, S("excel-import"));
+    shoot(&importDialog, S("excel-import"), QSize(386, 160));
 }
 
 TEST(DialogScreenshots, CellPropertiesPages)
@@ -133,6 +135,11 @@ TEST(DialogScreenshots, CellPropertiesPages)
     fake.returnsOuts(S("GetCellChartText"), {Variant::fromString(S("月销量")), Variant::fromString(S("月份")),
                                              Variant::fromString(S("件数"))});
     fake.returns(S("GetCellAllSeriesesText"), Variant::fromString(S("1\r\n甲\r\n1,2\r\n2\r\n乙\r\n3,4\r\n")));
+    fake.returns(S("GetCellTextLength"), Variant::fromLong(20));
+    fake.returns(S("GetCellDropText"), Variant::fromString(S("男\r\n女")));
+    fake.returns(S("GetCellValue"), Variant::fromString(S("提交")));
+    fake.returns(S("GetCellButtonText"), Variant::fromString(S("SaveReport")));
+    fake.returns(S("GetCellCheckText"), Variant::fromString(S("已审核")));
     fake.returns(S("GetLabelHAlignment"), Variant::fromLong(1));
     fake.returns(S("GetLabelVAlignment"), Variant::fromLong(1));
     fake.returns(S("GetFontName"), Variant::fromString(S("宋体")));
@@ -151,8 +158,17 @@ TEST(DialogScreenshots, CellPropertiesPages)
     const char *names[] = {"display", "kind", "alignment", "font", "borders", "input", "append"};
     for (int i = 0; i < pages->count(); ++i) {
         pages->setCurrentIndex(i);
-        shoot(&dialog, S("cell-%1-%2").arg(i + 1).arg(S(names[i])));
+        shoot(&dialog, S("cell-%1-%2").arg(i + 1).arg(S(names[i])), QSize(393, 273));
         expectTidy(pages->widget(i), S(names[i]));
+    }
+    // The other kinds' panels of the "类型" page.
+    pages->setCurrentIndex(1);
+    auto *kinds = pages->widget(1)->findChild<QListWidget *>(S("ListView2"));
+    ASSERT_TRUE(kinds);
+    for (int kind = 0; kind < kinds->count(); ++kind) {
+        kinds->setCurrentRow(kind);
+        shoot(&dialog, S("cell-2-kind-%1").arg(kind + 1), QSize(393, 273));
+        expectTidy(pages->widget(1), S("kind %1").arg(kinds->item(kind)->text()));
     }
     EXPECT_TRUE(prompts.errors.isEmpty()) << prompts.errors.join(S("; ")).toStdString();
 }
