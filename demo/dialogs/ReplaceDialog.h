@@ -22,6 +22,9 @@ class ReplaceDialog : public QDialog
 public:
     ReplaceDialog(automation::ICellvex *control, HostPrompts &prompts, QWidget *parent = nullptr);
 
+    // The designed size: the dialog may be resized, but opens at this size.
+    QSize sizeHint() const override { return QSize(361, 199); }
+
 protected:
     void showEvent(QShowEvent *event) override;
 

@@ -535,3 +535,27 @@ TEST(ExcelImportDialog, BrowseAsksForAWorkbookAndCancelLeavesTheFlagDown)
     EXPECT_FALSE(dialog.confirmed());
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
 }
+
+TEST(HostDialogs, OpenAtTheirDesignedSizeWhenTheCallerFitsThemToTheirContents)
+{
+    RecordingCellvex fake;
+    HostState state;
+    ScriptedPrompts prompts;
+    AliasDialog alias(&fake, state, prompts);
+    FindDialog find(&fake, prompts);
+    ReplaceDialog replace(&fake, prompts);
+    NumberDialog number;
+    ExcelExportDialog exportDialog(prompts);
+    ExcelImportDialog importDialog(prompts);
+    const std::pair<QDialog *, QSize> rows[] = {
+        {&alias, {401, 312}},  {&find, {357, 203}},         {&replace, {361, 199}},
+        {&number, {201, 103}}, {&exportDialog, {386, 160}}, {&importDialog, {386, 160}},
+    };
+    for (const auto &[dialog, size] : rows) {
+        dialog->adjustSize();
+        dialog->show();
+        EXPECT_EQ(dialog->size(), size) << dialog->objectName().toStdString();
+    }
+    EXPECT_EQ(find.minimumSize(), find.maximumSize()) << "fixed border";
+    EXPECT_NE(replace.minimumSize(), replace.maximumSize()) << "resizable";
+}
