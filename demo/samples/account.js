@@ -4,7 +4,7 @@
 var out = Host.args[0];
 var lines = 12;
 Cellvex.NewReport(7, lines + 5);
-var widths = [96, 150, 90, 90, 90, 60, 70];
+var widths = [90, 130, 70, 80, 80, 56, 80];
 for (var c = 0; c < widths.length; c++)
     Cellvex.SetColWidth(c + 1, widths[c]);
 
@@ -36,10 +36,10 @@ for (var i = 0; i < lines; i++) {
     Cellvex.SetDropCell(3, r, "办公\r\n销售\r\n差旅\r\n其他");
     Cellvex.SetCheckCell(6, r, "");
     for (var c = 4; c <= 5; c++) {
-        Cellvex.SetCellFormat(c, r, 3, "#,##0.00");
+        Cellvex.SetCellFormat(c, r, 3, "0.00");
         Cellvex.SetLabelHAlignment(c, r, 2);
     }
-    Cellvex.SetCellFormat(7, r, 3, "#,##0.00");
+    Cellvex.SetCellFormat(7, r, 3, "0.00");
     Cellvex.SetLabelHAlignment(7, r, 2);
     Cellvex.SetCellReadOnly(7, r, true);
     Cellvex.SetCellBackColor(7, r, 0xF4F4F4);
@@ -59,7 +59,7 @@ Cellvex.SetCellValue(3, total, "合计");
 Cellvex.SetFontStyleBold(3, total, true);
 Cellvex.SetLabelHAlignment(3, total, 1);
 for (var c = 4; c <= 5; c++) {
-    Cellvex.SetCellFormat(c, total, 3, "#,##0.00");
+    Cellvex.SetCellFormat(c, total, 3, "0.00");
     Cellvex.SetLabelHAlignment(c, total, 2);
     Cellvex.SetCellExpression(c, total, "sum(" + c + ", 3, " + c + ", " + (lines + 2) + ")");
     Cellvex.SetFontStyleBold(c, total, true);

@@ -2,8 +2,8 @@
 //   cellvex script chart.js OUT.cvd
 var out = Host.args[0];
 Cellvex.NewReport(2, 3);
-Cellvex.SetColWidth(1, 380);
-Cellvex.SetColWidth(2, 380);
+Cellvex.SetColWidth(1, 320);
+Cellvex.SetColWidth(2, 320);
 Cellvex.SetRowHeight(1, 30);
 Cellvex.SetRowHeight(2, 260);
 Cellvex.SetRowHeight(3, 260);

@@ -78,6 +78,8 @@ void MainWindow::buildToolBars()
 void MainWindow::buildCellToolBars()
 {
     HostCommands &c = m_commands;
+    // Three rows that fit a 1280-pixel screen without hiding buttons.
+    addToolBarBreak(Qt::TopToolBarArea);
     QToolBar *bar = addBar("ToolBar7");
     m_fontList = new QComboBox(bar);
     m_fontList->setObjectName(QStringLiteral("ComboBox1"));
@@ -127,7 +129,6 @@ void MainWindow::buildCellToolBars()
     bar->addAction(
         button("tbInitScript", "init-script", QStringLiteral("初始脚本"), [&c] { c.editInitScript(); }));
 
-    addToolBarBreak(Qt::TopToolBarArea);
     bar = addBar("ToolBar5");
     auto *caption = new QLabel(QStringLiteral(" 公式= "), bar);
     caption->setObjectName(QStringLiteral("Panel1"));
@@ -135,7 +136,7 @@ void MainWindow::buildCellToolBars()
     m_formulaEdit = new QLineEdit(bar);
     m_formulaEdit->setObjectName(QStringLiteral("Edit1"));
     m_formulaEdit->setToolTip(QStringLiteral("公式"));
-    m_formulaEdit->setMinimumWidth(260);
+    m_formulaEdit->setMinimumWidth(220);
     bar->addWidget(m_formulaEdit);
     bar->addAction(button("tbSetFormula", "set-formula", QStringLiteral("设置公式"),
                           [this] { m_commands.setFormula(m_formulaEdit->text()); }));
@@ -143,6 +144,7 @@ void MainWindow::buildCellToolBars()
     bar->addAction(button("tbCalcCols", "calc-cols", QStringLiteral("纵向计算"), [&c] { c.calculate(0); }));
     bar->addAction(button("tbCalcRows", "calc-rows", QStringLiteral("横向计算"), [&c] { c.calculate(1); }));
 
+    addToolBarBreak(Qt::TopToolBarArea);
     bar = addBar("ToolBar8");
     bar->addAction(
         button("tbAddPicture", "add-picture", QStringLiteral("添加图片"), [&c] { c.addPicture(); }));
