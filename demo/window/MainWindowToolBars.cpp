@@ -85,7 +85,14 @@ void MainWindow::buildCellToolBars()
     m_fontList->setObjectName(QStringLiteral("ComboBox1"));
     m_fontList->setToolTip(QStringLiteral("字体"));
     m_fontList->setEditable(false);
-    m_fontList->addItems(QFontDatabase::families());
+    // The installed fonts; the two names reports use most come first when
+    // they are not installed under those names, since the control draws them
+    // with the font that stands in for them.
+    QStringList families = QFontDatabase::families();
+    for (const QString &common : {QStringLiteral("黑体"), QStringLiteral("宋体")})
+        if (!families.contains(common, Qt::CaseInsensitive))
+            families.prepend(common);
+    m_fontList->addItems(families);
     m_fontList->setMinimumContentsLength(10);
     m_fontList->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_fontList->setCurrentIndex(-1);
