@@ -6,6 +6,9 @@
 #include "RecordingDialogFactory.h"
 #include "UiDriver.h"
 #include "WindowScriptedPrompts.h"
+#ifdef CELLVEX_DEMO_HAS_DIALOGS
+#include "QtDialogFactory.h"
+#endif
 
 #include "automation/ComInterfaces.h"
 #include "automation/ICellvex.h"
@@ -13,13 +16,18 @@
 #include "control/CellvexControl.h"
 #include "platform/ControlHost.h"
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenu>
+#include <QMouseEvent>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QWindow>
 
@@ -48,7 +56,12 @@ protected:
         control->QueryInterface(IID_IQtWidget, &widget);
         controlWidget = qobject_cast<CellvexControl *>(static_cast<QWidget *>(widget));
         ASSERT_NE(controlWidget, nullptr);
-        window = std::make_unique<MainWindow>(*control, controlWidget, state, prompts, dialogs,
+#ifdef CELLVEX_DEMO_HAS_DIALOGS
+        dialogs = std::make_unique<QtDialogFactory>(control, state, prompts);
+#else
+        dialogs = std::make_unique<fakes::RecordingDialogFactory>();
+#endif
+        window = std::make_unique<MainWindow>(*control, controlWidget, state, prompts, *dialogs,
                                               QStringLiteral(CELLVEX_DEMO_PROGRAM_DIR));
         sink = std::make_unique<HostEventSink>(*window);
         ASSERT_TRUE(
@@ -74,19 +87,34 @@ protected:
             control->Release();
     }
 
-    void trigger(const char *name) { window->findChild<QAction *>(QString::fromLatin1(name))->trigger(); }
+    void trigger(const char *name)
+    {
+        window->findChild<QAction *>(QString::fromLatin1(name))->trigger();
+    }
 
     QTemporaryDir folder;
     ICellvex *control = nullptr;
     CellvexControl *controlWidget = nullptr;
     HostState state;
     fakes::WindowScriptedPrompts prompts;
-    fakes::RecordingDialogFactory dialogs;
+    std::unique_ptr<DialogFactory> dialogs;
     std::unique_ptr<MainWindow> window;
     std::unique_ptr<HostEventSink> sink;
     IConnectionPoint *point = nullptr;
     std::uint32_t cookie = 0;
 };
+
+// A left click at the centre of `rect` of `widget`, as the mouse gives it.
+void clickAt(QWidget *widget, const QRect &rect)
+{
+    const QPoint at = rect.center();
+    const QPoint global = widget->mapToGlobal(at);
+    QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &release);
+    QCoreApplication::processEvents();
+}
 
 bool bold(ICellvex &control, int col, int row)
 {
@@ -117,9 +145,25 @@ TEST_F(EndToEnd, PickACellWithTheMouseMakeItBoldSaveAndReopen)
     EXPECT_EQ(state.inputCol, 2);
     EXPECT_EQ(state.inputRow, 4);
 
+#ifdef CELLVEX_DEMO_HAS_DIALOGS
+    // Through the cell dialog: the font page, "粗体" in the style list, "应用".
+    trigger("miCell");
+    auto *dialog = window->findChild<QDialog *>(QStringLiteral("CellPropertiesDialog"));
+    ASSERT_NE(dialog, nullptr);
+    dialog->findChild<QTabWidget *>(QStringLiteral("PageControl1"))->setCurrentIndex(3);
+    auto *styles = dialog->findChild<QListWidget *>(QStringLiteral("ListBox2"));
+    ASSERT_FALSE(styles->item(0)->isSelected()) << "the page shows the input cell, which is not bold";
+    clickAt(styles->viewport(), styles->visualItemRect(styles->item(0)));
+    ASSERT_TRUE(styles->item(0)->isSelected());
+    auto *apply = dialog->findChild<QAbstractButton *>(QStringLiteral("Button2"));
+    clickAt(apply, apply->rect());
+    EXPECT_TRUE(bold(*control, 2, 4));
+    dialog->close();
+#else
     trigger("tbBold");
     EXPECT_TRUE(bold(*control, 2, 4));
     EXPECT_TRUE(window->findChild<QAction *>(QStringLiteral("tbBold"))->isChecked());
+#endif
 
     const QString saved = folder.filePath(QStringLiteral("帐表-粗体.cvd"));
     prompts.saveNames = {saved};
