@@ -7,6 +7,7 @@
 #include "UiDriver.h"
 #include "WindowScriptedPrompts.h"
 #ifdef CELLVEX_DEMO_HAS_DIALOGS
+#include "DialogPlacement.h"
 #include "QtDialogFactory.h"
 #endif
 
@@ -27,6 +28,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QWindow>
@@ -150,6 +152,10 @@ TEST_F(EndToEnd, PickACellWithTheMouseMakeItBoldSaveAndReopen)
     trigger("miCell");
     auto *dialog = window->findChild<QDialog *>(QStringLiteral("CellPropertiesDialog"));
     ASSERT_NE(dialog, nullptr);
+    for (int i = 0; i < 10; ++i)
+        QCoreApplication::processEvents();
+    EXPECT_EQ(dialog->frameGeometry().topLeft(),
+              besideScreenEdge(dialog->screen()->geometry(), dialog->frameGeometry().size()));
     dialog->findChild<QTabWidget *>(QStringLiteral("PageControl1"))->setCurrentIndex(3);
     auto *styles = dialog->findChild<QListWidget *>(QStringLiteral("ListBox2"));
     ASSERT_FALSE(styles->item(0)->isSelected()) << "the page shows the input cell, which is not bold";
@@ -158,6 +164,9 @@ TEST_F(EndToEnd, PickACellWithTheMouseMakeItBoldSaveAndReopen)
     auto *apply = dialog->findChild<QAbstractButton *>(QStringLiteral("Button2"));
     clickAt(apply, apply->rect());
     EXPECT_TRUE(bold(*control, 2, 4));
+    QDir().mkpath(QStringLiteral(CELLVEX_DEMO_SCREENSHOT_DIR));
+    EXPECT_TRUE(dialog->screen()->grabWindow(0).save(
+        QStringLiteral(CELLVEX_DEMO_SCREENSHOT_DIR "/main-window-cell-dialog.png")));
     dialog->close();
 #else
     trigger("tbBold");
