@@ -200,16 +200,22 @@ TEST_F(WindowEvents, ClosingAsksOnlyForUnsavedChangesAndKeepsThemWhenTheSaveIsCa
         {false, {HostPrompts::Answer::Yes}, {}, false, {}},
     };
     for (const Row &row : rows) {
-        saved = row.saved;
-        prompts.answers = row.answers;
-        prompts.saveNames = row.saveNames;
         prompts.log.clear();
         control.clearCalls();
-        window->show();
-        EXPECT_EQ(window->close(), row.closes);
-        EXPECT_EQ(window->isVisible(), !row.closes);
-        EXPECT_EQ(prompts.log.contains(ask), !row.saved);
-        EXPECT_EQ(control.callsTo(QStringLiteral("SaveReport")), row.saves);
+        // The window's close box and the menu's "退出" take the same way.
+        for (bool fromMenu : {false, true}) {
+            saved = row.saved;
+            prompts.answers = row.answers;
+            prompts.saveNames = row.saveNames;
+            window->show();
+            if (fromMenu)
+                trigger(QStringLiteral("miExit"));
+            else
+                window->close();
+            EXPECT_EQ(window->isVisible(), !row.closes) << fromMenu;
+        }
+        EXPECT_EQ(prompts.log.count(ask), row.saved ? 0 : 2);
+        EXPECT_EQ(control.callsTo(QStringLiteral("SaveReport")), row.saves + row.saves);
     }
 }
 
