@@ -18,6 +18,12 @@ QString QtHostPrompts::qtFilter(const QString &filter)
     return entries.join(QStringLiteral(";;"));
 }
 
+std::uint32_t QtHostPrompts::colorRef(const QColor &color)
+{
+    return static_cast<std::uint32_t>(color.red()) | static_cast<std::uint32_t>(color.green()) << 8 |
+           static_cast<std::uint32_t>(color.blue()) << 16;
+}
+
 QString QtHostPrompts::openFileName(QWidget *parent, const QString &filter)
 {
     return QFileDialog::getOpenFileName(parent, QString(), QString(), qtFilter(filter));
@@ -38,8 +44,7 @@ std::optional<std::uint32_t> QtHostPrompts::chooseColor(QWidget *parent)
     const QColor color = QColorDialog::getColor(Qt::black, parent);
     if (!color.isValid())
         return std::nullopt;
-    return static_cast<std::uint32_t>(color.red()) | static_cast<std::uint32_t>(color.green()) << 8 |
-           static_cast<std::uint32_t>(color.blue()) << 16;
+    return colorRef(color);
 }
 
 void QtHostPrompts::showMessage(QWidget *parent, const QString &caption, const QString &text)

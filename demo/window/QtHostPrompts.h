@@ -2,6 +2,8 @@
 
 #include "HostPrompts.h"
 
+#include <QColor>
+
 namespace cellvex::demo {
 
 // The prompts of the running program: Qt's file and colour dialogs and
@@ -19,6 +21,8 @@ public:
 
     // "描述|*.a|描述|*.b" as Qt writes it: "描述 (*.a);;描述 (*.b)".
     static QString qtFilter(const QString &filter);
+    // A colour as the control takes it: 0x00BBGGRR.
+    static std::uint32_t colorRef(const QColor &color);
 };
 
 } // namespace cellvex::demo

@@ -3,6 +3,7 @@
 #include "MainWindowFixture.h"
 
 #include "DialogPlacement.h"
+#include "QtHostPrompts.h"
 #include "UnavailableDialogFactory.h"
 
 using namespace cellvex;
@@ -161,4 +162,12 @@ TEST(UnavailableDialogs, EveryDialogCommandShowsTheErrorBox)
         EXPECT_EQ(prompts.log, QStringList{"error 对话框尚未实现"}) << action;
     }
     EXPECT_TRUE(control.calls().isEmpty());
+}
+
+TEST(QtHostPrompts, FiltersAndColoursAreConvertedForQtAndForTheControl)
+{
+    EXPECT_EQ(QtHostPrompts::qtFilter(QStringLiteral("Cellvex文件|*.cvd|所有文件|*.*")),
+              QStringLiteral("Cellvex文件 (*.cvd);;所有文件 (*.*)"));
+    EXPECT_EQ(QtHostPrompts::qtFilter(QStringLiteral("图片文件|*.bmp")), QStringLiteral("图片文件 (*.bmp)"));
+    EXPECT_EQ(QtHostPrompts::colorRef(QColor(0x12, 0x34, 0x56)), 0x00563412u);
 }
