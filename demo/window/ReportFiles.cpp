@@ -22,6 +22,10 @@ QString readAnsiFile(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw HostError(QStringLiteral("无法读取文件“%1”：%2").arg(path, file.errorString()));
+    // The text becomes one string argument; a file larger than any report
+    // text is refused before it is read.
+    if (file.size() > kMaxTextFileBytes)
+        throw HostError(QStringLiteral("文件“%1”太大（超过 %2 MB）").arg(path).arg(kMaxTextFileBytes >> 20));
     return fromAnsi(file.readAll());
 }
 
