@@ -2,6 +2,8 @@
 // through its action, against the calls the control must receive.
 #include "MainWindowFixture.h"
 
+#include "ReportFiles.h"
+
 #include "common/AnsiText.h"
 
 #include <QFile>
@@ -266,4 +268,18 @@ TEST_F(Commands, ColorButtonsPassTheChosenColourAndNothingWhenCancelled)
     trigger(QStringLiteral("tbBackColor"));
     EXPECT_EQ(control.calls(), concat({overTwoByTwo(QStringLiteral("SetFontColor(%1, %2, 3368601)")),
                                        overTwoByTwo(QStringLiteral("SetCellBackColor(%1, %2, 255)"))}));
+}
+
+TEST_F(Commands, AnOversizedFileIsRefusedBeforeItIsRead)
+{
+    QFile big(path(QStringLiteral("big.txt")));
+    ASSERT_TRUE(big.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(big.resize(kMaxTextFileBytes + 1)); // sparse: nothing is written
+    big.close();
+    prompts.openNames = {big.fileName()};
+    trigger(QStringLiteral("miImportBase64"));
+    EXPECT_TRUE(control.calls().isEmpty());
+    ASSERT_EQ(prompts.log.size(), 2);
+    EXPECT_TRUE(prompts.log.last().startsWith(QStringLiteral("error 文件")))
+        << prompts.log.last().toStdString();
 }
