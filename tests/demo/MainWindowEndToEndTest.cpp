@@ -106,6 +106,7 @@ protected:
     std::uint32_t cookie = 0;
 };
 
+#ifdef CELLVEX_DEMO_HAS_DIALOGS
 // A left click at the centre of `rect` of `widget`, as the mouse gives it.
 void clickAt(QWidget *widget, const QRect &rect)
 {
@@ -117,6 +118,7 @@ void clickAt(QWidget *widget, const QRect &rect)
     QApplication::sendEvent(widget, &release);
     QCoreApplication::processEvents();
 }
+#endif
 
 bool bold(ICellvex &control, int col, int row)
 {
