@@ -1,4 +1,5 @@
 # cmake -DBUILD_DIR= -DWORK_DIR= -DLIBDIR= -DWITH_DESIGNER=0|1 -DWITH_DEMO=0|1 -P DebianPackage.cmake
+cmake_minimum_required(VERSION 3.25)
 #
 # Builds the Debian package from the build tree and checks what it carries.
 file(REMOVE_RECURSE ${WORK_DIR})

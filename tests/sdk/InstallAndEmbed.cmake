@@ -1,4 +1,5 @@
 # cmake -DBUILD_DIR= -DSOURCE_DIR= -DWORK_DIR= -DGENERATOR= -DCXX_COMPILER= -DLIBDIR= -P InstallAndEmbed.cmake
+cmake_minimum_required(VERSION 3.25)
 #
 # What a host's developer does with an installed Cellvex: install, check the
 # package's files, build examples/embed against it and run it.
@@ -46,10 +47,17 @@ if(NOT run_output MATCHES "ICellvex")
   message(FATAL_ERROR "the installed tool printed no type library")
 endif()
 
-# pkg-config gives flags under the prefix, wherever the prefix is.
+# pkg-config points into the prefix, wherever the prefix was moved to.
 set(ENV{PKG_CONFIG_PATH} ${prefix}/${LIBDIR}/pkgconfig)
+run(pkg-config --variable=includedir cellvex)
+string(STRIP "${run_output}" includedir)
+run(pkg-config --variable=libdir cellvex)
+string(STRIP "${run_output}" libdir)
+if(NOT EXISTS ${includedir}/cellvex/Cellvex.h OR NOT EXISTS ${libdir}/libcellvex.so)
+  message(FATAL_ERROR "pkg-config points outside the prefix: includedir ${includedir}, libdir ${libdir}")
+endif()
 run(pkg-config --cflags --libs cellvex)
-if(NOT run_output MATCHES "-I${prefix}/include/cellvex" OR NOT run_output MATCHES "-lcellvex")
+if(NOT run_output MATCHES "-I${includedir}/cellvex " OR NOT run_output MATCHES "-lcellvex")
   message(FATAL_ERROR "pkg-config gives unexpected flags: ${run_output}")
 endif()
 
