@@ -14,6 +14,7 @@ EmbedWindow::EmbedWindow()
     m_grid = new cellvex::CellvexWidget(central);
     layout->addWidget(m_grid, 1);
     setCentralWidget(central);
+    m_grid->setEventSink(&m_decimalPoint);
 
     connect(m_grid, &cellvex::CellvexWidget::cellChanged, this,
             [this](int col, int row, const QString &text) {

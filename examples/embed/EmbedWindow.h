@@ -22,5 +22,17 @@ signals:
     void reported(const QString &line);
 
 private:
+    // A host's own sink: sees every event with its in/out arguments. Here it
+    // accepts a decimal comma in prices by turning it into a point before
+    // the cell takes the value.
+    struct DecimalPoint : cellvex::automation::TypedEventSink
+    {
+        void OnCellChanging(std::int32_t, std::int32_t, QString *value) override
+        {
+            value->replace(QLatin1Char(','), QLatin1Char('.'));
+        }
+    };
+
     cellvex::CellvexWidget *m_grid = nullptr;
+    DecimalPoint m_decimalPoint;
 };

@@ -1,6 +1,7 @@
 // cellvex-embed [--check]: shows a window with the report grid. With
-// --check it fills the cells, prints them, types one value as a user would
-// and exits after printing the change the control reported.
+// --check it fills the cells, prints them, types one price with a decimal
+// comma as a user would and exits after printing the change the control
+// reported (with the point the window's sink put in).
 #include "EmbedWindow.h"
 
 #include <QApplication>
@@ -73,7 +74,7 @@ int main(int argc, char **argv)
     window.grid()->setFocus();
     QTimer::singleShot(0, &window, [&] {
         cv->SetSelectedCell(2, 3, 2, 3);
-        typeAndEnter(QStringLiteral("3.40"));
+        typeAndEnter(QStringLiteral("3,40"));
     });
     // Nothing reported in time is a failure.
     QTimer::singleShot(10000, &app, [] {

@@ -5,6 +5,7 @@
 #include "automation/HResult.h"
 #include "automation/ICellvex.h"
 
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 
@@ -56,7 +57,7 @@ private:
     automation::ICellvex *m_control = nullptr;
     automation::IConnectionPoint *m_connection = nullptr;
     std::uint32_t m_cookie = 0;
-    QWidget *m_view = nullptr;
+    QPointer<QWidget> m_view;
     std::unique_ptr<SignalSink> m_sink;
     QString m_error;
 };

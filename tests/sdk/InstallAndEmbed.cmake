@@ -1,4 +1,5 @@
-# cmake -DBUILD_DIR= -DSOURCE_DIR= -DWORK_DIR= -DGENERATOR= -DCXX_COMPILER= -DLIBDIR= -P InstallAndEmbed.cmake
+# cmake -DBUILD_DIR= -DSOURCE_DIR= -DWORK_DIR= -DGENERATOR= -DCXX_COMPILER= -DLIBDIR= [-DEMBED_FLAGS=]
+#       -P InstallAndEmbed.cmake
 cmake_minimum_required(VERSION 3.25)
 #
 # What a host's developer does with an installed Cellvex: install, check the
@@ -63,7 +64,8 @@ endif()
 
 # An out-of-tree project against the installed package only.
 run(${CMAKE_COMMAND} -S ${SOURCE_DIR}/examples/embed -B ${WORK_DIR}/embed -G ${GENERATOR}
-  -DCMAKE_CXX_COMPILER=${CXX_COMPILER} -DCMAKE_BUILD_TYPE=Release -DCMAKE_PREFIX_PATH=${prefix})
+  -DCMAKE_CXX_COMPILER=${CXX_COMPILER} -DCMAKE_BUILD_TYPE=Release -DCMAKE_PREFIX_PATH=${prefix}
+  "-DCMAKE_CXX_FLAGS=${EMBED_FLAGS}" "-DCMAKE_EXE_LINKER_FLAGS=${EMBED_FLAGS}")
 run(${CMAKE_COMMAND} --build ${WORK_DIR}/embed)
 run(${WORK_DIR}/embed/cellvex-embed --check)
 message(STATUS "cellvex-embed --check:\n${run_output}")
