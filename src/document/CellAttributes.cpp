@@ -194,25 +194,4 @@ void readCellAttribute(const CellAttribute &a, const char *text, CellRecord &r, 
     }
 }
 
-void writeCellAttribute(const CellAttribute &a, CellRecord &r, XmlElement e)
-{
-    switch (a.value) {
-    case V::Integer:
-    case V::Code:
-    case V::Count:
-    case V::Kind:
-        e.setAttribute(a.name, std::int64_t(fieldOf<std::int32_t>(a, r)));
-        break;
-    case V::Flag:
-        e.setAttributeUtf8(a.name, flagText(fieldOf<bool>(a, r)));
-        break;
-    case V::Color:
-        e.setAttribute(a.name, colorValue(fieldOf<ColorRef>(a, r)));
-        break;
-    case V::Text:
-        e.setAttribute(a.name, fieldOf<QString>(a, r));
-        break;
-    }
-}
-
 } // namespace cellvex

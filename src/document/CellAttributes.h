@@ -51,7 +51,5 @@ bool carries(const CellAttribute &attribute, const CellRecord &record);
 // `attributeCount` bounds the counts.
 void readCellAttribute(const CellAttribute &attribute, const char *text, CellRecord &record,
                        const ValueReader &values, int attributeCount);
-// Writes the record's field as the attribute; throws like XmlElement.
-void writeCellAttribute(const CellAttribute &attribute, CellRecord &record, XmlElement element);
 
 } // namespace cellvex

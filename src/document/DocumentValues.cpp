@@ -75,6 +75,8 @@ void ValueReader::fail(const char *attribute, const QString &problem) const
 
 QString joinedLines(const QString &text)
 {
+    if (text.isEmpty())
+        return QString(); // most cells have no list or script: no buffer for them
     QString out;
     out.reserve(text.size() + 2);
     qsizetype lineStart = 0;
