@@ -49,7 +49,7 @@ bool carries(const CellAttribute &attribute, const CellRecord &record);
 
 // Checks `text` as the attribute's value and stores it in the record;
 // `attributeCount` bounds the counts.
-void readCellAttribute(const CellAttribute &attribute, const char *text, CellRecord &record,
+void readCellAttribute(const CellAttribute &attribute, std::string_view text, CellRecord &record,
                        const ValueReader &values, int attributeCount);
 
 } // namespace cellvex
