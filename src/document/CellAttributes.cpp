@@ -161,10 +161,9 @@ bool carries(const CellAttribute &a, const CellRecord &r)
     return false;
 }
 
-void readCellAttribute(const CellAttribute &a, const char *text, CellRecord &r, const ValueReader &v,
+void readCellAttribute(const CellAttribute &a, std::string_view value, CellRecord &r, const ValueReader &v,
                        int attributeCount)
 {
-    const std::string_view value = text;
     switch (a.value) {
     case V::Integer:
         fieldOf<std::int32_t>(a, r) = v.int32(a.name, value);
@@ -189,28 +188,7 @@ void readCellAttribute(const CellAttribute &a, const char *text, CellRecord &r, 
         fieldOf<ColorRef>(a, r) = v.color(a.name, value);
         break;
     case V::Text:
-        fieldOf<QString>(a, r) = v.text(a.name, text);
-        break;
-    }
-}
-
-void writeCellAttribute(const CellAttribute &a, CellRecord &r, XmlElement e)
-{
-    switch (a.value) {
-    case V::Integer:
-    case V::Code:
-    case V::Count:
-    case V::Kind:
-        e.setAttribute(a.name, std::int64_t(fieldOf<std::int32_t>(a, r)));
-        break;
-    case V::Flag:
-        e.setAttributeUtf8(a.name, flagText(fieldOf<bool>(a, r)));
-        break;
-    case V::Color:
-        e.setAttribute(a.name, colorValue(fieldOf<ColorRef>(a, r)));
-        break;
-    case V::Text:
-        e.setAttribute(a.name, fieldOf<QString>(a, r));
+        fieldOf<QString>(a, r) = v.text(a.name, value);
         break;
     }
 }

@@ -49,9 +49,7 @@ bool carries(const CellAttribute &attribute, const CellRecord &record);
 
 // Checks `text` as the attribute's value and stores it in the record;
 // `attributeCount` bounds the counts.
-void readCellAttribute(const CellAttribute &attribute, const char *text, CellRecord &record,
+void readCellAttribute(const CellAttribute &attribute, std::string_view text, CellRecord &record,
                        const ValueReader &values, int attributeCount);
-// Writes the record's field as the attribute; throws like XmlElement.
-void writeCellAttribute(const CellAttribute &attribute, CellRecord &record, XmlElement element);
 
 } // namespace cellvex

@@ -11,6 +11,7 @@
 #include "report/Report.h"
 
 #include <charconv>
+#include <cstring>
 #include <string>
 #include <utility>
 #include <vector>
@@ -48,14 +49,15 @@ std::uint16_t keyOf(std::string_view name)
     return 0;
 }
 
-void collect(const char *n, const char *text, CellRecord &r, const ValueReader &v, int attributeCount)
+// One attribute; `name` and `value` are the parser's, measured once.
+void collect(const char *n, std::string_view name, std::string_view value, CellRecord &r,
+             const ValueReader &v, int attributeCount)
 {
-    if (const CellAttribute *attribute = findCellAttribute(n)) {
-        readCellAttribute(*attribute, text, r, v, attributeCount);
+    if (const CellAttribute *attribute = findCellAttribute(name)) {
+        readCellAttribute(*attribute, value, r, v, attributeCount);
         return;
     }
-    const std::string_view value = text;
-    switch (keyOf(n)) {
+    switch (keyOf(name)) {
     case key('L'):
     case key('T'):
     case key('W'):
@@ -65,7 +67,7 @@ void collect(const char *n, const char *text, CellRecord &r, const ValueReader &
             v.fail(n, QStringLiteral("不是整数"));
         break;
     case key('F', 'N'):
-        r.font.name = v.text(n, text);
+        r.font.name = v.text(n, value);
         break;
     case key('F', 'S'):
         r.font.size = v.int32(n, value);
@@ -84,21 +86,20 @@ void collect(const char *n, const char *text, CellRecord &r, const ValueReader &
         r.imageStretch = flagValue(value);
         break;
     case key('C', 'M'):
-        r.chartImage = QByteArray(text);
+        r.chartImage = QByteArray(value.data(), qsizetype(value.size()));
         break;
     case key('B', 'M'):
-        r.picture = QByteArray(text);
+        r.picture = QByteArray(value.data(), qsizetype(value.size()));
         break;
     default: {
-        const std::string_view name = n;
         if (int i = indexAfter(name, "ST"); i >= 0)
             r.seriesTypes.emplace_back(i, v.int32(n, value));
         else if (int i = indexAfter(name, "SS"); i >= 0)
-            r.signTexts.emplace_back(i, v.text(n, text));
+            r.signTexts.emplace_back(i, v.text(n, value));
         else if (int i = indexAfter(name, "SD"); i >= 0)
-            r.dataTexts.emplace_back(i, v.text(n, text));
+            r.dataTexts.emplace_back(i, v.text(n, value));
         else if (int i = indexAfter(name, "AS"); i >= 0)
-            r.appendStrings.emplace_back(i, v.text(n, text));
+            r.appendStrings.emplace_back(i, v.text(n, value));
         break; // anything else is not ours to read
     }
     }
@@ -221,8 +222,23 @@ void CellElementReader::begin(const char *const *attributes, std::function<QStri
     int attributeCount = 0;
     while (attributes[2 * attributeCount])
         ++attributeCount;
-    for (int i = 0; i < attributeCount; ++i)
-        collect(attributes[2 * i], attributes[2 * i + 1], *m_record, values, attributeCount);
+    for (int i = 0; i < attributeCount; ++i) {
+        const char *name = attributes[2 * i];
+        const std::string_view value = attributes[2 * i + 1];
+        // Neighbouring cells mostly share their font name: decode it once.
+        if (name[0] == 'F' && name[1] == 'N' && name[2] == 0 && m_hasFontName && value == m_fontNameUtf8) {
+            m_record->font.name = m_fontName;
+            continue;
+        }
+        // Names are one to four characters; measuring them needs no call.
+        const size_t nameSize = name[0] == 0 ? 0 : name[1] == 0 ? 1 : name[2] == 0 ? 2 : std::strlen(name);
+        collect(name, std::string_view(name, nameSize), value, *m_record, values, attributeCount);
+        if (name[0] == 'F' && name[1] == 'N' && name[2] == 0) {
+            m_fontNameUtf8.assign(value);
+            m_fontName = m_record->font.name;
+            m_hasFontName = true;
+        }
+    }
 }
 
 void CellElementReader::end(const QString &caption, Cell &cell)

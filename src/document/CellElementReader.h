@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 
 namespace cellvex {
 
@@ -42,6 +43,9 @@ private:
     FontAttributes m_lastFont;
     std::uint32_t m_lastFontId = 0;
     bool m_hasLastFont = false;
+    std::string m_fontNameUtf8; // the last "FN" value and its text
+    QString m_fontName;
+    bool m_hasFontName = false;
 };
 
 } // namespace cellvex

@@ -55,11 +55,11 @@ ColorRef ValueReader::color(const char *attribute, std::string_view text) const
     return ColorRef(std::uint32_t(*v));
 }
 
-QString ValueReader::text(const char *attribute, const char *utf8) const
+QString ValueReader::text(const char *attribute, std::string_view utf8) const
 {
-    if (!*utf8)
+    if (utf8.empty())
         return QString();
-    QString value = QString::fromUtf8(utf8);
+    QString value = QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
     const qsizetype bad = firstNonXmlChar(value);
     if (bad >= 0)
         fail(attribute, QStringLiteral("含有不能保存的字符 U+%1")
@@ -75,6 +75,8 @@ void ValueReader::fail(const char *attribute, const QString &problem) const
 
 QString joinedLines(const QString &text)
 {
+    if (text.isEmpty())
+        return QString(); // most cells have no list or script: no buffer for them
     QString out;
     out.reserve(text.size() + 2);
     qsizetype lineStart = 0;

@@ -52,7 +52,7 @@ public:
     // A text value; refused when it holds a character no document can carry
     // (one that came in as a character reference), since it could never be
     // saved again.
-    QString text(const char *attribute, const char *utf8) const;
+    QString text(const char *attribute, std::string_view utf8) const;
     [[noreturn]] void fail(const char *attribute, const QString &problem) const;
 
 private:

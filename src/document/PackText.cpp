@@ -3,6 +3,9 @@
 #include "document/ZlibDeflater.h"
 #include "document/ZlibInflate.h"
 
+#include <algorithm>
+#include <cstdint>
+
 namespace cellvex {
 
 namespace {
@@ -26,15 +29,36 @@ QByteArray packText(QByteArrayView bytes)
 
 QByteArray base64Lines(QByteArrayView bytes, QByteArrayView lineBreak)
 {
-    const QByteArray plain = bytes.toByteArray().toBase64();
-    const qsizetype breaks = plain.size() / kLineLength;
-    QByteArray out;
-    out.reserve(plain.size() + breaks * lineBreak.size());
-    for (qsizetype at = 0; at < plain.size(); at += kLineLength) {
-        const qsizetype n = std::min(kLineLength, plain.size() - at);
-        out.append(plain.constData() + at, n);
-        if (n == kLineLength)
-            out.append(lineBreak);
+    // One pass into the final buffer: a line of 76 characters is 57 bytes.
+    static constexpr char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+    constexpr qsizetype kLineBytes = kLineLength / 4 * 3;
+    const qsizetype chars = (bytes.size() + 2) / 3 * 4;
+    const qsizetype breaks = chars / kLineLength;
+    QByteArray out(chars + breaks * lineBreak.size(), Qt::Uninitialized);
+    char *o = out.data();
+    const auto *p = reinterpret_cast<const unsigned char *>(bytes.data());
+    const auto *end = p + bytes.size();
+    auto encodeGroups = [&](const unsigned char *stop) {
+        for (; p + 3 <= stop; p += 3) {
+            const std::uint32_t v = std::uint32_t(p[0]) << 16 | std::uint32_t(p[1]) << 8 | p[2];
+            *o++ = kAlphabet[v >> 18];
+            *o++ = kAlphabet[(v >> 12) & 63];
+            *o++ = kAlphabet[(v >> 6) & 63];
+            *o++ = kAlphabet[v & 63];
+        }
+    };
+    while (end - p >= kLineBytes) {
+        encodeGroups(p + kLineBytes);
+        o = std::copy(lineBreak.begin(), lineBreak.end(), o);
+    }
+    encodeGroups(end);
+    if (end - p > 0) {
+        const bool two = end - p == 2;
+        const std::uint32_t v = std::uint32_t(p[0]) << 16 | (two ? std::uint32_t(p[1]) << 8 : 0);
+        *o++ = kAlphabet[v >> 18];
+        *o++ = kAlphabet[(v >> 12) & 63];
+        *o++ = two ? kAlphabet[(v >> 6) & 63] : '=';
+        *o++ = '=';
     }
     return out;
 }

@@ -1,7 +1,7 @@
 #include "ReportDocumentWriter.h"
 
-#include "document/AnsiDocumentText.h"
-#include "document/CellElementWriter.h"
+#include "common/GbkCodec.h"
+#include "document/CellElementText.h"
 #include "document/PackText.h"
 #include "document/PageElement.h"
 #include "document/PoleElements.h"
@@ -14,10 +14,30 @@
 
 namespace cellvex {
 
-void writeReportDocument(const Report &report, const PageSettings &page, XmlTextWriter &out)
+namespace {
+
+constexpr size_t kPieceSize = 1 << 20;
+
+} // namespace
+
+void writeReportDocument(const Report &report, const PageSettings &page,
+                         const std::function<void(QByteArrayView gbk)> &sink)
 {
-    // Each element is built in a scratch document, written and dropped, so
-    // the document never exists as a whole tree.
+    std::string text;
+    text.reserve(kPieceSize + 64 * 1024);
+    auto handOver = [&] {
+        sink(QByteArrayView(text.data(), qsizetype(text.size())));
+        text.clear();
+    };
+    // The few elements around the cells are built as trees and printed by
+    // the library; the writer hands whole lines over, so no character is
+    // split when they are turned into GBK.
+    QByteArray converted;
+    XmlTextWriter out([&](QByteArrayView utf8) {
+        converted.clear();
+        GbkCodec::instance().appendUtf8AsGbk(utf8, converted);
+        text.append(converted.constData(), size_t(converted.size()));
+    });
     XmlDocument scratch;
     out.writeDeclaration(scratch.encoding());
     out.openElement(scratch.addRoot("Cellvex"));
@@ -39,29 +59,27 @@ void writeReportDocument(const Report &report, const PageSettings &page, XmlText
     container.setAttribute("CC", cols);
     container.setAttribute("RC", rows);
     out.openElement(container);
-    CellElementWriter cells(report);
-    std::string name;
+    out.flush();
+
+    // The cells, by far the most of the text, are written straight as text.
+    CellElementText cells(report);
+    const int indent = out.depth();
     for (int c = 0; c < cols; ++c)
         for (int r = 0; r < rows; ++r) {
-            scratch.clear();
-            name = 'C' + std::to_string(std::int64_t(c) * rows + r);
-            XmlElement element = scratch.addRoot(name.c_str());
-            cells.fill(element, c, r);
-            out.writeElement(element);
+            cells.append(text, c, r, indent);
+            if (text.size() >= kPieceSize)
+                handOver();
         }
     out.closeElement();
     out.closeElement();
     out.finish();
+    handOver();
 }
 
 QByteArray storedReport(const Report &report, const PageSettings &page)
 {
     ZlibDeflater deflater;
-    XmlTextWriter out([&deflater](QByteArrayView utf8) {
-        // The writer hands over whole lines, so no character is split here.
-        deflater.write(utf8DocumentToAnsi(utf8));
-    });
-    writeReportDocument(report, page, out);
+    writeReportDocument(report, page, [&deflater](QByteArrayView gbk) { deflater.write(gbk); });
     return base64Lines(deflater.finish(), "--");
 }
 

@@ -118,13 +118,18 @@ void XmlTextWriter::referenceLineBreaks(size_t from)
     m_buffer += escaped;
 }
 
+void XmlTextWriter::flush()
+{
+    if (!m_buffer.empty())
+        m_sink(QByteArrayView(m_buffer.data(), qsizetype(m_buffer.size())));
+    m_buffer.clear();
+}
+
 void XmlTextWriter::finish()
 {
     if (!m_open.empty())
         throw ReportError(QStringLiteral("XML 文档的元素没有关闭"));
-    if (!m_buffer.empty())
-        m_sink(QByteArrayView(m_buffer.data(), qsizetype(m_buffer.size())));
-    m_buffer.clear();
+    flush();
 }
 
 void XmlTextWriter::startLine()

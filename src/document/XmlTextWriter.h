@@ -30,6 +30,11 @@ public:
     void closeElement();
     // The element with everything it holds, on one line.
     void writeElement(XmlElement element);
+    // Hands what is buffered to the sink, so that text written around the
+    // writer can follow it.
+    void flush();
+    // How many elements are open: the indent of the next line.
+    int depth() const { return int(m_open.size()); }
     // Hands the rest to the sink; every opened element must be closed.
     void finish();
 
