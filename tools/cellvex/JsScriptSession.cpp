@@ -48,17 +48,60 @@ const char *kPrelude = R"JS(
             snapshot: function (path) { check(ui.snapshot(String(path))); }
         };
     })();
-    global.Cellvex = new Proxy({}, {
-        get: function (target, name) {
-            if (typeof name !== 'string') return undefined;
-            var kind = bridge.kindOf(name);
-            if (kind === 1) return function () { return bridge.call(name, Array.prototype.slice.call(arguments)); };
-            if (kind === 2) return bridge.get(name);
-            return undefined;
-        },
-        set: function (target, name, value) { bridge.set(String(name), value); return true; },
-        has: function (target, name) { return bridge.kindOf(String(name)) !== 0; }
-    });
+    // Each spelling of a member name is bound once, when first used, and
+    // defined on the object: a method as a function kept for good, a property
+    // as an accessor whose get and set are the bridge's natives bound to the
+    // member. Spellings not seen yet reach the Proxy behind the object.
+    global.Cellvex = (function () {
+        // A native looked up on the bridge costs more than the call itself: bind each once.
+        var bind = bridge.bind.bind(bridge), get = bridge.get, set = bridge.set;
+        var callList = bridge.callList.bind(bridge);
+        var c0 = bridge.call0.bind(bridge), c1 = bridge.call1.bind(bridge), c2 = bridge.call2.bind(bridge);
+        var c3 = bridge.call3.bind(bridge), c4 = bridge.call4.bind(bridge), c5 = bridge.call5.bind(bridge);
+        var c6 = bridge.call6.bind(bridge), c7 = bridge.call7.bind(bridge), c8 = bridge.call8.bind(bridge);
+        function other(h, args) { return callList(h, Array.prototype.slice.call(args)); }
+        // A method taking n arguments: called with n, straight to call<n>;
+        // with fewer (refused at the boundary) or more (refused here), as a list.
+        var methods = [
+            function (h) { return function () { return arguments.length === 0 ? c0(h) : other(h, arguments); }; },
+            function (h) { return function (a) { return arguments.length === 1 ? c1(h, a) : other(h, arguments); }; },
+            function (h) { return function (a, b) { return arguments.length === 2 ? c2(h, a, b) : other(h, arguments); }; },
+            function (h) { return function (a, b, c) {
+                return arguments.length === 3 ? c3(h, a, b, c) : other(h, arguments); }; },
+            function (h) { return function (a, b, c, d) {
+                return arguments.length === 4 ? c4(h, a, b, c, d) : other(h, arguments); }; },
+            function (h) { return function (a, b, c, d, e) {
+                return arguments.length === 5 ? c5(h, a, b, c, d, e) : other(h, arguments); }; },
+            function (h) { return function (a, b, c, d, e, f) {
+                return arguments.length === 6 ? c6(h, a, b, c, d, e, f) : other(h, arguments); }; },
+            function (h) { return function (a, b, c, d, e, f, g) {
+                return arguments.length === 7 ? c7(h, a, b, c, d, e, f, g) : other(h, arguments); }; },
+            function (h) { return function (a, b, c, d, e, f, g, k) {
+                return arguments.length === 8 ? c8(h, a, b, c, d, e, f, g, k) : other(h, arguments); }; }
+        ];
+        var members;
+        // [handle, kind, count]; a known spelling is defined on members from then on.
+        function learn(name) {
+            var m = bind(name);
+            if (m[1] === 1) {
+                var fn = methods[m[2]](m[0]);
+                Object.defineProperty(members, name,
+                    { get: function () { return fn; }, set: set.bind(bridge, m[0]) });
+            } else if (m[1] === 2) {
+                Object.defineProperty(members, name, { get: get.bind(bridge, m[0]), set: set.bind(bridge, m[0]) });
+            }
+            return m;
+        }
+        members = Object.create(new Proxy({}, {
+            get: function (target, name) {
+                if (typeof name !== 'string' || learn(name)[1] === 0) return undefined;
+                return members[name];
+            },
+            set: function (target, name, value) { set.call(bridge, learn(String(name))[0], value); return true; },
+            has: function (target, name) { return bind(String(name))[1] !== 0; }
+        }));
+        return members;
+    })();
 })
 )JS";
 

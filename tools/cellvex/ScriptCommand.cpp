@@ -24,6 +24,21 @@ namespace cellvex {
 
 using namespace automation;
 
+namespace {
+
+// The line of a script's error: a member's failure is thrown from inside the
+// prelude's functions, so the innermost frame of the script's own file says
+// where the script was (frames read "function:line:column:file").
+int scriptLine(const QJSValue &error, const QStringList &stack)
+{
+    for (const QString &frame : stack)
+        if (!frame.section(QLatin1Char(':'), 3).isEmpty())
+            return frame.section(QLatin1Char(':'), 1, 1).toInt();
+    return error.property(QStringLiteral("lineNumber")).toInt();
+}
+
+} // namespace
+
 int runScript(const QStringList &argsIn)
 {
     QTextStream err(stderr);
@@ -93,8 +108,7 @@ int runScript(const QStringList &argsIn)
         QStringList stack;
         const QJSValue result = session.engine().evaluate(source, path, 1, &stack);
         if (result.isError() || !stack.isEmpty()) {
-            err << path << ":" << result.property(QStringLiteral("lineNumber")).toInt() << ": "
-                << result.toString() << "\n";
+            err << path << ":" << scriptLine(result, stack) << ": " << result.toString() << "\n";
             status = 1;
         } else if (show) {
             QApplication::exec();
