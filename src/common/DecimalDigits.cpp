@@ -36,6 +36,7 @@ DecimalDigits DecimalDigits::fromDouble(double x, int significant)
     const char *e = buf;
     while (e < end && *e != 'e')
         ++e;
+    d.m_digits.reserve(e - buf);
     for (const char *p = buf; p < e; ++p)
         if (*p >= '0' && *p <= '9')
             d.m_digits.append(QLatin1Char(*p));

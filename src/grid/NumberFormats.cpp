@@ -48,7 +48,11 @@ int digitCount(const QString &digits)
 
 QString formatPatternNumber(const QString &text, const QString &pattern)
 {
-    const double value = numberValue(text);
+    return formatPatternNumber(numberValue(text), pattern);
+}
+
+QString formatPatternNumber(double value, const QString &pattern)
+{
     // A scientific pattern writes its own exponent: shaping only the mantissa
     // of "1E20" would append a second exponent.
     if (isScientificPattern(pattern))
