@@ -1,7 +1,7 @@
 #include "grid/NumberFormats.h"
 
-#include "common/ReportError.h"
 #include "common/DecimalDigits.h"
+#include "common/ReportError.h"
 #include "grid/NumberPattern.h"
 #include "grid/NumberText.h"
 
