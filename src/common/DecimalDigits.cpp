@@ -51,10 +51,13 @@ DecimalDigits DecimalDigits::fromDouble(double x, int significant)
     const char *e = buf;
     while (e < end && *e != 'e')
         ++e;
-    d.m_digits.reserve(e - buf);
+    // "d.ddd": the digits are the first character and those after the point.
+    char digits[sizeof buf];
+    qsizetype count = 0;
     for (const char *p = buf; p < e; ++p)
         if (*p >= '0' && *p <= '9')
-            d.m_digits.append(QLatin1Char(*p));
+            digits[count++] = *p;
+    d.m_digits = QString::fromLatin1(digits, count);
     // to_chars writes no terminator: read the exponent inside its range.
     int exponent = 0;
     std::from_chars(e + 1 < end && e[1] == '+' ? e + 2 : e + 1, end, exponent);
