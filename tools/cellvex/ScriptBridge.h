@@ -9,6 +9,7 @@
 #include <QObject>
 #include <QVariant>
 
+#include <deque>
 #include <span>
 #include <vector>
 
@@ -81,7 +82,9 @@ private:
 
     QJSEngine &m_engine;
     automation::ICellvex &m_control;
-    std::vector<Binding> m_bindings;
+    // A deque: an event handler run inside a call may bind new spellings,
+    // and the call's binding must stay where it is meanwhile.
+    std::deque<Binding> m_bindings;
     QHash<QString, int> m_handleOfName;
 };
 
