@@ -57,6 +57,12 @@ QString formatPatternNumber(double value, const QString &pattern)
     // of "1E20" would append a second exponent.
     if (isScientificPattern(pattern))
         return formatNumberPattern(value, pattern);
+    // The general text of a value this far inside the plain range has no
+    // exponent, and its 15 digits read back give the value's own 15 digits,
+    // which are all the pattern looks at: the value can be shaped directly.
+    const double magnitude = std::fabs(value);
+    if (magnitude == 0 || (magnitude >= 1e-3 && magnitude < 1e14))
+        return formatNumberPattern(value, pattern);
     QString mantissa, exponent;
     splitExponent(generalNumberText(value), mantissa, exponent);
     // Formatting the mantissa once is final: a second pass over the result
