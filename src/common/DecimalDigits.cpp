@@ -31,14 +31,33 @@ DecimalDigits DecimalDigits::fromDouble(double x, int significant)
     // to_chars is correctly rounded and, unlike printf, independent of the
     // locale and of the floating point rounding mode a host may have set.
     char buf[64];
-    const auto res = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::scientific, significant - 1);
+    std::to_chars_result res{};
+    // The shortest text that reads back as x is much quicker to write than a
+    // fixed count of digits, and when it has at most `significant` digits it
+    // is that rounding too: for a normal double up to 15 digits, the spacing
+    // of such decimals is over four times the spacing of doubles, so no other
+    // one lies as near to x. (Subnormals are spaced too widely for this.)
+    bool shortest = false;
+    if (significant <= 15 && std::isnormal(x)) {
+        res = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::scientific);
+        int count = 0;
+        for (const char *p = buf; p < res.ptr && *p != 'e'; ++p)
+            count += *p >= '0' && *p <= '9';
+        shortest = count <= significant;
+    }
+    if (!shortest)
+        res = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::scientific, significant - 1);
     const char *end = res.ptr;
     const char *e = buf;
     while (e < end && *e != 'e')
         ++e;
+    // "d.ddd": the digits are the first character and those after the point.
+    char digits[sizeof buf];
+    qsizetype count = 0;
     for (const char *p = buf; p < e; ++p)
         if (*p >= '0' && *p <= '9')
-            d.m_digits.append(QLatin1Char(*p));
+            digits[count++] = *p;
+    d.m_digits = QString::fromLatin1(digits, count);
     // to_chars writes no terminator: read the exponent inside its range.
     int exponent = 0;
     std::from_chars(e + 1 < end && e[1] == '+' ? e + 2 : e + 1, end, exponent);

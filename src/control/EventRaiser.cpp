@@ -123,8 +123,12 @@ void EventRaiser::cellLDblClick(int col, int row)
     raise(EventId::OnCellLDblClick, {L(col), L(row)});
 }
 
+// The two events of every value assignment: without a sink their arguments
+// are not even built.
 void EventRaiser::cellChanged(int col, int row, const QString &value)
 {
+    if (!m_sink)
+        return;
     raise(EventId::OnCellChanged, {L(col), L(row), S(value)});
 }
 
@@ -140,6 +144,8 @@ void EventRaiser::leftChange(int left)
 
 void EventRaiser::cellChanging(int col, int row, QString &value)
 {
+    if (!m_sink)
+        return;
     std::vector<Variant> a{L(col), L(row), S(value)};
     if (raise(EventId::OnCellChanging, a))
         value = a[2].asString();

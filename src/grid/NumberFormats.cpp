@@ -1,7 +1,7 @@
 #include "grid/NumberFormats.h"
 
-#include "common/ReportError.h"
 #include "common/DecimalDigits.h"
+#include "common/ReportError.h"
 #include "grid/NumberPattern.h"
 #include "grid/NumberText.h"
 
@@ -48,10 +48,20 @@ int digitCount(const QString &digits)
 
 QString formatPatternNumber(const QString &text, const QString &pattern)
 {
-    const double value = numberValue(text);
+    return formatPatternNumber(numberValue(text), pattern);
+}
+
+QString formatPatternNumber(double value, const QString &pattern)
+{
     // A scientific pattern writes its own exponent: shaping only the mantissa
     // of "1E20" would append a second exponent.
     if (isScientificPattern(pattern))
+        return formatNumberPattern(value, pattern);
+    // The general text of a value this far inside the plain range has no
+    // exponent, and its 15 digits read back give the value's own 15 digits,
+    // which are all the pattern looks at: the value can be shaped directly.
+    const double magnitude = std::fabs(value);
+    if (magnitude == 0 || (magnitude >= 1e-3 && magnitude < 1e14))
         return formatNumberPattern(value, pattern);
     QString mantissa, exponent;
     splitExponent(generalNumberText(value), mantissa, exponent);

@@ -11,6 +11,9 @@ namespace cellvex {
 // 1234.50, 1E20 is 1.00E20); a scientific pattern shapes the whole value.
 // Throws ReportError when the text is not a number or leaves the double range.
 QString formatPatternNumber(const QString &text, const QString &pattern);
+// The same for a value already read from its text (the assignment path has
+// parsed it once to check it and need not parse it again).
+QString formatPatternNumber(double value, const QString &pattern);
 
 // Real number rounded to N significant digits, N being formatText with blanks
 // trimmed. Never fails: a count that is not digits gives formatText itself, a

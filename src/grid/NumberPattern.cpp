@@ -118,6 +118,9 @@ QString render(const QString &s, const SectionLayout &l, const QString &intDigit
     QString out;
     const bool groups = l.thousands && !l.scientific;
     const qsizetype len = intDigits.size();
+    // Digits, group separators and the section's literals: one allocation
+    // instead of one per few characters appended.
+    out.reserve(s.size() + len + len / 3 + fraction.size() + 8);
     auto putIntegerDigit = [&](qsizetype j) {
         out.append(intDigits.at(j));
         const qsizetype right = len - 1 - j;

@@ -80,7 +80,7 @@ std::optional<QString> textCellCaption(int formatType, const QString &formatText
         double value = 0;
         if (parseNumberText(clean, value) != NumberParse::Ok)
             return QString();
-        return formatPatternNumber(clean, formatText);
+        return formatPatternNumber(value, formatText);
     }
     case FormatCode::Significant: {
         const QString clean = cleanNumberText(text);

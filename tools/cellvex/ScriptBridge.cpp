@@ -8,24 +8,67 @@
 #include <QJSEngine>
 #include <QTextStream>
 
+#include <array>
+
 namespace cellvex {
 
 using namespace automation;
+
+static_assert(MemberRow::kMaxArgs == 8, "the bridge has a call<N> for every argument count up to the widest");
+
+namespace {
+
+// JavaScript numbers that are whole and fit a Long cross as Long, as a
+// late-bound client passes them; the rest as Double.
+Variant fromNumber(double d)
+{
+    if (d == double(std::int32_t(d)))
+        return Variant::fromLong(std::int32_t(d));
+    return Variant::fromDouble(d);
+}
+
+} // namespace
 
 ScriptBridge::ScriptBridge(QJSEngine &engine, ICellvex &control, QObject *parent)
     : QObject(parent), m_engine(engine), m_control(control)
 {
 }
 
-int ScriptBridge::kindOf(const QString &name) const
+QVariantList ScriptBridge::bind(const QString &name)
 {
-    DispId id = 0;
-    if (failed(MemberLookup::instance().dispIdOfName(name, id)))
-        return 0;
-    for (const MemberRow *row : MemberLookup::instance().rowsOfDispId(id))
-        if (row->kind != MemberKind::Method)
-            return 2;
-    return 1;
+    int handle = m_handleOfName.value(name, -1);
+    if (handle < 0) {
+        Binding b;
+        b.name = name;
+        const MemberLookup &lookup = MemberLookup::instance();
+        if (succeeded(lookup.dispIdOfName(name, b.dispId))) {
+            b.kind = 1;
+            for (const MemberRow *row : lookup.rowsOfDispId(b.dispId))
+                if (row->kind != MemberKind::Method)
+                    b.kind = 2;
+            b.callRow = lookup.resolve(b.dispId, DISPATCH_METHOD | DISPATCH_PROPERTYGET);
+            b.getRow = lookup.resolve(b.dispId, DISPATCH_PROPERTYGET);
+            if (b.getRow && b.getRow->kind != MemberKind::PropGet)
+                b.getRow = nullptr;
+            b.putRow = lookup.resolve(b.dispId, DISPATCH_PROPERTYPUT);
+        }
+        handle = int(m_bindings.size());
+        m_bindings.push_back(std::move(b));
+        m_handleOfName.insert(name, handle);
+    }
+    const Binding &b = m_bindings[size_t(handle)];
+    int count = 0;
+    if (b.callRow)
+        for (const ArgInfo &a : b.callRow->args())
+            count += a.direction != Direction::Out;
+    return {handle, b.kind, count};
+}
+
+const ScriptBridge::Binding *ScriptBridge::binding(int handle) const
+{
+    if (handle < 0 || size_t(handle) >= m_bindings.size())
+        return nullptr;
+    return &m_bindings[size_t(handle)];
 }
 
 QJSValue ScriptBridge::toJs(const Variant &v)
@@ -59,12 +102,8 @@ Variant ScriptBridge::fromJs(const QJSValue &v) const
 {
     if (v.isBool())
         return Variant::fromBool(v.toBool());
-    if (v.isNumber()) {
-        const double d = v.toNumber();
-        if (d == double(std::int32_t(d)))
-            return Variant::fromLong(std::int32_t(d));
-        return Variant::fromDouble(d);
-    }
+    if (v.isNumber())
+        return fromNumber(v.toNumber());
     if (v.isString())
         return Variant::fromString(v.toString());
     if (v.isQObject())
@@ -74,58 +113,110 @@ Variant ScriptBridge::fromJs(const QJSValue &v) const
     return Variant();
 }
 
-QJSValue ScriptBridge::invoke(const QString &name, std::uint16_t flags, std::vector<Variant> &args,
-                              const MemberRow *row)
+// The engine turns an invalid QVariant into undefined, a null pointer into
+// null, a QObject into its wrapper and a QVariantList into an Array.
+QVariant ScriptBridge::toVariant(const Variant &v)
+{
+    switch (v.type()) {
+    case VarType::Empty:
+        return QVariant();
+    case VarType::Long:
+        return QVariant(int(v.asLong()));
+    case VarType::Short:
+        return QVariant(int(v.asShort()));
+    case VarType::Boolean:
+        return QVariant(v.asBool());
+    case VarType::Double:
+        return QVariant(v.asDouble());
+    case VarType::String:
+        return QVariant(v.asString());
+    case VarType::Color:
+        return QVariant(double(v.asColor()));
+    case VarType::Object:
+        if (auto *font = dynamic_cast<FontObject *>(v.asObject())) {
+            QJSEngine::setObjectOwnership(font, QJSEngine::CppOwnership);
+            return QVariant::fromValue<QObject *>(font);
+        }
+        return QVariant::fromValue(nullptr);
+    }
+    return QVariant();
+}
+
+// The engine hands undefined over as an invalid QVariant, null as a null
+// pointer; objects, arrays and functions pass as empty, as they always have.
+Variant ScriptBridge::fromVariant(const QVariant &v)
+{
+    switch (v.metaType().id()) {
+    case QMetaType::UnknownType:
+        return Variant();
+    case QMetaType::Nullptr:
+        return Variant::fromObject(nullptr);
+    case QMetaType::Bool:
+        return Variant::fromBool(v.toBool());
+    case QMetaType::Int:
+        return Variant::fromLong(v.toInt());
+    case QMetaType::Double:
+        return fromNumber(v.toDouble());
+    case QMetaType::QString:
+        return Variant::fromString(v.toString());
+    default:
+        if (v.metaType().flags() & QMetaType::PointerToQObject)
+            return Variant::fromObject(dynamic_cast<AutomationObject *>(v.value<QObject *>()));
+        return Variant();
+    }
+}
+
+QVariant ScriptBridge::invoke(const Binding &b, std::uint16_t flags, std::vector<Variant> &args,
+                              const MemberRow &row)
 {
     Variant result;
     std::uint32_t argError = 0;
-    const HResult hr = m_control.Invoke(row->dispId, 0x409, flags, args, &result, &argError);
+    const HResult hr = m_control.Invoke(b.dispId, 0x409, flags, args, &result, &argError);
     if (failed(hr)) {
         const ErrorInfo info = ErrorInfo::last();
-        const QString message =
-            info.description().isEmpty()
-                ? QStringLiteral("%1 failed (0x%2)").arg(name).arg(std::uint32_t(hr), 8, 16, QLatin1Char('0'))
-                : info.description();
+        const QString message = info.description().isEmpty()
+                                    ? QStringLiteral("%1 failed (0x%2)")
+                                          .arg(b.name)
+                                          .arg(std::uint32_t(hr), 8, 16, QLatin1Char('0'))
+                                    : info.description();
         m_engine.throwError(QJSValue::GenericError, message);
-        return QJSValue();
+        return QVariant();
     }
     // Members with out arguments hand back their final out and in/out values.
-    QJSValueList outs;
-    const auto a = row->args();
+    QVariantList outs;
+    const auto a = row.args();
     for (size_t k = 0; k < a.size(); ++k)
         if (a[k].direction != Direction::In)
-            outs.append(toJs(args[k]));
+            outs.append(toVariant(args[k]));
     if (outs.isEmpty())
-        return toJs(result);
-    if (row->hasResult())
-        outs.prepend(toJs(result));
-    QJSValue array = m_engine.newArray(uint(outs.size()));
-    for (int i = 0; i < outs.size(); ++i)
-        array.setProperty(quint32(i), outs[i]);
-    return array;
+        return toVariant(result);
+    if (row.hasResult())
+        outs.prepend(toVariant(result));
+    return outs;
 }
 
-QJSValue ScriptBridge::call(const QString &name, const QJSValue &jsArgs)
+QVariant ScriptBridge::call(int handle, std::span<const QVariant *const> given)
 {
-    DispId id = 0;
-    if (failed(MemberLookup::instance().dispIdOfName(name, id))) {
-        m_engine.throwError(QJSValue::TypeError, QStringLiteral("Cellvex has no member %1").arg(name));
-        return QJSValue();
+    const Binding *b = binding(handle);
+    if (!b || b->kind == 0) {
+        m_engine.throwError(QJSValue::TypeError,
+                            QStringLiteral("Cellvex has no member %1").arg(b ? b->name : QString()));
+        return QVariant();
     }
-    const MemberRow *row = MemberLookup::instance().resolve(id, DISPATCH_METHOD | DISPATCH_PROPERTYGET);
-    if (!row) {
-        m_engine.throwError(QJSValue::TypeError, QStringLiteral("%1 cannot be called").arg(name));
-        return QJSValue();
+    if (!b->callRow) {
+        m_engine.throwError(QJSValue::TypeError, QStringLiteral("%1 cannot be called").arg(b->name));
+        return QVariant();
     }
     // The script passes in and in/out arguments only; out ones are filled in here.
     std::vector<Variant> args;
-    const int given = jsArgs.property(QStringLiteral("length")).toInt();
+    args.reserve(b->callRow->argCount);
+    const int count = int(given.size());
     int next = 0;
-    for (const ArgInfo &a : row->args()) {
+    for (const ArgInfo &a : b->callRow->args()) {
         if (a.direction == Direction::Out)
             args.emplace_back();
-        else if (next < given)
-            args.push_back(fromJs(jsArgs.property(quint32(next++))));
+        else if (next < count)
+            args.push_back(fromVariant(*given[size_t(next++)]));
         else {
             // A missing argument is not an empty one: the call goes to the
             // boundary short, which refuses it with the bad-count error. An
@@ -134,40 +225,110 @@ QJSValue ScriptBridge::call(const QString &name, const QJSValue &jsArgs)
             break;
         }
     }
-    if (given > next) {
-        m_engine.throwError(QJSValue::RangeError,
-                            QStringLiteral("%1 takes %2 arguments, %3 given").arg(name).arg(next).arg(given));
-        return QJSValue();
+    if (count > next) {
+        m_engine.throwError(
+            QJSValue::RangeError,
+            QStringLiteral("%1 takes %2 arguments, %3 given").arg(b->name).arg(next).arg(count));
+        return QVariant();
     }
-    return invoke(name, DISPATCH_METHOD | DISPATCH_PROPERTYGET, args, row);
+    return invoke(*b, DISPATCH_METHOD | DISPATCH_PROPERTYGET, args, *b->callRow);
 }
 
-QJSValue ScriptBridge::get(const QString &name)
+QVariant ScriptBridge::call0(int handle)
 {
-    DispId id = 0;
-    const MemberRow *row = nullptr;
-    if (succeeded(MemberLookup::instance().dispIdOfName(name, id)))
-        row = MemberLookup::instance().resolve(id, DISPATCH_PROPERTYGET);
-    if (!row || row->kind != MemberKind::PropGet) {
-        m_engine.throwError(QJSValue::TypeError, QStringLiteral("%1 cannot be read").arg(name));
-        return QJSValue();
+    return call(handle, {});
+}
+
+QVariant ScriptBridge::call1(int handle, const QVariant &a1)
+{
+    const std::array given{&a1};
+    return call(handle, given);
+}
+
+QVariant ScriptBridge::call2(int handle, const QVariant &a1, const QVariant &a2)
+{
+    const std::array given{&a1, &a2};
+    return call(handle, given);
+}
+
+QVariant ScriptBridge::call3(int handle, const QVariant &a1, const QVariant &a2, const QVariant &a3)
+{
+    const std::array given{&a1, &a2, &a3};
+    return call(handle, given);
+}
+
+QVariant ScriptBridge::call4(int handle, const QVariant &a1, const QVariant &a2, const QVariant &a3,
+                             const QVariant &a4)
+{
+    const std::array given{&a1, &a2, &a3, &a4};
+    return call(handle, given);
+}
+
+QVariant ScriptBridge::call5(int handle, const QVariant &a1, const QVariant &a2, const QVariant &a3,
+                             const QVariant &a4, const QVariant &a5)
+{
+    const std::array given{&a1, &a2, &a3, &a4, &a5};
+    return call(handle, given);
+}
+
+QVariant ScriptBridge::call6(int handle, const QVariant &a1, const QVariant &a2, const QVariant &a3,
+                             const QVariant &a4, const QVariant &a5, const QVariant &a6)
+{
+    const std::array given{&a1, &a2, &a3, &a4, &a5, &a6};
+    return call(handle, given);
+}
+
+QVariant ScriptBridge::call7(int handle, const QVariant &a1, const QVariant &a2, const QVariant &a3,
+                             const QVariant &a4, const QVariant &a5, const QVariant &a6, const QVariant &a7)
+{
+    const std::array given{&a1, &a2, &a3, &a4, &a5, &a6, &a7};
+    return call(handle, given);
+}
+
+QVariant ScriptBridge::call8(int handle, const QVariant &a1, const QVariant &a2, const QVariant &a3,
+                             const QVariant &a4, const QVariant &a5, const QVariant &a6, const QVariant &a7,
+                             const QVariant &a8)
+{
+    const std::array given{&a1, &a2, &a3, &a4, &a5, &a6, &a7, &a8};
+    return call(handle, given);
+}
+
+QVariant ScriptBridge::callList(int handle, const QVariantList &args)
+{
+    std::vector<const QVariant *> given;
+    given.reserve(size_t(args.size()));
+    for (const QVariant &a : args)
+        given.push_back(&a);
+    return call(handle, given);
+}
+
+QVariant ScriptBridge::get(int handle)
+{
+    const Binding *b = binding(handle);
+    if (!b || !b->getRow) {
+        m_engine.throwError(QJSValue::TypeError,
+                            QStringLiteral("%1 cannot be read").arg(b ? b->name : QString()));
+        return QVariant();
     }
     std::vector<Variant> args;
-    return invoke(name, DISPATCH_PROPERTYGET, args, row);
+    return invoke(*b, DISPATCH_PROPERTYGET, args, *b->getRow);
 }
 
-void ScriptBridge::set(const QString &name, const QJSValue &value)
+void ScriptBridge::set(int handle, const QVariant &value)
 {
-    DispId id = 0;
-    const MemberRow *row = nullptr;
-    if (succeeded(MemberLookup::instance().dispIdOfName(name, id)))
-        row = MemberLookup::instance().resolve(id, DISPATCH_PROPERTYPUT);
-    if (!row) {
-        m_engine.throwError(QJSValue::TypeError, QStringLiteral("%1 cannot be written").arg(name));
+    const Binding *b = binding(handle);
+    if (!b || !b->putRow) {
+        m_engine.throwError(QJSValue::TypeError,
+                            QStringLiteral("%1 cannot be written").arg(b ? b->name : QString()));
         return;
     }
-    std::vector<Variant> args{fromJs(value)};
-    invoke(name, DISPATCH_PROPERTYPUT, args, row);
+    std::vector<Variant> args{fromVariant(value)};
+    invoke(*b, DISPATCH_PROPERTYPUT, args, *b->putRow);
+}
+
+ScriptEventSink::ScriptEventSink(QJSEngine &engine, ScriptBridge &bridge)
+    : m_engine(engine), m_bridge(bridge), m_global(engine.globalObject())
+{
 }
 
 HResult ScriptEventSink::Invoke(DispId dispId, std::vector<Variant> &args)
@@ -177,7 +338,7 @@ HResult ScriptEventSink::Invoke(DispId dispId, std::vector<Variant> &args)
         return DISP_E_MEMBERNOTFOUND;
     const QString handlerName =
         QStringLiteral("Cellvex_") + QString::fromLatin1(event->name.data(), qsizetype(event->name.size()));
-    QJSValue handler = m_engine.globalObject().property(handlerName);
+    QJSValue handler = m_global.property(handlerName);
     if (!handler.isCallable())
         return S_OK;
     QJSValueList jsArgs;

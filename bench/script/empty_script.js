@@ -1,0 +1,1 @@
+// Nothing: the start-up of `cellvex script` alone.
