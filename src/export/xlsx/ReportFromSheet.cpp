@@ -2,6 +2,7 @@
 
 #include "SheetUnits.h"
 
+#include "cells/CellCapacity.h"
 #include "common/ReportError.h"
 #include "report/PaperTable.h"
 
@@ -209,12 +210,16 @@ void checkImportRange(const ImportRange &range, const SheetRange &used)
 LoadedReport reportFromSheet(const Worksheet &sheet, const ImportRange &range, bool withPrinter,
                              int pixelsPerInch)
 {
+    // The same rule as every other way of making cells, before anything of
+    // the new report is allocated.
+    const int cols = range.colCount(), rows = range.rowCount();
+    requireCellCapacity(cols, rows, std::int64_t(cols) * rows);
+
     LoadedReport out(pixelsPerInch);
     out.page.resetToDefaults();
     if (withPrinter)
         readPageSetup(out.page, sheet.pageSetup(), pixelsPerInch);
 
-    const int cols = range.colCount(), rows = range.rowCount();
     out.colRanges.reserve(size_t(cols));
     for (int c = range.firstCol; c <= range.lastCol; ++c)
         out.colRanges.push_back(pixelsFromColumnWidth(sheet.columnWidth(c)));
