@@ -170,9 +170,11 @@ Variant argument(Bytes &in, ArgType type, const QString &fileDir)
     return Variant();
 }
 
+// Arguments that name files to write or read: kept inside the run's folder,
+// never relative to the working directory.
 bool takesFileName(std::string_view name)
 {
-    return name == "aFileName" || name == "FileName" || name == "aFile";
+    return name == "aFileName" || name == "FileName" || name == "aFile" || name == "aPicturePath";
 }
 
 // Members that would wait for a person or talk to a printer.

@@ -13,6 +13,8 @@
 #include <QLineEdit>
 #include <QTemporaryDir>
 
+#include <climits>
+
 #include <gtest/gtest.h>
 
 using namespace cellvex;
@@ -247,7 +249,8 @@ TEST_F(ExcelMembers, AnImportThatCannotBeDoneChangesNothing)
          {Case{book, 3, 2, 1, 2, "before its first column"}, Case{book, 1, 2, 4, 3, "before its first row"},
           Case{book, 0, 2, 1, 2, "starts before the first column"},
           Case{book, 2, 5, 2, 5, "reaches beyond A1:D5"}, Case{book, 2, 4, 2, 6, "reaches beyond A1:D5"},
-          Case{xls, 1, 1, 1, 1, "(.xls)"}, Case{file("missing.xlsx"), 1, 1, 1, 1, "cannot be opened"},
+          Case{book, 1, INT_MAX, 1, INT_MAX, "reaches beyond A1:D5"}, Case{xls, 1, 1, 1, 1, "(.xls)"},
+          Case{file("missing.xlsx"), 1, 1, 1, 1, "cannot be opened"},
           Case{QString(), 1, 1, 1, 1, "No file name"},
           Case{huge, 1, xlsx::Worksheet::kMaxCols, 1, xlsx::Worksheet::kMaxRows, "个单元格的上限"},
           Case{huge, 1, xlsx::Worksheet::kMaxCols, 1, lastRow, "内存不足"}}) {

@@ -181,8 +181,11 @@ void readBorders(CellMatrix &cells, const Worksheet &sheet, const ImportRange &r
 
 SheetRange ImportRange::readWindow() const
 {
-    return SheetRange{firstRow, firstCol, std::min(lastRow + 1, Worksheet::kMaxRows),
-                      std::min(lastCol + 1, Worksheet::kMaxCols)};
+    // Read before the range is checked: the last row or column may be
+    // anything a caller passed, INT_MAX included.
+    return SheetRange{firstRow, firstCol,
+                      int(std::min<std::int64_t>(std::int64_t(lastRow) + 1, Worksheet::kMaxRows)),
+                      int(std::min<std::int64_t>(std::int64_t(lastCol) + 1, Worksheet::kMaxCols))};
 }
 
 void checkImportRange(const ImportRange &range, const SheetRange &used)
