@@ -1,5 +1,7 @@
 #include "Cell.h"
 
+#include "cells/CellCapacity.h"
+
 namespace cellvex {
 
 Cell::Cell(const Cell &o)
@@ -128,7 +130,7 @@ void Cell::setCellNext(int px, int py)
 
 bool Cell::setAppendRange(int count)
 {
-    if (count < 0)
+    if (count < 0 || count > kMaxAppendRange)
         return false;
     if (!m_ext && count == 0)
         return true;

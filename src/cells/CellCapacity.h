@@ -15,6 +15,11 @@ namespace cellvex {
 #endif
 constexpr std::int64_t kMaxReportCells = CELLVEX_MAX_REPORT_CELLS;
 
+// The most extra strings ("append range") one cell holds: each costs memory
+// even when empty, so a count from outside is bounded before anything is
+// allocated.
+constexpr int kMaxAppendRange = 65536;
+
 // What one more cell costs in memory, near enough to judge a request.
 std::int64_t bytesPerCell();
 

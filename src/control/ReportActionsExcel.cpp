@@ -2,7 +2,6 @@
 // .xlsx workbook, and a range of a workbook's first sheet replacing the report.
 #include "ReportActions.h"
 
-#include "document/DocumentLimits.h"
 #include "document/ReportDocument.h"
 #include "export/ExportRange.h"
 #include "export/xlsx/ReportFromSheet.h"
@@ -55,10 +54,6 @@ void ReportActions::transFormExcel(const QString &fileName, int firstCol, int la
     const xlsx::ImportRange range{firstCol, lastCol, firstRow, lastRow};
     const xlsx::WorkbookContents contents = program->open(fileName, range.readWindow());
     xlsx::checkImportRange(range, contents.used);
-    if (std::int64_t(range.colCount()) * range.rowCount() > DocumentLimits().maxCells)
-        throw ReportError(
-            QCoreApplication::translate("Cellvex", "The range to import holds more than %1 cells")
-                .arg(DocumentLimits().maxCells));
     LoadedReport loaded = xlsx::reportFromSheet(contents.sheet, range, printerInstalled(),
                                                 m_report.pageSettings().pixelsPerInch());
     loaded.poleVisible = m_report.poleVisible();

@@ -1,5 +1,6 @@
 #include "ReportDocument.h"
 
+#include "common/SaveFileCommit.h"
 #include "document/ReportDocumentReader.h"
 #include "document/ReportDocumentWriter.h"
 #include "report/ChartCellOps.h"
@@ -20,8 +21,13 @@ void saveReportFile(Report &report, const PageSettings &page, const QString &fil
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly))
         throw ReportError(QStringLiteral("无法保存报表文件 %1：%2").arg(fileName, file.errorString()));
-    if (file.write(stored) != stored.size() || !file.commit())
-        throw ReportError(QStringLiteral("无法保存报表文件 %1：%2").arg(fileName, file.errorString()));
+    QString reason;
+    if (file.write(stored) != stored.size())
+        reason = file.errorString();
+    else
+        commitSaveFile(file, &reason);
+    if (!reason.isEmpty())
+        throw ReportError(QStringLiteral("无法保存报表文件 %1：%2").arg(fileName, reason));
     report.setSaved(true);
 }
 

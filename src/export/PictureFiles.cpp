@@ -1,6 +1,7 @@
 #include "PictureFiles.h"
 
 #include "common/ReportError.h"
+#include "common/SaveFileCommit.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -57,7 +58,7 @@ void writeWholeFile(const QString &fileName, const QByteArray &bytes)
         file.cancelWriting();
         throw ReportError(writeFailure(fileName));
     }
-    if (!file.commit())
+    if (!commitSaveFile(file))
         throw ReportError(writeFailure(fileName));
 }
 

@@ -386,6 +386,9 @@ QString Report::allAliases() const
 
 void Report::setAppendRange(int col, int row, int count)
 {
+    if (count > kMaxAppendRange)
+        throw ReportError(
+            QStringLiteral("附加字符串数 %1 超过了每个单元格 %2 个的上限").arg(count).arg(kMaxAppendRange));
     Cell *c = cell(col, row);
     if (c && c->setAppendRange(count))
         markChanged();

@@ -1,4 +1,5 @@
 #include "MemberCalls.h"
+#include "cells/CellCapacity.h"
 #include "control/CellvexControl.h"
 
 #include <gtest/gtest.h>
@@ -132,6 +133,24 @@ TEST(ControlMembers, IgnoredCodesChangeNothing)
     EXPECT_EQ(m.GetCellBorders(1, 1, 5), -1);
     m.SetCellBorders(1, 1, 0, 5); // an unknown diagonal code clears the diagonal
     EXPECT_EQ(m.GetCellBorders(1, 1, 0), 0);
+}
+
+TEST(ControlMembers, AnAppendRangeAboveTheLimitFailsAndChangesNothing)
+{
+    CellvexControl c;
+    test::MemberCalls m{c};
+    m.SetAppendRange(1, 1, 2);
+    for (const int count : {kMaxAppendRange + 1, INT_MAX}) {
+        try {
+            m.SetAppendRange(1, 1, count);
+            ADD_FAILURE() << count << " was taken";
+        } catch (const ReportError &e) {
+            EXPECT_TRUE(e.message().contains(QString::number(kMaxAppendRange))) << e.message().toStdString();
+        }
+        EXPECT_EQ(m.GetAppendRange(1, 1), 2);
+    }
+    m.SetAppendRange(1, 1, kMaxAppendRange);
+    EXPECT_EQ(m.GetAppendRange(1, 1), kMaxAppendRange);
 }
 
 TEST(ControlMembers, BorderOfACoveredCellGoesToItsMaster)

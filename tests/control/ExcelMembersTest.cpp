@@ -1,5 +1,7 @@
 #include "../print/FakePrinterService.h"
 #include "ControlObject.h"
+#include "cells/CellCapacity.h"
+#include "common/SystemMemory.h"
 #include "control/ReportActions.h"
 #include "control/input/InPlaceEditor.h"
 #include "export/xlsx/XlsxFileReader.h"
@@ -10,6 +12,8 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QTemporaryDir>
+
+#include <climits>
 
 #include <gtest/gtest.h>
 
@@ -217,6 +221,19 @@ TEST_F(ExcelMembers, AnImportThatCannotBeDoneChangesNothing)
     ASSERT_TRUE(legacy.open(QIODevice::WriteOnly));
     legacy.write(QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8) + QByteArray(504, '\0'));
     legacy.close();
+    // Two cells that make the sheet use all of the program's largest sheet:
+    // a tiny file that asks for billions of cells.
+    xlsx::Worksheet vast;
+    vast.cell(1, 1).value = QStringLiteral("a");
+    vast.cell(xlsx::Worksheet::kMaxRows, xlsx::Worksheet::kMaxCols).value = QStringLiteral("z");
+    const QString huge = file("huge.xlsx");
+    xlsx::writeWorkbook(vast, huge);
+    // Just under the cell limit, more than this machine can hold (checked,
+    // so that a machine with that much memory leaves the case out).
+    const int lastRow = int(kMaxReportCells / xlsx::Worksheet::kMaxCols);
+    const std::int64_t available = availableMemoryBytes();
+    const bool memoryShort =
+        available >= 0 && available < std::int64_t(xlsx::Worksheet::kMaxCols) * lastRow * bytesPerCell();
 
     ASSERT_EQ(o->SetSelectedCell(2, 1, 3, 2), S_OK);
     m().setSaved(false);
@@ -232,8 +249,13 @@ TEST_F(ExcelMembers, AnImportThatCannotBeDoneChangesNothing)
          {Case{book, 3, 2, 1, 2, "before its first column"}, Case{book, 1, 2, 4, 3, "before its first row"},
           Case{book, 0, 2, 1, 2, "starts before the first column"},
           Case{book, 2, 5, 2, 5, "reaches beyond A1:D5"}, Case{book, 2, 4, 2, 6, "reaches beyond A1:D5"},
-          Case{xls, 1, 1, 1, 1, "(.xls)"}, Case{file("missing.xlsx"), 1, 1, 1, 1, "cannot be opened"},
-          Case{QString(), 1, 1, 1, 1, "No file name"}}) {
+          Case{book, 1, INT_MAX, 1, INT_MAX, "reaches beyond A1:D5"}, Case{xls, 1, 1, 1, 1, "(.xls)"},
+          Case{file("missing.xlsx"), 1, 1, 1, 1, "cannot be opened"},
+          Case{QString(), 1, 1, 1, 1, "No file name"},
+          Case{huge, 1, xlsx::Worksheet::kMaxCols, 1, xlsx::Worksheet::kMaxRows, "个单元格的上限"},
+          Case{huge, 1, xlsx::Worksheet::kMaxCols, 1, lastRow, "内存不足"}}) {
+        if (k.fragment == std::string_view("内存不足") && !memoryShort)
+            continue;
         // Input being typed is left open (the getters below finish it).
         input.openTypingEditor();
         input.edit()->setText(QStringLiteral("typing"));

@@ -5,6 +5,7 @@
 #include "automation/ErrorInfo.h"
 #include "automation/MemberId.h"
 #include "common/ReportError.h"
+#include "common/SaveFileCommit.h"
 #include "control/CellvexControl.h"
 #include "control/MemberBoundary.h"
 #include "document/ReportDocument.h"
@@ -96,7 +97,7 @@ void writePdf(CellvexControl &control, const QString &fileName)
         file.cancelWriting();
         throw;
     }
-    if (!file.commit())
+    if (!commitSaveFile(file))
         throw ReportError(fileWriteFailure(fileName));
 }
 

@@ -2,6 +2,7 @@
 
 #include "SheetUnits.h"
 
+#include "cells/CellCapacity.h"
 #include "common/ReportError.h"
 #include "report/PaperTable.h"
 
@@ -180,8 +181,11 @@ void readBorders(CellMatrix &cells, const Worksheet &sheet, const ImportRange &r
 
 SheetRange ImportRange::readWindow() const
 {
-    return SheetRange{firstRow, firstCol, std::min(lastRow + 1, Worksheet::kMaxRows),
-                      std::min(lastCol + 1, Worksheet::kMaxCols)};
+    // Read before the range is checked: the last row or column may be
+    // anything a caller passed, INT_MAX included.
+    return SheetRange{firstRow, firstCol,
+                      int(std::min<std::int64_t>(std::int64_t(lastRow) + 1, Worksheet::kMaxRows)),
+                      int(std::min<std::int64_t>(std::int64_t(lastCol) + 1, Worksheet::kMaxCols))};
 }
 
 void checkImportRange(const ImportRange &range, const SheetRange &used)
@@ -209,12 +213,16 @@ void checkImportRange(const ImportRange &range, const SheetRange &used)
 LoadedReport reportFromSheet(const Worksheet &sheet, const ImportRange &range, bool withPrinter,
                              int pixelsPerInch)
 {
+    // The same rule as every other way of making cells, before anything of
+    // the new report is allocated.
+    const int cols = range.colCount(), rows = range.rowCount();
+    requireCellCapacity(cols, rows, std::int64_t(cols) * rows);
+
     LoadedReport out(pixelsPerInch);
     out.page.resetToDefaults();
     if (withPrinter)
         readPageSetup(out.page, sheet.pageSetup(), pixelsPerInch);
 
-    const int cols = range.colCount(), rows = range.rowCount();
     out.colRanges.reserve(size_t(cols));
     for (int c = range.firstCol; c <= range.lastCol; ++c)
         out.colRanges.push_back(pixelsFromColumnWidth(sheet.columnWidth(c)));

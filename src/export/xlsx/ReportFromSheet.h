@@ -32,7 +32,8 @@ void checkImportRange(const ImportRange &range, const SheetRange &used);
 // values, the sheet's merged areas clipped to the range, the borders the
 // sheet draws solid (or dash-dotted), and the page setup (only `withPrinter`;
 // else the defaults). The report's other page settings and its scripts
-// start anew.
+// start anew. Throws ReportError when the range holds more cells than a
+// report may, or than the memory available can hold.
 LoadedReport reportFromSheet(const Worksheet &sheet, const ImportRange &range, bool withPrinter,
                              int pixelsPerInch);
 
