@@ -168,7 +168,7 @@ PlainXmlReader::PlainXmlReader(ReportXmlReader &events, const DocumentLimits &li
     : m_events(events), m_limits(limits)
 {
     m_attributes.reserve(128);
-    m_spans.reserve(256);
+    m_spans.reserve(64);
 }
 
 bool PlainXmlReader::parse(bool last)
@@ -237,7 +237,6 @@ PlainXmlReader::Step PlainXmlReader::startTag(qsizetype &at)
     while (p < n && isNameChar(b[p]))
         ++p;
     const qsizetype nameEnd = p;
-    // Each attribute's name start, name end, value start and value end.
     m_spans.clear();
     bool references = false;
     if (++m_stamp == 0) {
@@ -265,9 +264,13 @@ PlainXmlReader::Step PlainXmlReader::startTag(qsizetype &at)
             return Step::Decline;
         if (!newAttributeName(std::string_view(b + nameStart, size_t(p - nameStart))))
             return Step::Decline;
-        const qsizetype attributeEnd = p;
+        // The fields one by one: building the whole span at once and
+        // copying it stalls the store buffer.
+        AttributeSpan &span = m_spans.emplace_back();
+        span.nameStart = nameStart;
+        span.nameEnd = p;
         p += 2;
-        const qsizetype valueStart = p;
+        span.valueStart = p;
         const auto *u = reinterpret_cast<const unsigned char *>(b);
         for (;;) {
             if (p >= n)
@@ -293,8 +296,7 @@ PlainXmlReader::Step PlainXmlReader::startTag(qsizetype &at)
                 return Step::Decline;
             }
         }
-        m_spans.insert(m_spans.end(), {nameStart, attributeEnd, valueStart, p});
-        ++p;
+        span.valueEnd = p++;
     }
     const bool empty = b[p] == '/';
     if (empty && p + 1 >= n)
@@ -306,14 +308,14 @@ PlainXmlReader::Step PlainXmlReader::startTag(qsizetype &at)
     // The tag is complete and well-formed: hand it over as the parser would.
     b[nameEnd] = 0;
     m_attributes.clear();
-    for (size_t i = 0; i < m_spans.size(); i += 4) {
-        b[m_spans[i + 1]] = 0;
-        char *valueEnd = b + m_spans[i + 3];
+    for (const AttributeSpan &span : m_spans) {
+        b[span.nameEnd] = 0;
+        char *valueEnd = b + span.valueEnd;
         if (references)
-            valueEnd = resolveReferences(b + m_spans[i + 2], valueEnd);
+            valueEnd = resolveReferences(b + span.valueStart, valueEnd);
         *valueEnd = 0;
-        m_attributes.push_back(b + m_spans[i]);
-        m_attributes.push_back(b + m_spans[i + 2]);
+        m_attributes.push_back(b + span.nameStart);
+        m_attributes.push_back(b + span.valueStart);
     }
     m_attributes.push_back(nullptr);
     m_tagStart[0] = m_tagStart[1];

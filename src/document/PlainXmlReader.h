@@ -54,7 +54,11 @@ private:
     bool m_declarationSeen = false;
     bool m_rootDone = false;
     std::vector<std::string> m_open; // names of the open elements
-    std::vector<qsizetype> m_spans;  // per attribute: name start and end, value start and end
+    struct AttributeSpan
+    {
+        qsizetype nameStart, nameEnd, valueStart, valueEnd;
+    };
+    std::vector<AttributeSpan> m_spans; // of the tag being read, in the buffer
     std::vector<const char *> m_attributes;
     std::string m_normalised;
     // Where the last two tags started and the last one ended, in the text.
