@@ -225,6 +225,20 @@ PlainXmlReader::Step PlainXmlReader::declaration(qsizetype &at)
     return Step::Done;
 }
 
+inline bool PlainXmlReader::newAttributeName(std::string_view name)
+{
+    const unsigned first = unsigned(name[0] - 'A');
+    const unsigned second = name.size() == 2 ? unsigned(name[1] - 'A') : 0;
+    if (name.size() > 2 || first >= 26 || second >= 26)
+        return newLongAttributeName(name);
+    const unsigned key = first * 27 + (name.size() == 1 ? 0 : 1 + second);
+    const std::uint64_t bit = std::uint64_t(1) << (key % 64);
+    if (m_seenNames[key / 64] & bit)
+        return false;
+    m_seenNames[key / 64] |= bit;
+    return true;
+}
+
 PlainXmlReader::Step PlainXmlReader::startTag(qsizetype &at)
 {
     if (m_rootDone || m_open.size() >= kMaxDepth)
@@ -239,10 +253,7 @@ PlainXmlReader::Step PlainXmlReader::startTag(qsizetype &at)
     const qsizetype nameEnd = p;
     m_spans.clear();
     bool references = false;
-    if (++m_stamp == 0) {
-        m_nameStamps.fill(0);
-        m_stamp = 1;
-    }
+    m_seenNames.fill(0);
     m_longNames.clear();
     for (;;) {
         if (p >= n)
@@ -427,16 +438,8 @@ PlainXmlReader::Step PlainXmlReader::text(qsizetype &at)
     return Step::Done;
 }
 
-bool PlainXmlReader::newAttributeName(std::string_view name)
+bool PlainXmlReader::newLongAttributeName(std::string_view name)
 {
-    auto letter = [](char c) { return c >= 'A' && c <= 'Z' ? c - 'A' : -1; };
-    if (name.size() <= 2 && letter(name[0]) >= 0 && (name.size() == 1 || letter(name[1]) >= 0)) {
-        const size_t key = size_t(letter(name[0]) * 27 + (name.size() == 1 ? 0 : 1 + letter(name[1])));
-        if (m_nameStamps[key] == m_stamp)
-            return false;
-        m_nameStamps[key] = m_stamp;
-        return true;
-    }
     for (const std::string_view other : m_longNames)
         if (other == name)
             return false;

@@ -44,6 +44,7 @@ private:
     Step endTag(qsizetype &at);
     Step text(qsizetype &at);
     bool newAttributeName(std::string_view name);
+    bool newLongAttributeName(std::string_view name);
 
     ReportXmlReader &m_events;
     const DocumentLimits &m_limits;
@@ -64,10 +65,9 @@ private:
     // Where the last two tags started and the last one ended, in the text.
     qint64 m_tagStart[2] = {0, 0};
     qint64 m_tagEnd = -1;
-    // Duplicate attribute names: one- and two-letter names by stamp, the
-    // others compared with each other.
-    std::array<std::uint32_t, 26 * 27> m_nameStamps{};
-    std::uint32_t m_stamp = 0;
+    // Duplicate attribute names of a tag: names of one or two capitals, as
+    // all the writer's are, by a bit each, the others compared.
+    std::array<std::uint64_t, (26 * 27 + 63) / 64> m_seenNames{};
     std::vector<std::string_view> m_longNames;
 };
 
