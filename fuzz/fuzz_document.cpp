@@ -3,8 +3,9 @@
 // works on the XML and the values inside it); even, a stored form as a file
 // would hold it. Checks the promises opening relies on: a failure is a
 // ReportError and nothing else; what opens is consistent (the matrix and
-// the rulers agree); and whatever opens can be saved, and saving it, opening
-// that and saving again gives the same stored form.
+// the rulers agree); whatever opens can be saved, and saving it, opening
+// that and saving again gives the same stored form; and the fast parser
+// either declines or reads the very report the general parser reads.
 
 #include "document/PackText.h"
 #include "document/ReportDocument.h"
@@ -18,6 +19,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 
 namespace {
 
@@ -54,6 +56,27 @@ QByteArray saveAndCheck(const cellvex::Report &report, const cellvex::PageSettin
     return stored;
 }
 
+// The fast parser's report, when it reads one, is the general parser's.
+void checkPlainReading(const QByteArray &stored)
+{
+    std::optional<cellvex::LoadedReport> plain = cellvex::readPlainReportDocument(stored, kPpi, smallLimits());
+    if (!plain)
+        return;
+    cellvex::Report general;
+    cellvex::PageSettings generalPage(kPpi);
+    try {
+        cellvex::applyLoadedReport(general, generalPage,
+                                   cellvex::readGeneralReportDocument(stored, kPpi, smallLimits()));
+    } catch (const cellvex::ReportError &e) {
+        std::fprintf(stderr, "the fast parser read what the general one refuses: %s\n", e.what());
+        std::abort();
+    }
+    cellvex::Report fast;
+    cellvex::PageSettings fastPage(kPpi);
+    cellvex::applyLoadedReport(fast, fastPage, std::move(*plain));
+    check(saveAndCheck(fast, fastPage) == saveAndCheck(general, generalPage));
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
@@ -70,6 +93,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         return 0;
     const QByteArray rest(reinterpret_cast<const char *>(data + 1), qsizetype(size - 1));
     const QByteArray stored = (data[0] & 1) ? cellvex::storedFormOf(cellvex::packText(rest)) : rest;
+    checkPlainReading(stored);
 
     cellvex::Report report;
     cellvex::PageSettings page(kPpi);

@@ -4,6 +4,7 @@
 #include "document/ZlibInflate.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 
 namespace cellvex {
@@ -99,6 +100,52 @@ QByteArray packedFromStoredForm(QByteArrayView stored)
             out[i] = stored[i];
         }
     }
+    return out;
+}
+
+QByteArray base64DataOfStoredForm(QByteArrayView stored)
+{
+    // A "-" and the character after it are a line break, which Base64
+    // skips; so is every character outside the alphabet, "=" included.
+    static const std::array<std::int8_t, 256> kValues = [] {
+        std::array<std::int8_t, 256> v;
+        v.fill(-1);
+        static constexpr char kAlphabet[] =
+            "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+        for (int i = 0; i < 64; ++i)
+            v[static_cast<unsigned char>(kAlphabet[i])] = std::int8_t(i);
+        return v;
+    }();
+    QByteArray out(stored.size() / 4 * 3 + 3, Qt::Uninitialized);
+    char *o = out.data();
+    std::uint32_t bits = 0;
+    int count = 0;
+    const auto *p = reinterpret_cast<const unsigned char *>(stored.data());
+    const auto *end = p + stored.size();
+    for (; p < end; ++p) {
+        if (*p == '-') {
+            if (++p == end)
+                break;
+            continue;
+        }
+        const int v = kValues[*p];
+        if (v < 0)
+            continue;
+        bits = bits << 6 | std::uint32_t(v);
+        if (++count == 4) {
+            *o++ = char(bits >> 16);
+            *o++ = char(bits >> 8);
+            *o++ = char(bits);
+            bits = 0;
+            count = 0;
+        }
+    }
+    // Two or three characters left make one or two more bytes.
+    if (count >= 2)
+        *o++ = char(bits >> (count == 2 ? 4 : 10));
+    if (count == 3)
+        *o++ = char(bits >> 2);
+    out.truncate(o - out.constData());
     return out;
 }
 

@@ -35,4 +35,7 @@ QByteArray storedFormOf(QByteArrayView packed);
 // the character that follows it with it.
 QByteArray packedFromStoredForm(QByteArrayView stored);
 
+// base64Data(packedFromStoredForm(stored)) in one pass.
+QByteArray base64DataOfStoredForm(QByteArrayView stored);
+
 } // namespace cellvex

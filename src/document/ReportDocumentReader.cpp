@@ -3,6 +3,7 @@
 #include "common/GbkCodec.h"
 #include "common/ReportError.h"
 #include "document/PackText.h"
+#include "document/PlainXmlReader.h"
 #include "document/ReportXmlReader.h"
 #include "document/ZlibInflate.h"
 
@@ -57,12 +58,69 @@ void readText(const QByteArray &compressed, ReportXmlReader &xml, const Document
 
 } // namespace
 
-LoadedReport readReportDocument(QByteArrayView stored, int pixelsPerInch, const DocumentLimits &limits)
+namespace {
+
+// The plain parser's reading of the inflated text, decoded straight into its
+// buffer piece by piece as the general reading decodes it (the same pieces,
+// so that both judge an element's size alike). False when it declines.
+bool readPlainText(const QByteArray &compressed, ReportXmlReader &events, const DocumentLimits &limits)
+{
+    struct Declined
+    {
+    };
+    const GbkCodec &codec = GbkCodec::instance();
+    PlainXmlReader plain(events, limits);
+    QByteArray carried;
+    auto decodeAndParse = [&](QByteArrayView gbk, bool last) {
+        const qsizetype used = codec.appendGbkAsUtf8(gbk, plain.buffer(), last);
+        if (used < 0 || !plain.parse(last))
+            throw Declined();
+        carried = gbk.sliced(used).toByteArray();
+    };
+    try {
+        inflateZlibTo(compressed, limits.maxTextBytes, [&](QByteArrayView piece) {
+            if (carried.isEmpty()) {
+                decodeAndParse(piece, false);
+            } else {
+                const QByteArray joined = carried + piece.toByteArray();
+                decodeAndParse(joined, false);
+            }
+        });
+        const QByteArray rest = carried;
+        decodeAndParse(rest, true);
+        return true;
+    } catch (const Declined &) {
+        return false;
+    }
+}
+
+} // namespace
+
+std::optional<LoadedReport> readPlainReportDocument(QByteArrayView stored, int pixelsPerInch,
+                                                    const DocumentLimits &limits)
+{
+    // Whatever fails is left to the general reading, which names it.
+    try {
+        if (stored.size() > limits.maxStoredBytes)
+            return std::nullopt;
+        std::optional<LoadedReport> out(std::in_place, pixelsPerInch);
+        ReportXmlReader events(*out, limits);
+        if (!readPlainText(base64DataOfStoredForm(stored), events, limits))
+            return std::nullopt;
+        return out;
+    } catch (const ReportError &) {
+        return std::nullopt;
+    } catch (const std::bad_alloc &) {
+        return std::nullopt;
+    }
+}
+
+LoadedReport readGeneralReportDocument(QByteArrayView stored, int pixelsPerInch, const DocumentLimits &limits)
 {
     try {
         if (stored.size() > limits.maxStoredBytes)
             throw ReportError(QStringLiteral("报表数据超过 %1 字节的上限").arg(limits.maxStoredBytes));
-        const QByteArray compressed = base64Data(packedFromStoredForm(stored));
+        const QByteArray compressed = base64DataOfStoredForm(stored);
         LoadedReport out(pixelsPerInch);
         ReportXmlReader xml(out, limits);
         readText(compressed, xml, limits);
@@ -72,6 +130,13 @@ LoadedReport readReportDocument(QByteArrayView stored, int pixelsPerInch, const 
     } catch (const ReportError &e) {
         throw ReportError(QStringLiteral("无法打开报表：") + e.message());
     }
+}
+
+LoadedReport readReportDocument(QByteArrayView stored, int pixelsPerInch, const DocumentLimits &limits)
+{
+    if (std::optional<LoadedReport> plain = readPlainReportDocument(stored, pixelsPerInch, limits))
+        return std::move(*plain);
+    return readGeneralReportDocument(stored, pixelsPerInch, limits);
 }
 
 } // namespace cellvex

@@ -161,11 +161,16 @@ void XMLCALL ReportXmlReader::onText(void *self, const XML_Char *text, int lengt
     auto *r = static_cast<ReportXmlReader *>(self);
     if (r->m_depth != r->m_textDepth)
         return;
-    r->guarded([&] {
-        if (qint64(r->m_text.size()) + length > r->m_limits.maxElementBytes)
-            fail(QStringLiteral("单个元素超过 %1 字节的上限").arg(r->m_limits.maxElementBytes));
-        r->m_text.append(text, size_t(length));
-    });
+    r->guarded([&] { r->characters(std::string_view(text, size_t(length))); });
+}
+
+void ReportXmlReader::characters(std::string_view text)
+{
+    if (m_depth != m_textDepth)
+        return;
+    if (qint64(m_text.size()) + qint64(text.size()) > m_limits.maxElementBytes)
+        fail(QStringLiteral("单个元素超过 %1 字节的上限").arg(m_limits.maxElementBytes));
+    m_text.append(text);
 }
 
 void XMLCALL ReportXmlReader::onDoctype(void *self, const XML_Char *, const XML_Char *, const XML_Char *, int)

@@ -12,6 +12,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace cellvex {
 
@@ -35,6 +36,18 @@ public:
     // Parses the next piece of UTF-8 text; `last` marks the end of the
     // document, after which the whole is checked. Throws ReportError.
     void feed(QByteArrayView utf8, bool last);
+
+    // The same reading driven by another parser (PlainXmlReader), which
+    // hands over the events of a well-formed document in order: names and
+    // values NUL-terminated, attributes as name and value pairs ended by a
+    // null name, text already normalised as XML prescribes. Throw
+    // ReportError as feed() does.
+    void startElement(const char *name, const char *const *attributes) { start(name, attributes); }
+    void endElement() { end(); }
+    void characters(std::string_view text);
+    // Whether characters() would keep text now; other text is not needed.
+    bool collectsText() const { return m_depth == m_textDepth; }
+    void endDocument() { checkWhole(); }
 
 private:
     enum class Part { Ignored, Page, PoleX, PoleY, Cells };

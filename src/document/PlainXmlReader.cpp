@@ -1,0 +1,450 @@
+#include "PlainXmlReader.h"
+
+#include "document/ReportXmlReader.h"
+
+#include <cstring>
+
+namespace cellvex {
+
+namespace {
+
+// The declaration the writer puts first, and nothing before it.
+constexpr std::string_view kDeclaration = "<?xml version=\"1.0\" encoding=\"GBK\"?>";
+// The documents are three levels deep; deeper ones are for the general parser.
+constexpr size_t kMaxDepth = 16;
+
+enum ByteClass : std::uint8_t {
+    Other,     // declines
+    Plain,     // stands for itself
+    Space,     // whitespace: stands for itself
+    Return,    // CR, which XML turns into LF
+    NonAscii,  // starts a UTF-8 sequence
+    Less,      // ends text
+    Quote,     // ends a value
+    Ampersand, // starts a reference
+};
+
+struct ByteClasses
+{
+    ByteClass text[256];
+    ByteClass value[256];
+};
+
+constexpr ByteClasses makeClasses()
+{
+    ByteClasses c{};
+    for (int b = 0x20; b < 0x7F; ++b)
+        c.text[b] = c.value[b] = Plain;
+    for (int b = 0x80; b < 0x100; ++b)
+        c.text[b] = c.value[b] = NonAscii;
+    // Decimal character references are read here, the rest is the general
+    // parser's; so is ">" in text, which could close a "]]>" it refuses.
+    c.text['&'] = c.value['&'] = Ampersand;
+    c.text['>'] = Other;
+    c.text['<'] = c.value['<'] = Less;
+    c.value['<'] = Other;
+    c.value['"'] = Quote;
+    c.text[' '] = Space;
+    c.text['\t'] = c.text['\n'] = Space;
+    c.text['\r'] = Return;
+    // Whitespace in values would be normalised to spaces: not plain.
+    return c;
+}
+
+constexpr ByteClasses kClasses = makeClasses();
+
+bool isNameStart(char c)
+{
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+
+bool isNameChar(char c)
+{
+    return isNameStart(c) || (c >= '0' && c <= '9');
+}
+
+// The length of the UTF-8 sequence of an XML character at `p`; 0 when the
+// text ends inside it, -1 when it is no such sequence.
+int utf8Length(const unsigned char *p, qsizetype available)
+{
+    const unsigned char lead = p[0];
+    int length = 0;
+    unsigned char low = 0x80;
+    unsigned char high = 0xBF;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        low = lead == 0xE0 ? 0xA0 : 0x80;
+        high = lead == 0xED ? 0x9F : 0xBF; // no surrogates
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        low = lead == 0xF0 ? 0x90 : 0x80;
+        high = lead == 0xF4 ? 0x8F : 0xBF;
+    } else {
+        return -1;
+    }
+    if (available < length)
+        return 0;
+    if (p[1] < low || p[1] > high)
+        return -1;
+    for (int i = 2; i < length; ++i)
+        if (p[i] < 0x80 || p[i] > 0xBF)
+            return -1;
+    // U+FFFE and U+FFFF are no XML characters.
+    if (lead == 0xEF && p[1] == 0xBF && p[2] >= 0xBE)
+        return -1;
+    return length;
+}
+
+bool isXmlChar(std::uint32_t c)
+{
+    return c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF) || (c >= 0xE000 && c <= 0xFFFD) ||
+           (c >= 0x10000 && c <= 0x10FFFF);
+}
+
+// The length of a decimal character reference "&#N;" of an XML character
+// at `p`, its character in `code`; 0 when the text ends inside it, -1 for
+// anything else (hexadecimal references and entities are declined).
+int referenceLength(const char *p, qsizetype available, std::uint32_t &code)
+{
+    constexpr int kMaxDigits = 7;
+    if (available < 2)
+        return 0;
+    if (p[1] != '#')
+        return -1;
+    code = 0;
+    int i = 2;
+    for (; i < available && i < 2 + kMaxDigits + 1 && p[i] >= '0' && p[i] <= '9'; ++i)
+        code = code * 10 + std::uint32_t(p[i] - '0');
+    if (i == available)
+        return 0;
+    if (i == 2 || i > 1 + kMaxDigits || p[i] != ';' || !isXmlChar(code))
+        return -1;
+    return i + 1;
+}
+
+// Writes the UTF-8 bytes of `c` at `out`; returns the end.
+char *putUtf8(char *out, std::uint32_t c)
+{
+    if (c < 0x80) {
+        *out++ = char(c);
+    } else if (c < 0x800) {
+        *out++ = char(0xC0 | c >> 6);
+        *out++ = char(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        *out++ = char(0xE0 | c >> 12);
+        *out++ = char(0x80 | ((c >> 6) & 0x3F));
+        *out++ = char(0x80 | (c & 0x3F));
+    } else {
+        *out++ = char(0xF0 | c >> 18);
+        *out++ = char(0x80 | ((c >> 12) & 0x3F));
+        *out++ = char(0x80 | ((c >> 6) & 0x3F));
+        *out++ = char(0x80 | (c & 0x3F));
+    }
+    return out;
+}
+
+// Replaces the checked references of [from, to) by their characters, which
+// never take more bytes; returns the new end.
+char *resolveReferences(char *from, const char *to)
+{
+    char *out = from;
+    for (const char *p = from; p < to;) {
+        std::uint32_t code = 0;
+        if (*p == '&') {
+            p += referenceLength(p, to - p, code);
+            out = putUtf8(out, code);
+        } else {
+            *out++ = *p++;
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+PlainXmlReader::PlainXmlReader(ReportXmlReader &events, const DocumentLimits &limits)
+    : m_events(events), m_limits(limits)
+{
+    m_attributes.reserve(128);
+    m_spans.reserve(64);
+}
+
+bool PlainXmlReader::parse(bool last)
+{
+    if (m_declined)
+        return false;
+    m_last = last;
+    Step step = parseTokens();
+    // The general parser refuses a document whose events are too far apart,
+    // counting from the last event it has seen: a tag that ends the text so
+    // far may still be pending there, so the tag before it counts.
+    const qint64 fed = m_consumed + m_buffer.size();
+    const qint64 lastEvent = m_tagEnd >= fed - 1 ? m_tagStart[0] : m_tagStart[1];
+    if (fed - lastEvent > m_limits.maxElementBytes)
+        step = Step::Decline;
+    if (step == Step::Done && last) {
+        if (!m_rootDone || !m_buffer.isEmpty())
+            step = Step::Decline;
+        else
+            m_events.endDocument();
+    }
+    m_declined = step == Step::Decline;
+    return !m_declined;
+}
+
+PlainXmlReader::Step PlainXmlReader::parseTokens()
+{
+    qsizetype at = 0;
+    Step step = Step::Done;
+    while (at < m_buffer.size() && step == Step::Done) {
+        if (!m_declarationSeen)
+            step = declaration(at);
+        else if (m_buffer.at(at) != '<')
+            step = text(at);
+        else if (at + 1 < m_buffer.size())
+            step = m_buffer.at(at + 1) == '/' ? endTag(at) : startTag(at);
+        else
+            step = Step::NeedMore;
+    }
+    m_consumed += at;
+    m_buffer.remove(0, at);
+    return step == Step::Decline ? Step::Decline : Step::Done;
+}
+
+PlainXmlReader::Step PlainXmlReader::declaration(qsizetype &at)
+{
+    const qsizetype n = std::min(m_buffer.size() - at, qsizetype(kDeclaration.size()));
+    if (std::string_view(m_buffer.constData() + at, size_t(n)) != kDeclaration.substr(0, size_t(n)))
+        return Step::Decline;
+    if (n < qsizetype(kDeclaration.size()))
+        return Step::NeedMore;
+    at += n;
+    m_declarationSeen = true;
+    return Step::Done;
+}
+
+inline bool PlainXmlReader::newAttributeName(std::string_view name)
+{
+    const unsigned first = unsigned(name[0] - 'A');
+    const unsigned second = name.size() == 2 ? unsigned(name[1] - 'A') : 0;
+    if (name.size() > 2 || first >= 26 || second >= 26)
+        return newLongAttributeName(name);
+    const unsigned key = first * 27 + (name.size() == 1 ? 0 : 1 + second);
+    const std::uint64_t bit = std::uint64_t(1) << (key % 64);
+    if (m_seenNames[key / 64] & bit)
+        return false;
+    m_seenNames[key / 64] |= bit;
+    return true;
+}
+
+PlainXmlReader::Step PlainXmlReader::startTag(qsizetype &at)
+{
+    if (m_rootDone || m_open.size() >= kMaxDepth)
+        return Step::Decline;
+    char *b = m_buffer.data();
+    const qsizetype n = m_buffer.size();
+    qsizetype p = at + 1;
+    if (!isNameStart(b[p]))
+        return Step::Decline; // comments, CDATA, declarations, instructions
+    while (p < n && isNameChar(b[p]))
+        ++p;
+    const qsizetype nameEnd = p;
+    m_spans.clear();
+    bool references = false;
+    m_seenNames.fill(0);
+    m_longNames.clear();
+    for (;;) {
+        if (p >= n)
+            return Step::NeedMore;
+        if (b[p] == '>' || b[p] == '/')
+            break;
+        if (b[p] != ' ')
+            return Step::Decline;
+        const qsizetype nameStart = ++p;
+        if (p >= n)
+            return Step::NeedMore;
+        if (!isNameStart(b[p]))
+            return Step::Decline;
+        while (p < n && isNameChar(b[p]))
+            ++p;
+        if (p + 1 >= n)
+            return Step::NeedMore;
+        if (b[p] != '=' || b[p + 1] != '"')
+            return Step::Decline;
+        if (!newAttributeName(std::string_view(b + nameStart, size_t(p - nameStart))))
+            return Step::Decline;
+        // The fields one by one: building the whole span at once and
+        // copying it stalls the store buffer.
+        AttributeSpan &span = m_spans.emplace_back();
+        span.nameStart = nameStart;
+        span.nameEnd = p;
+        p += 2;
+        span.valueStart = p;
+        const auto *u = reinterpret_cast<const unsigned char *>(b);
+        for (;;) {
+            if (p >= n)
+                return Step::NeedMore;
+            const ByteClass c = kClasses.value[u[p]];
+            if (c == Plain) {
+                ++p;
+            } else if (c == Quote) {
+                break;
+            } else if (c == NonAscii) {
+                const int length = utf8Length(u + p, n - p);
+                if (length <= 0)
+                    return length == 0 ? Step::NeedMore : Step::Decline;
+                p += length;
+            } else if (c == Ampersand) {
+                std::uint32_t code = 0;
+                const int length = referenceLength(b + p, n - p, code);
+                if (length <= 0)
+                    return length == 0 ? Step::NeedMore : Step::Decline;
+                references = true;
+                p += length;
+            } else {
+                return Step::Decline;
+            }
+        }
+        span.valueEnd = p++;
+    }
+    const bool empty = b[p] == '/';
+    if (empty && p + 1 >= n)
+        return Step::NeedMore;
+    if (empty && b[p + 1] != '>')
+        return Step::Decline;
+    const qsizetype end = empty ? p + 1 : p;
+
+    // The tag is complete and well-formed: hand it over as the parser would.
+    b[nameEnd] = 0;
+    m_attributes.clear();
+    for (const AttributeSpan &span : m_spans) {
+        b[span.nameEnd] = 0;
+        char *valueEnd = b + span.valueEnd;
+        if (references)
+            valueEnd = resolveReferences(b + span.valueStart, valueEnd);
+        *valueEnd = 0;
+        m_attributes.push_back(b + span.nameStart);
+        m_attributes.push_back(b + span.valueStart);
+    }
+    m_attributes.push_back(nullptr);
+    m_tagStart[0] = m_tagStart[1];
+    m_tagStart[1] = m_consumed + at;
+    m_tagEnd = m_consumed + end;
+    const char *name = b + at + 1;
+    m_events.startElement(name, m_attributes.data());
+    if (empty) {
+        m_events.endElement();
+        m_rootDone = m_open.empty();
+    } else {
+        m_open.emplace_back(name, size_t(nameEnd - at - 1));
+    }
+    at = end + 1;
+    return Step::Done;
+}
+
+PlainXmlReader::Step PlainXmlReader::endTag(qsizetype &at)
+{
+    const char *b = m_buffer.constData();
+    const qsizetype n = m_buffer.size();
+    qsizetype p = at + 2;
+    while (p < n && isNameChar(b[p]))
+        ++p;
+    if (p >= n)
+        return Step::NeedMore;
+    if (b[p] != '>' || m_open.empty() || m_open.back() != std::string_view(b + at + 2, size_t(p - at - 2)))
+        return Step::Decline;
+    m_tagStart[0] = m_tagStart[1];
+    m_tagStart[1] = m_consumed + at;
+    m_tagEnd = m_consumed + p;
+    m_events.endElement();
+    m_open.pop_back();
+    m_rootDone = m_open.empty();
+    at = p + 1;
+    return Step::Done;
+}
+
+PlainXmlReader::Step PlainXmlReader::text(qsizetype &at)
+{
+    const auto *u = reinterpret_cast<const unsigned char *>(m_buffer.constData());
+    const qsizetype n = m_buffer.size();
+    qsizetype p = at;
+    bool onlySpace = true;
+    bool rewrite = false; // CRs or references
+    while (p < n) {
+        const ByteClass c = kClasses.text[u[p]];
+        if (c == Plain) {
+            onlySpace = false;
+            ++p;
+        } else if (c == Space) {
+            ++p;
+        } else if (c == Return) {
+            rewrite = true;
+            ++p;
+        } else if (c == Ampersand) {
+            std::uint32_t code = 0;
+            const int length = referenceLength(m_buffer.constData() + p, n - p, code);
+            if (length <= 0)
+                return length == 0 ? Step::NeedMore : Step::Decline;
+            rewrite = true;
+            onlySpace = false;
+            p += length;
+        } else if (c == NonAscii) {
+            const int length = utf8Length(u + p, n - p);
+            if (length <= 0)
+                return length == 0 ? Step::NeedMore : Step::Decline;
+            onlySpace = false;
+            p += length;
+        } else if (c == Less) {
+            break;
+        } else {
+            return Step::Decline;
+        }
+    }
+    if (m_open.empty()) {
+        // Outside the root only whitespace may stand.
+        if (!onlySpace)
+            return Step::Decline;
+        at = p;
+        return Step::Done;
+    }
+    if (p == n)
+        return m_last ? Step::Decline : Step::NeedMore; // the whole run is handed over at once
+    if (m_events.collectsText()) {
+        std::string_view run(m_buffer.constData() + at, size_t(p - at));
+        if (rewrite) {
+            // CR LF and a lone CR are read as LF, a reference as its
+            // character (a CR among them stays).
+            m_normalised.resize(run.size());
+            char *out = m_normalised.data();
+            for (size_t i = 0; i < run.size();) {
+                if (run[i] == '\r') {
+                    *out++ = '\n';
+                    i += i + 1 < run.size() && run[i + 1] == '\n' ? 2 : 1;
+                } else if (run[i] == '&') {
+                    std::uint32_t code = 0;
+                    i += size_t(referenceLength(run.data() + i, qsizetype(run.size() - i), code));
+                    out = putUtf8(out, code);
+                } else {
+                    *out++ = run[i++];
+                }
+            }
+            run = std::string_view(m_normalised.data(), size_t(out - m_normalised.data()));
+        }
+        m_events.characters(run);
+    }
+    at = p;
+    return Step::Done;
+}
+
+bool PlainXmlReader::newLongAttributeName(std::string_view name)
+{
+    for (const std::string_view other : m_longNames)
+        if (other == name)
+            return false;
+    m_longNames.push_back(name);
+    return true;
+}
+
+} // namespace cellvex

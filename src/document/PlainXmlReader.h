@@ -1,0 +1,74 @@
+#pragma once
+
+#include "document/DocumentLimits.h"
+
+#include <QByteArray>
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace cellvex {
+
+class ReportXmlReader;
+
+// A parser for the plain XML the report writer emits, several times faster
+// than the general parser: the writer's declaration, elements of ASCII names,
+// attributes in double quotes separated by one space, text without
+// references, no comments, CDATA or declarations. Every document it accepts
+// is well-formed, and it hands the reader the very events the general
+// parser would. Anything else (a reference, a comment, a stray character,
+// an element too long, a failure of the reader) makes it decline the whole
+// document: the caller then reads it again with the general parser, whose
+// verdict and messages are the ones the user sees.
+class PlainXmlReader
+{
+public:
+    PlainXmlReader(ReportXmlReader &events, const DocumentLimits &limits);
+
+    // The text not yet parsed; the next piece of UTF-8 text is appended to it.
+    QByteArray &buffer() { return m_buffer; }
+    // Parses what the buffer holds; `last` marks the end of the document.
+    // False when the document is declined, and from then on. The reader's
+    // failures (ReportError, bad_alloc) pass through: they decline as well.
+    bool parse(bool last);
+
+private:
+    enum class Step { Done, NeedMore, Decline };
+
+    Step parseTokens();
+    Step declaration(qsizetype &at);
+    Step startTag(qsizetype &at);
+    Step endTag(qsizetype &at);
+    Step text(qsizetype &at);
+    bool newAttributeName(std::string_view name);
+    bool newLongAttributeName(std::string_view name);
+
+    ReportXmlReader &m_events;
+    const DocumentLimits &m_limits;
+    QByteArray m_buffer;
+    qint64 m_consumed = 0; // bytes of the text before the buffer's first
+    bool m_declined = false;
+    bool m_last = false;
+    bool m_declarationSeen = false;
+    bool m_rootDone = false;
+    std::vector<std::string> m_open; // names of the open elements
+    struct AttributeSpan
+    {
+        qsizetype nameStart, nameEnd, valueStart, valueEnd;
+    };
+    std::vector<AttributeSpan> m_spans; // of the tag being read, in the buffer
+    std::vector<const char *> m_attributes;
+    std::string m_normalised;
+    // Where the last two tags started and the last one ended, in the text.
+    qint64 m_tagStart[2] = {0, 0};
+    qint64 m_tagEnd = -1;
+    // Duplicate attribute names of a tag: names of one or two capitals, as
+    // all the writer's are, by a bit each, the others compared.
+    std::array<std::uint64_t, (26 * 27 + 63) / 64> m_seenNames{};
+    std::vector<std::string_view> m_longNames;
+};
+
+} // namespace cellvex
