@@ -1,8 +1,74 @@
 #include "CellMatrix.h"
 
+#include <algorithm>
 #include <atomic>
+#include <limits>
+#include <new>
+#include <utility>
 
 namespace cellvex {
+
+namespace {
+
+// Raw room for `slotCount` cells; no cell lives there yet.
+Cell *allocateSlots(std::size_t slotCount)
+{
+    if (slotCount == 0)
+        return nullptr;
+    if (slotCount > std::numeric_limits<std::size_t>::max() / sizeof(Cell))
+        throw std::bad_alloc();
+    return static_cast<Cell *>(::operator new(slotCount * sizeof(Cell)));
+}
+
+void freeSlots(Cell *block) noexcept
+{
+    ::operator delete(block);
+}
+
+// Builds `n` default cells at `to`, tagged (col, firstRow ...).
+void constructCells(Cell *to, int n, int col, int firstRow)
+{
+    for (int i = 0; i < n; ++i)
+        (new (to + i) Cell())->setTag(col, firstRow + i);
+}
+
+// Moves `n` cells from `from` into the empty slots at `to`, ending the
+// lives of the sources, and tags them (col, firstRow ...). The ranges may
+// overlap when `to` lies before `from`.
+void relocateUp(Cell *from, Cell *to, int n, int col, int firstRow) noexcept
+{
+    for (int i = 0; i < n; ++i) {
+        new (to + i) Cell(std::move(from[i]));
+        from[i].~Cell();
+        to[i].setTag(col, firstRow + i);
+    }
+}
+
+// The same, last cell first: for overlapping ranges with `to` after `from`.
+void relocateDown(Cell *from, Cell *to, int n, int col, int firstRow) noexcept
+{
+    for (int i = n - 1; i >= 0; --i) {
+        new (to + i) Cell(std::move(from[i]));
+        from[i].~Cell();
+        to[i].setTag(col, firstRow + i);
+    }
+}
+
+void destroyCells(Cell *cells, int n) noexcept
+{
+    for (int i = 0; i < n; ++i)
+        cells[i].~Cell();
+}
+
+// The room to take when `needed` lines no longer fit in `room`: half as
+// much again, so that lines added one at a time move the cells only now
+// and then, but never less than asked.
+std::size_t grownRoom(std::size_t room, std::size_t needed)
+{
+    return std::max(needed, room + room / 2);
+}
+
+} // namespace
 
 std::uint64_t CellMatrix::nextStamp() noexcept
 {
@@ -10,24 +76,106 @@ std::uint64_t CellMatrix::nextStamp() noexcept
     return ++counter;
 }
 
+CellMatrix::CellMatrix(const CellMatrix &other) : m_cols(other.m_cols), m_rows(other.m_rows)
+{
+    if (std::size_t(m_cols) * std::size_t(m_rows) == 0)
+        return;
+    m_slots = allocateSlots(std::size_t(m_cols) * std::size_t(m_rows));
+    m_colRoom = std::size_t(m_cols);
+    m_rowRoom = std::size_t(m_rows);
+    int built = 0;
+    try {
+        for (int c = 0; c < m_cols; ++c)
+            for (int r = 0; r < m_rows; ++r, ++built)
+                new (m_slots + slot(c, r)) Cell(other.at(c, r));
+    } catch (...) {
+        for (int i = 0; i < built; ++i)
+            m_slots[i].~Cell();
+        freeSlots(m_slots);
+        throw;
+    }
+}
+
+CellMatrix &CellMatrix::operator=(const CellMatrix &other)
+{
+    if (this != &other) {
+        CellMatrix copy(other);
+        swap(copy);
+    }
+    m_stamp = nextStamp();
+    return *this;
+}
+
+CellMatrix::CellMatrix(CellMatrix &&other) noexcept
+    : m_slots(std::exchange(other.m_slots, nullptr)), m_cols(std::exchange(other.m_cols, 0)),
+      m_rows(std::exchange(other.m_rows, 0)), m_colRoom(std::exchange(other.m_colRoom, 0)),
+      m_rowRoom(std::exchange(other.m_rowRoom, 0)), m_stamp(other.m_stamp)
+{
+    other.m_stamp = nextStamp();
+}
+
+CellMatrix &CellMatrix::operator=(CellMatrix &&other) noexcept
+{
+    if (this != &other) {
+        release();
+        m_slots = std::exchange(other.m_slots, nullptr);
+        m_cols = std::exchange(other.m_cols, 0);
+        m_rows = std::exchange(other.m_rows, 0);
+        m_colRoom = std::exchange(other.m_colRoom, 0);
+        m_rowRoom = std::exchange(other.m_rowRoom, 0);
+        m_stamp = other.m_stamp;
+        other.m_stamp = nextStamp();
+    }
+    return *this;
+}
+
+CellMatrix::~CellMatrix()
+{
+    release();
+}
+
+void CellMatrix::release() noexcept
+{
+    for (int c = 0; c < m_cols && m_slots; ++c)
+        destroyCells(m_slots + slot(c, 0), m_rows);
+    freeSlots(m_slots);
+    m_slots = nullptr;
+    m_colRoom = m_rowRoom = 0;
+}
+
+void CellMatrix::swap(CellMatrix &other) noexcept
+{
+    std::swap(m_slots, other.m_slots);
+    std::swap(m_cols, other.m_cols);
+    std::swap(m_rows, other.m_rows);
+    std::swap(m_colRoom, other.m_colRoom);
+    std::swap(m_rowRoom, other.m_rowRoom);
+    m_stamp = nextStamp();
+    other.m_stamp = nextStamp();
+}
+
+void CellMatrix::clear()
+{
+    release();
+    m_cols = m_rows = 0;
+    m_stamp = nextStamp();
+}
+
 CellMatrix CellMatrix::create(int cols, int rows)
 {
     CellMatrix m;
-    if (cols <= 0 || rows <= 0) {
-        m.m_columns.resize(size_t(cols > 0 ? cols : 0));
-        m.m_rows = rows > 0 ? rows : 0;
-        if (cols <= 0)
-            m.m_rows = rows > 0 ? rows : 0;
+    m.m_cols = std::max(cols, 0);
+    m.m_rows = std::max(rows, 0);
+    const std::size_t cells = std::size_t(m.m_cols) * std::size_t(m.m_rows);
+    if (cells == 0)
         return m;
-    }
-    m.m_rows = rows;
-    m.m_columns.resize(size_t(cols));
-    for (int c = 0; c < cols; ++c) {
-        auto &column = m.m_columns[size_t(c)];
-        column.resize(size_t(rows));
-        for (int r = 0; r < rows; ++r)
-            column[size_t(r)].setTag(c, r);
-    }
+    m.m_slots = allocateSlots(cells);
+    m.m_colRoom = std::size_t(m.m_cols);
+    m.m_rowRoom = std::size_t(m.m_rows);
+    // One pass, column after column: each page of the new block is written
+    // once, in order.
+    for (int c = 0; c < m.m_cols; ++c)
+        constructCells(m.m_slots + m.slot(c, 0), m.m_rows, c, 0);
     return m;
 }
 
@@ -39,60 +187,116 @@ void CellMatrix::markBlock(int left, int top, int right, int bottom)
             at(c, r).setMerge(c == left && r == top ? MergeSign::Master : MergeSign::Covered, bounds);
 }
 
+std::int64_t CellMatrix::cellsWrittenByInsert(bool columns, int count) const
+{
+    const std::int64_t cols = std::int64_t(m_cols) + (columns ? count : 0);
+    const std::int64_t rows = std::int64_t(m_rows) + (columns ? 0 : count);
+    const std::int64_t added = std::int64_t(count) * (columns ? m_rows : m_cols);
+    if (cols * rows == 0)
+        return 0;
+    const bool fits = m_slots && std::uint64_t(cols) <= m_colRoom && std::uint64_t(rows) <= m_rowRoom;
+    return fits ? added : cols * rows;
+}
+
+void CellMatrix::regrow(std::size_t colRoom, std::size_t rowRoom, bool columns, int at, int count)
+{
+    Cell *fresh = nullptr;
+    try {
+        fresh = allocateSlots(colRoom * rowRoom);
+    } catch (const std::bad_alloc &) {
+        // The spare room is a wish: take just what the cells need.
+        colRoom = std::size_t(m_cols) + (columns ? std::size_t(count) : 0);
+        rowRoom = std::size_t(m_rows) + (columns ? 0 : std::size_t(count));
+        fresh = allocateSlots(colRoom * rowRoom);
+    }
+    // From here on nothing can fail: every cell moves once, to its place.
+    const int cols = columns ? m_cols + count : m_cols;
+    const int rows = columns ? m_rows : m_rows + count;
+    for (int c = 0; c < cols; ++c) {
+        Cell *to = fresh + std::size_t(c) * rowRoom;
+        if (columns) {
+            if (c >= at && c < at + count)
+                constructCells(to, rows, c, 0);
+            else
+                relocateUp(m_slots + slot(c < at ? c : c - count, 0), to, rows, c, 0);
+            continue;
+        }
+        Cell *from = m_slots + slot(c, 0);
+        relocateUp(from, to, at, c, 0);
+        constructCells(to + at, count, c, at);
+        relocateUp(from + at, to + at + count, m_rows - at, c, at + count);
+    }
+    freeSlots(m_slots);
+    m_slots = fresh;
+    m_cols = cols;
+    m_rows = rows;
+    m_colRoom = colRoom;
+    m_rowRoom = rowRoom;
+}
+
 void CellMatrix::insertColumns(int at, int count)
 {
     m_stamp = nextStamp();
-    std::vector<std::vector<Cell>> fresh(static_cast<size_t>(count));
-    for (auto &column : fresh)
-        column.resize(size_t(m_rows));
-    m_columns.reserve(m_columns.size() + size_t(count));
-    m_columns.insert(m_columns.begin() + at, std::make_move_iterator(fresh.begin()),
-                     std::make_move_iterator(fresh.end()));
-    for (int c = at; c < colCount(); ++c) {
-        auto &column = m_columns[size_t(c)];
-        for (int r = 0; r < m_rows; ++r)
-            column[size_t(r)].setTag(c, r);
+    const int cols = m_cols + count;
+    if (m_rows == 0) {
+        m_cols = cols; // no cell to hold yet
+        return;
     }
+    if (!m_slots || std::size_t(cols) > m_colRoom || std::size_t(m_rows) > m_rowRoom) {
+        regrow(grownRoom(m_colRoom, std::size_t(cols)), std::max(m_rowRoom, std::size_t(m_rows)), true, at,
+               count);
+        return;
+    }
+    // Room enough: the columns after `at` move right, last first, each into
+    // slots that are empty by then.
+    for (int c = m_cols - 1; c >= at; --c)
+        relocateUp(m_slots + slot(c, 0), m_slots + slot(c + count, 0), m_rows, c + count, 0);
+    for (int c = at; c < at + count; ++c)
+        constructCells(m_slots + slot(c, 0), m_rows, c, 0);
+    m_cols = cols;
 }
 
 void CellMatrix::removeColumns(int at, int count)
 {
     m_stamp = nextStamp();
-    m_columns.erase(m_columns.begin() + at, m_columns.begin() + at + count);
-    for (int c = at; c < colCount(); ++c) {
-        auto &column = m_columns[size_t(c)];
-        for (int r = 0; r < m_rows; ++r)
-            column[size_t(r)].setTag(c, r);
-    }
+    for (int c = at; c < at + count; ++c)
+        destroyCells(m_slots + slot(c, 0), m_rows);
+    for (int c = at + count; c < m_cols; ++c)
+        relocateUp(m_slots + slot(c, 0), m_slots + slot(c - count, 0), m_rows, c - count, 0);
+    m_cols -= count;
 }
 
 void CellMatrix::insertRows(int at, int count)
 {
     m_stamp = nextStamp();
-    const size_t rows = size_t(m_rows) + size_t(count);
-    // Reserving every column first is what may fail; the inserts after it
-    // only move cells, which cannot.
-    for (auto &column : m_columns)
-        column.reserve(rows);
-    for (int c = 0; c < colCount(); ++c) {
-        auto &column = m_columns[size_t(c)];
-        column.insert(column.begin() + at, size_t(count), Cell());
-        for (size_t r = size_t(at); r < rows; ++r)
-            column[r].setTag(c, int(r));
+    const int rows = m_rows + count;
+    if (m_cols == 0) {
+        m_rows = rows; // no cell to hold yet
+        return;
     }
-    m_rows = int(rows);
+    if (!m_slots || std::size_t(rows) > m_rowRoom || std::size_t(m_cols) > m_colRoom) {
+        regrow(std::max(m_colRoom, std::size_t(m_cols)), grownRoom(m_rowRoom, std::size_t(rows)), false, at,
+               count);
+        return;
+    }
+    // Room enough: in each column the rows after `at` move down, last first.
+    for (int c = 0; c < m_cols; ++c) {
+        Cell *column = m_slots + slot(c, 0);
+        relocateDown(column + at, column + at + count, m_rows - at, c, at + count);
+        constructCells(column + at, count, c, at);
+    }
+    m_rows = rows;
 }
 
 void CellMatrix::removeRows(int at, int count)
 {
     m_stamp = nextStamp();
-    m_rows -= count;
-    for (int c = 0; c < colCount(); ++c) {
-        auto &column = m_columns[size_t(c)];
-        column.erase(column.begin() + at, column.begin() + at + count);
-        for (int r = at; r < m_rows; ++r)
-            column[size_t(r)].setTag(c, r);
+    for (int c = 0; c < m_cols; ++c) {
+        Cell *column = m_slots + slot(c, 0);
+        destroyCells(column + at, count);
+        relocateUp(column + at + count, column + at, m_rows - at - count, c, at);
     }
+    m_rows -= count;
 }
 
 } // namespace cellvex

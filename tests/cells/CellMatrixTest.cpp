@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 using namespace cellvex;
 
 TEST(CellMatrixBlock, MarksMasterCoveredAndBoundsInEveryCell)
@@ -40,4 +43,177 @@ TEST(CellMatrixBlock, ASingleRowOrColumnIsABlockToo)
         EXPECT_EQ(m.at(k.right, k.bottom).block().left, k.left);
         EXPECT_EQ(m.at(k.right, k.bottom).block().top, k.top);
     }
+}
+
+namespace {
+
+// The matrix as plain columns of (caption, alias): what every edit must agree with.
+using Entry = std::pair<QString, QString>;
+using Model = std::vector<std::vector<Entry>>;
+
+struct LineEdit
+{
+    bool columns;
+    bool insert;
+    int at;
+    int count;
+};
+
+void apply(Model &model, int rows, const LineEdit &e)
+{
+    if (e.columns) {
+        if (e.insert)
+            model.insert(model.begin() + e.at, size_t(e.count), std::vector<Entry>(size_t(rows)));
+        else
+            model.erase(model.begin() + e.at, model.begin() + e.at + e.count);
+        return;
+    }
+    for (auto &column : model)
+        if (e.insert)
+            column.insert(column.begin() + e.at, size_t(e.count), Entry());
+        else
+            column.erase(column.begin() + e.at, column.begin() + e.at + e.count);
+}
+
+void apply(CellMatrix &m, const LineEdit &e)
+{
+    if (e.columns)
+        e.insert ? m.insertColumns(e.at, e.count) : m.removeColumns(e.at, e.count);
+    else
+        e.insert ? m.insertRows(e.at, e.count) : m.removeRows(e.at, e.count);
+}
+
+// Gives every cell without a caption one naming where it was made, and an
+// alias on some, so that each cell can be followed through the moves.
+void label(CellMatrix &m, Model &model, int step)
+{
+    for (int c = 0; c < m.colCount(); ++c)
+        for (int r = 0; r < m.rowCount(); ++r)
+            if (Entry &entry = model[size_t(c)][size_t(r)]; entry.first.isEmpty()) {
+                entry.first = QStringLiteral("%1:%2,%3").arg(step).arg(c).arg(r);
+                m.at(c, r).storeCaption(entry.first);
+                if ((c + r) % 3 == 0) {
+                    entry.second = QStringLiteral("别名%1_%2_%3").arg(step).arg(c).arg(r);
+                    m.at(c, r).storeAlias(entry.second);
+                }
+            }
+}
+
+void expectSame(const CellMatrix &m, const Model &model, int step)
+{
+    ASSERT_EQ(m.colCount(), int(model.size())) << "step " << step;
+    for (int c = 0; c < m.colCount(); ++c) {
+        ASSERT_EQ(m.rowCount(), int(model[size_t(c)].size())) << "step " << step;
+        for (int r = 0; r < m.rowCount(); ++r) {
+            const Cell &cell = m.at(c, r);
+            const Entry &want = model[size_t(c)][size_t(r)];
+            ASSERT_EQ(cell.caption(), want.first) << "step " << step << " cell " << c << "," << r;
+            ASSERT_EQ(cell.aliasName(), want.second) << "step " << step << " cell " << c << "," << r;
+            ASSERT_EQ(cell.tagX(), c);
+            ASSERT_EQ(cell.tagY(), r);
+        }
+    }
+}
+
+} // namespace
+
+// Runs of inserts and deletes, each followed through a plain model: one at a
+// time (growing room step by step, then inside the room), in blocks larger
+// than the matrix, at the front, middle and end, and after deletes.
+TEST(CellMatrixLines, InsertsAndDeletesKeepEveryCellInItsPlace)
+{
+    struct Case
+    {
+        const char *name;
+        int cols, rows;
+        std::vector<LineEdit> edits;
+    };
+    const Case cases[] = {
+        {"rows one at a time at the end",
+         3,
+         2,
+         {{false, true, 2, 1},
+          {false, true, 3, 1},
+          {false, true, 4, 1},
+          {false, true, 5, 1},
+          {false, true, 6, 1}}},
+        {"columns one at a time at the end",
+         2,
+         3,
+         {{true, true, 2, 1},
+          {true, true, 3, 1},
+          {true, true, 4, 1},
+          {true, true, 5, 1},
+          {true, true, 6, 1}}},
+        {"many rows appended to few", 4, 2, {{false, true, 2, 50}, {false, true, 0, 1}}},
+        {"many columns appended to few", 2, 4, {{true, true, 2, 50}, {true, true, 1, 1}}},
+        {"rows at front and middle",
+         3,
+         4,
+         {{false, true, 0, 2}, {false, true, 3, 1}, {false, true, 3, 3}, {false, true, 1, 1}}},
+        {"columns at front and middle",
+         4,
+         3,
+         {{true, true, 0, 2}, {true, true, 3, 1}, {true, true, 3, 3}, {true, true, 1, 1}}},
+        {"deletes then inserts into the freed room",
+         6,
+         6,
+         {{false, false, 1, 2},
+          {true, false, 0, 3},
+          {false, true, 2, 2},
+          {true, true, 3, 3},
+          {false, false, 3, 3},
+          {false, true, 3, 5}}},
+        {"mixed after growth",
+         2,
+         2,
+         {{false, true, 1, 3},
+          {true, true, 1, 3},
+          {false, true, 2, 1},
+          {true, true, 0, 1},
+          {false, false, 0, 2},
+          {true, false, 2, 2},
+          {true, true, 4, 2},
+          {false, true, 0, 4}}},
+        {"rows into a matrix without rows", 3, 0, {{false, true, 0, 2}, {false, true, 1, 1}}},
+        {"columns into a matrix without columns", 0, 3, {{true, true, 0, 2}, {true, true, 2, 1}}},
+    };
+    for (const Case &k : cases) {
+        SCOPED_TRACE(k.name);
+        CellMatrix m = CellMatrix::create(k.cols, k.rows);
+        Model model(size_t(k.cols), std::vector<Entry>(size_t(k.rows)));
+        label(m, model, 0);
+        expectSame(m, model, 0);
+        int step = 0;
+        for (const LineEdit &e : k.edits) {
+            ++step;
+            const std::uint64_t stamp = m.layoutStamp();
+            apply(model, m.rowCount(), e);
+            apply(m, e);
+            EXPECT_NE(m.layoutStamp(), stamp) << "step " << step;
+            expectSame(m, model, step);
+            label(m, model, step);
+            expectSame(m, model, step);
+        }
+        // A copy holds the same cells; the original is untouched by it.
+        const CellMatrix copy = m;
+        expectSame(copy, model, step);
+        EXPECT_NE(copy.layoutStamp(), m.layoutStamp());
+        CellMatrix moved = std::move(m);
+        expectSame(moved, model, step);
+    }
+}
+
+// What the memory check is told an insert writes: only the new cells while
+// there is room, every cell when they must move to a larger block.
+TEST(CellMatrixLines, CellsWrittenByInsertCountsAMoveOfAllCells)
+{
+    CellMatrix m = CellMatrix::create(10, 4);
+    EXPECT_EQ(m.cellsWrittenByInsert(false, 1), 10 * 5); // no room yet: all move
+    EXPECT_EQ(m.cellsWrittenByInsert(true, 2), 12 * 4);
+    m.insertRows(4, 1); // takes half as much room again
+    EXPECT_EQ(m.cellsWrittenByInsert(false, 1), 10);
+    EXPECT_EQ(m.cellsWrittenByInsert(false, 100), 10 * 105);
+    const CellMatrix none = CellMatrix::create(0, 4);
+    EXPECT_EQ(none.cellsWrittenByInsert(false, 3), 0);
 }
