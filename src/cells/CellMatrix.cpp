@@ -1,14 +1,34 @@
 #include "CellMatrix.h"
 
+#include <QTypeInfo>
+
 #include <algorithm>
 #include <atomic>
+#include <cstring>
 #include <limits>
 #include <new>
 #include <utility>
 
+#include <sys/mman.h>
+#include <unistd.h>
+
 namespace cellvex {
 
+// A cell's members may move as bytes (shiftCells): its text is relocatable
+// and the rest is plain values and one owning pointer.
+static_assert(QTypeInfo<QString>::isRelocatable);
+
 namespace {
+
+// Blocks this large come straight from the kernel as a mapping of their
+// own: a mapping can grow (mremap) by moving page tables, without copying
+// the cells or holding two blocks at once.
+constexpr std::size_t kMappedBytes = std::size_t(64) << 20;
+
+bool isMapped(std::size_t slotCount)
+{
+    return slotCount * sizeof(Cell) >= kMappedBytes;
+}
 
 // Raw room for `slotCount` cells; no cell lives there yet.
 Cell *allocateSlots(std::size_t slotCount)
@@ -17,12 +37,61 @@ Cell *allocateSlots(std::size_t slotCount)
         return nullptr;
     if (slotCount > std::numeric_limits<std::size_t>::max() / sizeof(Cell))
         throw std::bad_alloc();
-    return static_cast<Cell *>(::operator new(slotCount * sizeof(Cell)));
+    if (!isMapped(slotCount))
+        return static_cast<Cell *>(::operator new(slotCount * sizeof(Cell)));
+    void *block =
+        mmap(nullptr, slotCount * sizeof(Cell), PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (block == MAP_FAILED)
+        throw std::bad_alloc();
+    return static_cast<Cell *>(block);
 }
 
-void freeSlots(Cell *block) noexcept
+void freeSlots(Cell *block, std::size_t slotCount) noexcept
 {
-    ::operator delete(block);
+    if (!block)
+        return;
+    if (isMapped(slotCount))
+        munmap(block, slotCount * sizeof(Cell));
+    else
+        ::operator delete(block);
+}
+
+// The mapped block of `oldCount` slots grown to `newCount`, its bytes kept;
+// nullptr, the block untouched, when it is not mapped or cannot grow.
+Cell *remapSlots(Cell *block, std::size_t oldCount, std::size_t newCount)
+{
+    if (!block || !isMapped(oldCount) || newCount < oldCount ||
+        newCount > std::numeric_limits<std::size_t>::max() / sizeof(Cell))
+        return nullptr;
+    void *grown = mremap(block, oldCount * sizeof(Cell), newCount * sizeof(Cell), MREMAP_MAYMOVE);
+    return grown == MAP_FAILED ? nullptr : static_cast<Cell *>(grown);
+}
+
+// Moves `n` cells as bytes (the ranges may overlap). Sound for cells: what
+// they own lives elsewhere (the text's and the extension's storage) and
+// nothing points at a cell, so its bytes are the cell wherever they lie;
+// the source slots hold no cell afterwards.
+void shiftCells(Cell *from, Cell *to, int n) noexcept
+{
+    if (n > 0)
+        std::memmove(static_cast<void *>(to), static_cast<const void *>(from), std::size_t(n) * sizeof(Cell));
+}
+
+// Gives the whole pages between `begin` and `end`, which hold no cell, back
+// to the system; they read as zeros if touched again.
+void releaseRoom(Cell *begin, Cell *end) noexcept
+{
+    const auto page = std::uintptr_t(sysconf(_SC_PAGESIZE));
+    const std::uintptr_t first = (reinterpret_cast<std::uintptr_t>(begin) + page - 1) & ~(page - 1);
+    const std::uintptr_t last = reinterpret_cast<std::uintptr_t>(end) & ~(page - 1);
+    if (last > first)
+        madvise(reinterpret_cast<void *>(first), last - first, MADV_DONTNEED);
+}
+
+void retagCells(Cell *cells, int n, int col, int firstRow) noexcept
+{
+    for (int i = 0; i < n; ++i)
+        cells[i].setTag(col, firstRow + i);
 }
 
 // Builds `n` default cells at `to`, tagged (col, firstRow ...).
@@ -91,7 +160,7 @@ CellMatrix::CellMatrix(const CellMatrix &other) : m_cols(other.m_cols), m_rows(o
     } catch (...) {
         for (int i = 0; i < built; ++i)
             m_slots[i].~Cell();
-        freeSlots(m_slots);
+        freeSlots(m_slots, m_colRoom * m_rowRoom);
         throw;
     }
 }
@@ -138,7 +207,7 @@ void CellMatrix::release() noexcept
 {
     for (int c = 0; c < m_cols && m_slots; ++c)
         destroyCells(m_slots + slot(c, 0), m_rows);
-    freeSlots(m_slots);
+    freeSlots(m_slots, m_colRoom * m_rowRoom);
     m_slots = nullptr;
     m_colRoom = m_rowRoom = 0;
 }
@@ -200,18 +269,63 @@ std::int64_t CellMatrix::cellsWrittenByInsert(bool columns, int count) const
 
 void CellMatrix::regrow(std::size_t colRoom, std::size_t rowRoom, bool columns, int at, int count)
 {
+    const int cols = columns ? m_cols + count : m_cols;
+    const int rows = columns ? m_rows : m_rows + count;
+    const std::size_t exactCols = std::size_t(cols);
+    const std::size_t exactRows = std::size_t(rows);
+    // A mapped block grows where it is: the cells keep their offsets, and
+    // each moves once more, to its new place, which never lies before its
+    // old one: the last column first, and in each column the cells after
+    // `at` first. The room between columns that held moved cells is given
+    // back to the system as the move goes, so the block never holds more
+    // than the grown matrix and a column.
+    const auto growInPlace = [&](std::size_t newColRoom, std::size_t newRowRoom) {
+        if (!m_slots || std::size_t(m_cols) > m_colRoom || newColRoom < m_colRoom || newRowRoom < m_rowRoom)
+            return false;
+        Cell *block = remapSlots(m_slots, m_colRoom * m_rowRoom, newColRoom * newRowRoom);
+        if (!block)
+            return false;
+        const std::size_t oldRowRoom = m_rowRoom;
+        if (columns) {
+            for (int c = m_cols - 1; c >= at; --c) {
+                Cell *to = block + std::size_t(c + count) * newRowRoom;
+                shiftCells(block + std::size_t(c) * oldRowRoom, to, m_rows);
+                retagCells(to, m_rows, c + count, 0);
+            }
+            for (int c = at; c < at + count; ++c)
+                constructCells(block + std::size_t(c) * newRowRoom, m_rows, c, 0);
+        } else {
+            for (int c = m_cols - 1; c >= 0; --c) {
+                Cell *from = block + std::size_t(c) * oldRowRoom;
+                Cell *to = block + std::size_t(c) * newRowRoom;
+                shiftCells(from + at, to + at + count, m_rows - at);
+                retagCells(to + at + count, m_rows - at, c, at + count);
+                shiftCells(from, to, at);
+                constructCells(to + at, count, c, at);
+                releaseRoom(to + rows, block + std::size_t(c + 1) * newRowRoom);
+            }
+        }
+        m_slots = block;
+        m_cols = cols;
+        m_rows = rows;
+        m_colRoom = newColRoom;
+        m_rowRoom = newRowRoom;
+        return true;
+    };
+    if (growInPlace(columns ? colRoom : m_colRoom, columns ? m_rowRoom : rowRoom) ||
+        growInPlace(columns ? exactCols : m_colRoom, columns ? m_rowRoom : exactRows))
+        return;
+
     Cell *fresh = nullptr;
     try {
         fresh = allocateSlots(colRoom * rowRoom);
     } catch (const std::bad_alloc &) {
         // The spare room is a wish: take just what the cells need.
-        colRoom = std::size_t(m_cols) + (columns ? std::size_t(count) : 0);
-        rowRoom = std::size_t(m_rows) + (columns ? 0 : std::size_t(count));
+        colRoom = exactCols;
+        rowRoom = exactRows;
         fresh = allocateSlots(colRoom * rowRoom);
     }
     // From here on nothing can fail: every cell moves once, to its place.
-    const int cols = columns ? m_cols + count : m_cols;
-    const int rows = columns ? m_rows : m_rows + count;
     for (int c = 0; c < cols; ++c) {
         Cell *to = fresh + std::size_t(c) * rowRoom;
         if (columns) {
@@ -226,7 +340,7 @@ void CellMatrix::regrow(std::size_t colRoom, std::size_t rowRoom, bool columns, 
         constructCells(to + at, count, c, at);
         relocateUp(from + at, to + at + count, m_rows - at, c, at + count);
     }
-    freeSlots(m_slots);
+    freeSlots(m_slots, m_colRoom * m_rowRoom);
     m_slots = fresh;
     m_cols = cols;
     m_rows = rows;

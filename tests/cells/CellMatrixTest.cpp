@@ -217,3 +217,53 @@ TEST(CellMatrixLines, CellsWrittenByInsertCountsAMoveOfAllCells)
     const CellMatrix none = CellMatrix::create(0, 4);
     EXPECT_EQ(none.cellsWrittenByInsert(false, 3), 0);
 }
+
+// Matrices of many megabytes grow where their block lies: every cell must
+// still be found in its place, with its tag, through row and column inserts
+// that need more room and ones that fit.
+TEST(CellMatrixLines, LargeMatricesKeepTheirCellsThroughGrowth)
+{
+    const int cols = 1100, rows = 800; // some 70 MB of cells
+    CellMatrix m = CellMatrix::create(cols, rows);
+    std::vector<std::pair<int, int>> marked; // original positions of labelled cells
+    for (int c = 0; c < cols; c += 37)
+        for (int r = c % 11; r < rows; r += 53) {
+            m.at(c, r).storeCaption(QStringLiteral("%1,%2").arg(c).arg(r));
+            marked.emplace_back(c, r);
+        }
+    struct Step
+    {
+        bool columns;
+        int at, count;
+    };
+    const Step steps[] = {{false, 400, 3}, {false, 803, 2}, {true, 500, 2}, {true, 1102, 5}, {false, 0, 1}};
+    std::vector<int> colShift(size_t(cols), 0), rowShift(size_t(rows), 0);
+    int nowCols = cols, nowRows = rows;
+    for (const Step &s : steps) {
+        if (s.columns) {
+            m.insertColumns(s.at, s.count);
+            nowCols += s.count;
+        } else {
+            m.insertRows(s.at, s.count);
+            nowRows += s.count;
+        }
+        // Where each original line stands now.
+        auto &shift = s.columns ? colShift : rowShift;
+        for (size_t i = 0; i < shift.size(); ++i)
+            if (int(i) + shift[i] >= s.at)
+                shift[i] += s.count;
+        ASSERT_EQ(m.colCount(), nowCols);
+        ASSERT_EQ(m.rowCount(), nowRows);
+        for (int c = 0; c < nowCols; ++c)
+            for (int r = 0; r < nowRows; ++r)
+                if (m.at(c, r).tagX() != c || m.at(c, r).tagY() != r)
+                    FAIL() << "tag of " << c << "," << r;
+        for (auto [c, r] : marked) {
+            const Cell &cell = m.at(c + colShift[size_t(c)], r + rowShift[size_t(r)]);
+            ASSERT_EQ(cell.caption(), QStringLiteral("%1,%2").arg(c).arg(r));
+        }
+        int labelled = 0;
+        m.forEach([&](const Cell &cell) { labelled += cell.caption().isEmpty() ? 0 : 1; });
+        ASSERT_EQ(labelled, int(marked.size()));
+    }
+}
