@@ -14,7 +14,8 @@ namespace cellvex {
 // given the same room (rowRoom cells, at least rowCount). Growing therefore
 // takes at most one allocation, and none while the room suffices: an insert
 // moves the cells after it within the block; one that needs more room moves
-// every cell once, straight to its new place in a new block. Slots outside
+// every cell once, straight to its new place in a larger block (a large
+// block grows where it lies, see CellMatrix.cpp). Slots outside
 // colCount x rowCount hold no cell.
 class CellMatrix
 {
@@ -50,9 +51,10 @@ public:
     void removeRows(int at, int count);
 
     // The cells an insert of `count` columns or rows makes the matrix
-    // write: the new ones while the room suffices, else every cell, all of
-    // them moving to a new block while the old one is still held. What the
-    // memory check weighs before the insert.
+    // write: the new ones while the room suffices, else every cell, as all
+    // of them move (to a new block, while the old one is still held, when
+    // the block cannot grow where it lies). What the memory check weighs
+    // before the insert.
     std::int64_t cellsWrittenByInsert(bool columns, int count) const;
 
     // Makes the rectangle, which must lie in the matrix, one merged block:
