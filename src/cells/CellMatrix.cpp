@@ -101,26 +101,12 @@ void constructCells(Cell *to, int n, int col, int firstRow)
         (new (to + i) Cell())->setTag(col, firstRow + i);
 }
 
-// Moves `n` cells from `from` into the empty slots at `to`, ending the
-// lives of the sources, and tags them (col, firstRow ...). The ranges may
-// overlap when `to` lies before `from`.
-void relocateUp(Cell *from, Cell *to, int n, int col, int firstRow) noexcept
+// Moves `n` cells as bytes into the slots at `to` (see shiftCells) and
+// tags them (col, firstRow ...).
+void relocate(Cell *from, Cell *to, int n, int col, int firstRow) noexcept
 {
-    for (int i = 0; i < n; ++i) {
-        new (to + i) Cell(std::move(from[i]));
-        from[i].~Cell();
-        to[i].setTag(col, firstRow + i);
-    }
-}
-
-// The same, last cell first: for overlapping ranges with `to` after `from`.
-void relocateDown(Cell *from, Cell *to, int n, int col, int firstRow) noexcept
-{
-    for (int i = n - 1; i >= 0; --i) {
-        new (to + i) Cell(std::move(from[i]));
-        from[i].~Cell();
-        to[i].setTag(col, firstRow + i);
-    }
+    shiftCells(from, to, n);
+    retagCells(to, n, col, firstRow);
 }
 
 void destroyCells(Cell *cells, int n) noexcept
@@ -277,8 +263,8 @@ void CellMatrix::regrow(std::size_t colRoom, std::size_t rowRoom, bool columns, 
     // each moves once more, to its new place, which never lies before its
     // old one: the last column first, and in each column the cells after
     // `at` first. The room between columns that held moved cells is given
-    // back to the system as the move goes, so the block never holds more
-    // than the grown matrix and a column.
+    // back to the system as the move goes, so the block holds at most the
+    // old cells and the room gained, and in the end just the grown matrix.
     const auto growInPlace = [&](std::size_t newColRoom, std::size_t newRowRoom) {
         if (!m_slots || std::size_t(m_cols) > m_colRoom || newColRoom < m_colRoom || newRowRoom < m_rowRoom)
             return false;
@@ -332,13 +318,13 @@ void CellMatrix::regrow(std::size_t colRoom, std::size_t rowRoom, bool columns, 
             if (c >= at && c < at + count)
                 constructCells(to, rows, c, 0);
             else
-                relocateUp(m_slots + slot(c < at ? c : c - count, 0), to, rows, c, 0);
+                relocate(m_slots + slot(c < at ? c : c - count, 0), to, rows, c, 0);
             continue;
         }
         Cell *from = m_slots + slot(c, 0);
-        relocateUp(from, to, at, c, 0);
+        relocate(from, to, at, c, 0);
         constructCells(to + at, count, c, at);
-        relocateUp(from + at, to + at + count, m_rows - at, c, at + count);
+        relocate(from + at, to + at + count, m_rows - at, c, at + count);
     }
     freeSlots(m_slots, m_colRoom * m_rowRoom);
     m_slots = fresh;
@@ -361,10 +347,9 @@ void CellMatrix::insertColumns(int at, int count)
                count);
         return;
     }
-    // Room enough: the columns after `at` move right, last first, each into
-    // slots that are empty by then.
+    // Room enough: the columns after `at` move right, last first.
     for (int c = m_cols - 1; c >= at; --c)
-        relocateUp(m_slots + slot(c, 0), m_slots + slot(c + count, 0), m_rows, c + count, 0);
+        relocate(m_slots + slot(c, 0), m_slots + slot(c + count, 0), m_rows, c + count, 0);
     for (int c = at; c < at + count; ++c)
         constructCells(m_slots + slot(c, 0), m_rows, c, 0);
     m_cols = cols;
@@ -376,7 +361,7 @@ void CellMatrix::removeColumns(int at, int count)
     for (int c = at; c < at + count; ++c)
         destroyCells(m_slots + slot(c, 0), m_rows);
     for (int c = at + count; c < m_cols; ++c)
-        relocateUp(m_slots + slot(c, 0), m_slots + slot(c - count, 0), m_rows, c - count, 0);
+        relocate(m_slots + slot(c, 0), m_slots + slot(c - count, 0), m_rows, c - count, 0);
     m_cols -= count;
 }
 
@@ -396,7 +381,7 @@ void CellMatrix::insertRows(int at, int count)
     // Room enough: in each column the rows after `at` move down, last first.
     for (int c = 0; c < m_cols; ++c) {
         Cell *column = m_slots + slot(c, 0);
-        relocateDown(column + at, column + at + count, m_rows - at, c, at + count);
+        relocate(column + at, column + at + count, m_rows - at, c, at + count);
         constructCells(column + at, count, c, at);
     }
     m_rows = rows;
@@ -408,7 +393,7 @@ void CellMatrix::removeRows(int at, int count)
     for (int c = 0; c < m_cols; ++c) {
         Cell *column = m_slots + slot(c, 0);
         destroyCells(column + at, count);
-        relocateUp(column + at + count, column + at, m_rows - at - count, c, at);
+        relocate(column + at + count, column + at, m_rows - at - count, c, at);
     }
     m_rows -= count;
 }
