@@ -22,8 +22,8 @@ QString megabytesDown(std::int64_t bytes)
 
 std::int64_t bytesPerCell()
 {
-    // The cell itself, held by value in its column, and its share of the
-    // rulers and of the column vectors' spare room.
+    // The cell itself, held by value in the matrix's block, and its share of
+    // the rulers and of the block's spare room.
     return std::int64_t(sizeof(Cell)) + 8;
 }
 
@@ -42,8 +42,8 @@ QString cellCapacityProblem(std::int64_t cols, std::int64_t rows, std::int64_t a
             .arg(kMaxReportCells);
     if (availableBytes < 0 || addedCells <= 0)
         return QString();
-    // Every column is a vector of its own, with the allocator's header: short
-    // columns by the million cost more than their cells.
+    // Every column also costs its ruler entries and its share of the spare
+    // room: short columns by the million cost more than their cells.
     constexpr std::int64_t kColumnBytes = 64;
     const std::int64_t needed = addedCells * bytesPerCell() + cols * kColumnBytes;
     if (needed > availableBytes)

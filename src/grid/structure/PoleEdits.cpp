@@ -32,7 +32,9 @@ void checkGrowth(const Report &report, PoleAxis axis, int count)
             QStringLiteral("报表尺寸超出范围：列宽或行高的总和不能超过 %1 像素").arg(kMaxPixelExtent));
     const std::int64_t cols = axis.columns() ? lines : report.colCount();
     const std::int64_t rows = axis.columns() ? report.rowCount() : lines;
-    requireCellCapacity(cols, rows, std::int64_t(count) * (axis.columns() ? rows : cols));
+    // An insert that finds no room in the matrix's block moves every cell to
+    // a larger one, and the memory check must weigh all of them.
+    requireCellCapacity(cols, rows, report.cells().cellsWrittenByInsert(axis.columns(), count));
 }
 
 // Closes a line edit that changed the matrix: the report is unsaved and its
