@@ -6,9 +6,9 @@ namespace cellvex {
 
 Cell::Cell(const Cell &o)
     : m_caption(o.m_caption), m_ext(o.m_ext ? std::make_unique<CellExtension>(*o.m_ext) : nullptr),
-      m_fontId(o.m_fontId), m_backColor(o.m_backColor), m_tagX(o.m_tagX), m_tagY(o.m_tagY),
       m_formatType(o.m_formatType), m_flags(o.m_flags), m_kind(o.m_kind), m_alignment(o.m_alignment),
-      m_vAlignment(o.m_vAlignment), m_sign(o.m_sign), m_diagonal(o.m_diagonal)
+      m_vAlignment(o.m_vAlignment), m_sign(o.m_sign), m_diagonal(o.m_diagonal), m_fontId(o.m_fontId),
+      m_backColor(o.m_backColor), m_tagX(o.m_tagX), m_tagY(o.m_tagY)
 {
     for (int i = 0; i < 4; ++i)
         m_borders[i] = o.m_borders[i];
@@ -35,6 +35,13 @@ void Cell::setExtString(QString CellExtension::*field, const QString &value)
     if (!m_ext && value.isEmpty())
         return;
     extension().*field = value;
+}
+
+void Cell::setScriptText(const QString &t)
+{
+    setExtString(&CellExtension::scriptText, t);
+    m_flags =
+        t.isEmpty() ? std::uint16_t(m_flags & ~kHaveScriptBit) : std::uint16_t(m_flags | kHaveScriptBit);
 }
 
 bool Cell::setBorders(int left, int top, int right, int bottom)

@@ -85,7 +85,10 @@ public:
     QString scriptType() const { return m_ext ? m_ext->scriptType : QString(); }
     void setScriptType(const QString &t) { setExtString(&CellExtension::scriptType, t); }
     QString scriptText() const { return m_ext ? m_ext->scriptText : QString(); }
-    void setScriptText(const QString &t) { setExtString(&CellExtension::scriptText, t); }
+    void setScriptText(const QString &t);
+    // True while the script text is not empty. Kept in the cell itself, so
+    // that the check after every value change reads no extension.
+    bool hasScript() const { return m_flags & kHaveScriptBit; }
     QString buttonScript() const { return m_ext ? m_ext->buttonScript : QString(); }
     void setButtonScript(const QString &t) { setExtString(&CellExtension::buttonScript, t); }
     QString expressionText() const { return m_ext ? m_ext->expressionText : QString(); }
@@ -162,15 +165,16 @@ public:
     void setFlag(Flag f, bool on) { m_flags = on ? std::uint16_t(m_flags | f) : std::uint16_t(m_flags & ~f); }
 
 private:
+    // Beside the public flags, and set only by setScriptText: nothing else
+    // may claim or drop a script.
+    static constexpr std::uint16_t kHaveScriptBit = 1 << 15;
+
     void setExtString(QString CellExtension::*field, const QString &value);
 
+    // What every value assignment reads (caption, extension, format type,
+    // flags, kind) comes first, within one cache line for most cells.
     QString m_caption;
     std::unique_ptr<CellExtension> m_ext;
-    std::uint32_t m_fontId = 0;
-    ColorRef m_backColor = 0xFFFFFF;
-    std::int32_t m_borders[4] = {1, 1, 0, 0}; // left, top, right, bottom
-    std::int32_t m_tagX = -1;
-    std::int32_t m_tagY = -1;
     std::int32_t m_formatType = 0;
     std::uint16_t m_flags = 0;
     CellKind m_kind = CellKind::Text;
@@ -178,6 +182,11 @@ private:
     VAlign m_vAlignment = VAlign::Center;
     MergeSign m_sign = MergeSign::None;
     std::int8_t m_diagonal = 0;
+    std::uint32_t m_fontId = 0;
+    ColorRef m_backColor = 0xFFFFFF;
+    std::int32_t m_borders[4] = {1, 1, 0, 0}; // left, top, right, bottom
+    std::int32_t m_tagX = -1;
+    std::int32_t m_tagY = -1;
 };
 
 } // namespace cellvex

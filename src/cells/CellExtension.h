@@ -42,12 +42,20 @@ struct ChartSeriesInfo
 // these fields, which keeps a default cell small.
 struct CellExtension
 {
+    // Every value assignment reads these two: they lead, so that one cache
+    // line usually holds both.
+    QString formatText;
+    std::int32_t textLength = 0;
+    // Font of a button face, copied from the cell when the face was made:
+    // later font changes of the cell do not reach an existing face.
+    std::uint32_t faceFontId = 0;
     QString dropText;
     QString checkText;
-    QString formatText;
     QString imeName;
     QString aliasName;
     QString scriptType;
+    // Written only through Cell::setScriptText, which keeps the cell's
+    // hasScript() in step with it.
     QString scriptText;
     QString buttonScript;
     QString expressionText;
@@ -55,10 +63,6 @@ struct CellExtension
     BlockBounds block;
     std::int32_t cellNextPX = -1;
     std::int32_t cellNextPY = -1;
-    std::int32_t textLength = 0;
-    // Font of a button face, copied from the cell when the face was made:
-    // later font changes of the cell do not reach an existing face.
-    std::uint32_t faceFontId = 0;
     // The picture layer: the cell's picture, or a chart cell's snapshot.
     QImage picture;
     ChartInfo chartInfo;

@@ -129,6 +129,10 @@ void CellSurface::paintEvent(QPaintEvent *event)
 
 void CellSurface::updateCell(int col, int row)
 {
+    // A hidden surface repaints nothing (update() would drop the rectangle):
+    // a host filling a report before showing it spares the ruler lookups.
+    if (!isVisible())
+        return;
     const ReportRect rr = m_report.cellRect(col, row);
     const std::int64_t x = rr.x - originX(), y = rr.y - originY();
     if (x > width() || y > height() || x + rr.width < 0 || y + rr.height < 0)

@@ -63,8 +63,10 @@ void ReportActions::runScriptAfterChange(int col, int row)
 {
     if (!m_report.scriptsEnabled())
         return;
+    // The flag sits beside the cell's kind and caption, which the change has
+    // just read: cells without a script cost no look at their extension.
     const Cell *c = m_report.cell(col, row);
-    if (!c || c->scriptText().isEmpty())
+    if (!c || !c->hasScript())
         return;
     runCellScriptOf(col, row, c->scriptText(), c->scriptType());
 }
@@ -120,7 +122,8 @@ void ReportActions::runButtonActions(int col, int row)
     ButtonActionHooks hooks;
     hooks.runScript = [this](int c, int r) {
         const Cell *cell = m_report.cell(c, r);
-        if (!m_report.scriptsEnabled() || !cell || cell->scriptType().isEmpty() || cell->scriptText().isEmpty())
+        if (!m_report.scriptsEnabled() || !cell || cell->scriptType().isEmpty() ||
+            cell->scriptText().isEmpty())
             return;
         runCellScriptOf(c, r, cell->scriptText(), cell->scriptType());
     };

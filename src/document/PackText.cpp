@@ -34,7 +34,9 @@ QByteArray base64Lines(QByteArrayView bytes, QByteArrayView lineBreak)
     static constexpr char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
     constexpr qsizetype kLineBytes = kLineLength / 4 * 3;
     const qsizetype chars = (bytes.size() + 2) / 3 * 4;
-    const qsizetype breaks = chars / kLineLength;
+    // A break follows every complete line of input: 55 or 56 bytes past the
+    // last one already fill 76 characters once padded, yet end no line.
+    const qsizetype breaks = bytes.size() / kLineBytes;
     QByteArray out(chars + breaks * lineBreak.size(), Qt::Uninitialized);
     char *o = out.data();
     const auto *p = reinterpret_cast<const unsigned char *>(bytes.data());

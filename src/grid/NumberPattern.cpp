@@ -5,7 +5,9 @@
 
 #include <QStringList>
 
+#include <array>
 #include <cmath>
+#include <vector>
 
 namespace cellvex {
 
@@ -225,9 +227,7 @@ QString formatSection(double magnitude, const QString &section, const SectionLay
     return render(section, l, intDigits, fraction, exponent);
 }
 
-} // namespace
-
-bool isScientificPattern(const QString &pattern)
+bool scanForExponent(const QString &pattern)
 {
     for (qsizetype i = 0; i < pattern.size();) {
         if (isQuote(pattern.at(i))) {
@@ -241,32 +241,94 @@ bool isScientificPattern(const QString &pattern)
     return false;
 }
 
+// A pattern split into its sections, each scanned for its layout.
+struct ParsedPattern
+{
+    QString text;
+    QStringList sections;
+    std::vector<SectionLayout> layouts; // one per section
+    bool scientific = false;
+};
+
+void parsePattern(const QString &pattern, ParsedPattern &parsed)
+{
+    // Cleared first: a slot left half filled by a failed allocation answers
+    // to no pattern.
+    parsed.text.clear();
+    parsed.sections = splitSections(pattern);
+    parsed.layouts.clear();
+    parsed.layouts.reserve(size_t(parsed.sections.size()));
+    for (const QString &section : std::as_const(parsed.sections))
+        parsed.layouts.push_back(scanSection(section));
+    parsed.scientific = scanForExponent(pattern);
+    // A copy of its own: the key must not follow a caller's buffer that
+    // changes or goes away.
+    parsed.text = QString(pattern.constData(), pattern.size());
+}
+
+// A report shows its numbers by a handful of patterns, each over many cells:
+// every thread keeps the patterns it used last, parsed, rather than split and
+// scan the text again for every value. Longer patterns are rare and are not
+// kept, which bounds what the store holds.
+constexpr qsizetype kLongestKeptPattern = 256;
+constexpr size_t kKeptPatterns = 8;
+
+const ParsedPattern *keptPattern(const QString &pattern)
+{
+    if (pattern.isEmpty() || pattern.size() > kLongestKeptPattern)
+        return nullptr;
+    thread_local std::array<ParsedPattern, kKeptPatterns> kept;
+    thread_local size_t nextSlot = 0;
+    for (const ParsedPattern &p : kept)
+        if (p.text == pattern)
+            return &p;
+    ParsedPattern &slot = kept[nextSlot];
+    nextSlot = (nextSlot + 1) % kKeptPatterns;
+    parsePattern(pattern, slot);
+    return &slot;
+}
+
+} // namespace
+
+bool isScientificPattern(const QString &pattern)
+{
+    const ParsedPattern *kept = keptPattern(pattern);
+    return kept ? kept->scientific : scanForExponent(pattern);
+}
+
 QString formatNumberPattern(double value, const QString &pattern)
 {
     if (pattern.isEmpty() || !std::isfinite(value))
         return generalNumberText(value);
-    const QStringList sections = splitSections(pattern);
+    ParsedPattern unkept;
+    const ParsedPattern *parsed = keptPattern(pattern);
+    if (!parsed) {
+        parsePattern(pattern, unkept);
+        parsed = &unkept;
+    }
+    const QStringList &sections = parsed->sections;
     const bool negative = value < 0;
-    QString section = sections.at(0);
+    qsizetype used = 0;
     bool minus = negative;
     if (negative && sections.size() > 1 && !sections.at(1).isEmpty()) {
-        section = sections.at(1);
+        used = 1;
         minus = false;
     }
+    const QString &section = sections.at(used);
     if (section.isEmpty())
         return generalNumberText(value);
     bool isZero = false;
-    QString out = formatSection(std::fabs(value), section, scanSection(section), isZero);
+    QString out = formatSection(std::fabs(value), section, parsed->layouts[size_t(used)], isZero);
     if (isZero) {
         // A value that rounds to zero is shown as zero: by the zero section
         // when there is one, and never with a minus sign.
         minus = false;
-        const QString zeroSection =
-            sections.size() > 2 && !sections.at(2).isEmpty() ? sections.at(2) : sections.at(0);
+        const qsizetype zeroUsed = sections.size() > 2 && !sections.at(2).isEmpty() ? 2 : 0;
+        const QString &zeroSection = sections.at(zeroUsed);
         if (zeroSection.isEmpty())
             out = generalNumberText(0.0);
         else if (zeroSection != section)
-            out = formatSection(0.0, zeroSection, scanSection(zeroSection), isZero);
+            out = formatSection(0.0, zeroSection, parsed->layouts[size_t(zeroUsed)], isZero);
     }
     return minus ? QLatin1Char('-') + out : out;
 }

@@ -20,6 +20,8 @@ bool isExponentLetter(QChar c)
 QString cleanNumberText(const QString &text)
 {
     QString out;
+    // At most every character is kept: one allocation, not one per few digits.
+    out.reserve(text.size());
     bool pointKept = false;
     bool exponentKept = false;
     for (QChar c : text) {
@@ -109,7 +111,12 @@ NumberParse parseNumberText(const QString &text, double &value)
         value = negative ? -0.0 : 0.0;
         return NumberParse::Ok;
     }
-    const std::string ascii = t.mid(mantissaStart).toStdString();
+    // Everything from the mantissa on was checked above to be ASCII digits,
+    // a point, an exponent letter and a sign: each character narrows to one
+    // byte, without the round trip through a UTF-8 converter.
+    std::string ascii(size_t(n - mantissaStart), '\0');
+    for (qsizetype k = mantissaStart; k < n; ++k)
+        ascii[size_t(k - mantissaStart)] = char(t.at(k).unicode());
     double v = 0;
     const auto res = std::from_chars(ascii.data(), ascii.data() + ascii.size(), v);
     if (res.ec == std::errc::result_out_of_range) {

@@ -15,6 +15,15 @@ void setCaptionIfChanged(Report &report, int col, int row, const Cell &cell, con
         report.setCellCaption(col, row, text);
 }
 
+// The cell's format text read in place: a copy would touch the text's shared
+// data once more for every assignment.
+const QString &formatTextOf(const Cell &cell)
+{
+    static const QString none;
+    const CellExtension *ext = cell.extensionIfAny();
+    return ext ? ext->formatText : none;
+}
+
 } // namespace
 
 void assignCellValue(Report &report, int col, int row, const QString &text)
@@ -27,7 +36,7 @@ void assignCellValue(Report &report, int col, int row, const QString &text)
     switch (cell->kind()) {
     case CellKind::Text: {
         const std::optional<QString> caption =
-            textCellCaption(cell->formatType(), cell->formatText(), cell->textLength(), text);
+            textCellCaption(cell->formatType(), formatTextOf(*cell), cell->textLength(), text);
         if (caption)
             setCaptionIfChanged(report, col, row, *cell, *caption);
         break;
@@ -37,7 +46,7 @@ void assignCellValue(Report &report, int col, int row, const QString &text)
             report.setCellCaption(col, row, text);
         break;
     case CellKind::Date: {
-        const std::optional<QString> caption = dateCellCaption(cell->formatType(), cell->formatText(),
+        const std::optional<QString> caption = dateCellCaption(cell->formatType(), formatTextOf(*cell),
                                                                cell->caption(), text, systemDateFormat());
         if (caption)
             setCaptionIfChanged(report, col, row, *cell, *caption);

@@ -41,6 +41,38 @@ TEST(Cell, RareFieldsAllocateOnFirstRealWrite)
     EXPECT_EQ(c.aliasName(), QStringLiteral("Total1")); // copies do not share extras
 }
 
+TEST(Cell, HasScriptFollowsTheScriptTextThroughCopiesAndMoves)
+{
+    Cell c;
+    EXPECT_FALSE(c.hasScript());
+    c.setScriptType(QStringLiteral("JavaScript")); // a language alone is no script
+    EXPECT_FALSE(c.hasScript());
+    c.setScriptText(QStringLiteral("a = 1;"));
+    EXPECT_TRUE(c.hasScript());
+
+    Cell copy = c;
+    Cell assigned;
+    assigned = c;
+    Cell moved = std::move(copy);
+    for (const Cell *k : {&c, &assigned, &moved})
+        EXPECT_TRUE(k->hasScript());
+
+    // Replacing a cell with one without a script drops the flag with the text.
+    assigned = Cell();
+    EXPECT_FALSE(assigned.hasScript());
+    moved.setScriptText(QString());
+    EXPECT_FALSE(moved.hasScript());
+    EXPECT_TRUE(c.hasScript());
+    // The flag stays clear of the flags that other code sets and clears.
+    c.setFlag(Cell::HaveCheckBoxFlag, true);
+    c.setFlag(Cell::HaveCheckBoxFlag, false);
+    c.setMultiLine(true);
+    EXPECT_TRUE(c.hasScript());
+    c.setScriptText(QString());
+    EXPECT_FALSE(c.hasScript());
+    EXPECT_TRUE(c.multiLine());
+}
+
 TEST(Cell, BordersChangeOnlyWhatIsGiven)
 {
     Cell c;

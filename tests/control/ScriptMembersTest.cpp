@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 using namespace cellvex;
 using namespace cellvex::automation;
 
@@ -78,6 +80,81 @@ TEST_F(ScriptMembers, AValueChangeRunsTheCellsScriptAfterTheEvent)
     sink.log.clear();
     ASSERT_EQ(o->SetCellValue(2, 2, QStringLiteral("21")), S_OK);
     EXPECT_TRUE(sink.log.empty());
+}
+
+TEST_F(ScriptMembers, AChangeRunsTheScriptWhateverBroughtItToTheCell)
+{
+    // Marks A1 when it runs, wherever its cell has gone.
+    const char *marker = "setcell(1, 1, 42);";
+    auto put = [&](int col, int row, const char *text) { script(col, row, "JavaScript", text); };
+    QString stored;
+    const struct
+    {
+        const char *how;
+        std::function<void()> arrange;
+        int col, row; // where the value is set
+        bool runs;
+    } cases[] = {
+        {"set", [&] { put(2, 2, marker); }, 2, 2, true},
+        {"set by alias",
+         [&] {
+             ASSERT_EQ(o->SetCellAlias(3, 4, QStringLiteral("Here")), S_OK);
+             ASSERT_EQ(o->SetCellScriptByAlias(false, QStringLiteral("Here"), QStringLiteral("JavaScript"),
+                                               QString::fromLatin1(marker)),
+                       S_OK);
+         },
+         3, 4, true},
+        {"cleared", [&] { put(2, 2, marker), put(2, 2, ""); }, 2, 2, false},
+        {"saved and opened",
+         [&] {
+             put(2, 2, marker);
+             ASSERT_EQ(o->SaveString(&stored), S_OK);
+             ASSERT_EQ(o->NewReport(6, 6), S_OK);
+             ASSERT_EQ(o->OpenString(stored), S_OK);
+         },
+         2, 2, true},
+        {"opened over",
+         [&] {
+             ASSERT_EQ(o->SaveString(&stored), S_OK);
+             put(2, 2, marker);
+             ASSERT_EQ(o->OpenString(stored), S_OK);
+         },
+         2, 2, false},
+        {"new report", [&] { put(2, 2, marker), o->NewReport(6, 6); }, 2, 2, false},
+        {"copied and pasted",
+         [&] {
+             put(2, 2, marker);
+             ASSERT_EQ(o->CopyCell(2, 2, 2, 2), S_OK);
+             ASSERT_EQ(o->PasteCell(4, 5, false), S_OK);
+         },
+         4, 5, true},
+        {"cut away", [&] { put(2, 2, marker), o->CutCell(2, 2, 2, 2); }, 2, 2, false},
+        {"cut and pasted",
+         [&] {
+             put(2, 2, marker);
+             ASSERT_EQ(o->CutCell(2, 2, 2, 2), S_OK);
+             ASSERT_EQ(o->PasteCell(3, 3, false), S_OK);
+         },
+         3, 3, true},
+        {"pasted over", [&] { put(4, 4, marker), o->CopyCell(5, 5, 5, 5), o->PasteCell(4, 4, false); }, 4, 4,
+         false},
+        {"moved down by rows", [&] { put(2, 2, marker), o->InsertRow(1, 2); }, 2, 4, true},
+        {"moved right by a column", [&] { put(2, 2, marker), o->InsertCol(2, 1); }, 3, 2, true},
+        {"moved up by a row", [&] { put(2, 3, marker), o->DeleteRow(1, 1); }, 2, 2, true},
+        {"moved left by a column", [&] { put(3, 2, marker), o->DeleteCol(2, 2); }, 2, 2, true},
+        {"left by a moved cell", [&] { put(2, 2, marker), o->InsertRow(2, 1); }, 2, 2, false},
+        {"deleted", [&] { put(2, 2, marker), o->DeleteRow(2, 2); }, 2, 2, false},
+    };
+    for (const auto &k : cases) {
+        SCOPED_TRACE(k.how);
+        ASSERT_EQ(o->NewReport(6, 6), S_OK);
+        k.arrange();
+        sink.log.clear();
+        ASSERT_EQ(o->SetCellValue(k.col, k.row, QStringLiteral("21")), S_OK);
+        EXPECT_EQ(value(1, 1), k.runs ? QStringLiteral("42") : QString());
+        const std::vector<QString> failures = errors();
+        EXPECT_TRUE(failures.empty()) << failures.front().toStdString();
+    }
 }
 
 TEST_F(ScriptMembers, ErrorsNameTheirPlace)

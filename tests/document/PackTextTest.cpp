@@ -63,6 +63,22 @@ TEST(PackText, LineBreaksFollowCompleteLinesOnly)
     EXPECT_FALSE(shorter.endsWith("-"));
 }
 
+TEST(PackText, LinesHoldExactlyTheBase64OfTheBytes)
+{
+    // Every length of a last line, the padded ones that fill 76 characters
+    // without being complete (55 and 56 bytes) included: nothing but the
+    // Base64 text and its breaks, no byte left unwritten.
+    for (qsizetype n = 0; n <= 57 * 3; ++n) {
+        const QByteArray bytes = randomBytes(n, quint32(n));
+        const QByteArray base64 = bytes.toBase64();
+        QByteArray expected;
+        for (qsizetype line = 0; line < n / 57; ++line)
+            expected += base64.mid(line * 76, 76) + "\r\n";
+        expected += base64.mid(n / 57 * 76);
+        EXPECT_EQ(base64Lines(bytes, "\r\n"), expected) << n;
+    }
+}
+
 TEST(PackText, UnpackSkipsEverythingOutsideTheAlphabet)
 {
     const QByteArray data = randomBytes(300, 3) + QByteArray(500, 'a');
