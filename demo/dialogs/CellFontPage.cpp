@@ -108,15 +108,13 @@ void CellFontPage::refresh()
     checkCall(control()->GetFontName(c, r, &name));
     selectText(m_fonts, name);
 
-    using Getter = automation::HResult (automation::ICellvex::*)(std::int32_t, std::int32_t, bool *);
-    const Getter styles[4] = {
-        &automation::ICellvex::GetFontStyleBold, &automation::ICellvex::GetFontStyleItalic,
-        &automation::ICellvex::GetFontStyleUnderline, &automation::ICellvex::GetFontStyleStrikeout};
-    for (int i = 0; i < 4; ++i) {
-        bool on = false;
-        checkCall((control()->*styles[i])(c, r, &on));
-        m_styles->item(i)->setSelected(on);
-    }
+    bool styles[4] = {};
+    checkCall(control()->GetFontStyleBold(c, r, &styles[0]));
+    checkCall(control()->GetFontStyleItalic(c, r, &styles[1]));
+    checkCall(control()->GetFontStyleUnderline(c, r, &styles[2]));
+    checkCall(control()->GetFontStyleStrikeout(c, r, &styles[3]));
+    for (int i = 0; i < 4; ++i)
+        m_styles->item(i)->setSelected(styles[i]);
 
     std::int32_t size = 0;
     checkCall(control()->GetFontSize(c, r, &size));

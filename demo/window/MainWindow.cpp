@@ -170,14 +170,13 @@ void MainWindow::refreshToolBars()
     m_sizeList->setCurrentIndex(m_sizeList->findText(QString::number(size), Qt::MatchExactly));
     checkCall(m_control.GetCellExpression(c, r, &text));
     m_formulaEdit->setText(text);
-    using Getter = automation::HResult (automation::ICellvex::*)(std::int32_t, std::int32_t, bool *);
-    const Getter getters[4] = {
-        &automation::ICellvex::GetFontStyleBold, &automation::ICellvex::GetFontStyleItalic,
-        &automation::ICellvex::GetFontStyleUnderline, &automation::ICellvex::GetFontStyleStrikeout};
-    for (int i = 0; i < 4; ++i) {
-        checkCall((m_control.*getters[i])(c, r, &on));
-        m_styleButtons[i]->setChecked(on);
-    }
+    bool styles[4] = {};
+    checkCall(m_control.GetFontStyleBold(c, r, &styles[0]));
+    checkCall(m_control.GetFontStyleItalic(c, r, &styles[1]));
+    checkCall(m_control.GetFontStyleUnderline(c, r, &styles[2]));
+    checkCall(m_control.GetFontStyleStrikeout(c, r, &styles[3]));
+    for (int i = 0; i < 4; ++i)
+        m_styleButtons[i]->setChecked(styles[i]);
 }
 
 void MainWindow::onInputChange(int col, int row)
