@@ -3,6 +3,9 @@
 #include <QString>
 #include <QStringDecoder>
 
+#include <cstdint>
+#include <cstring>
+
 namespace cellvex {
 
 namespace {
@@ -22,20 +25,6 @@ std::uint16_t decodeOne(QByteArrayView bytes)
     if (decoder.hasError() || s.size() != 1 || s[0].isSurrogate() || s[0] == QChar::ReplacementCharacter)
         return 0;
     return s[0].unicode();
-}
-
-void appendUtf8(QByteArray &out, char32_t c)
-{
-    if (c < 0x80) {
-        out.append(char(c));
-    } else if (c < 0x800) {
-        out.append(char(0xC0 | (c >> 6)));
-        out.append(char(0x80 | (c & 0x3F)));
-    } else {
-        out.append(char(0xE0 | (c >> 12)));
-        out.append(char(0x80 | ((c >> 6) & 0x3F)));
-        out.append(char(0x80 | (c & 0x3F)));
-    }
 }
 
 // Copies the run of ASCII bytes at p, which both encodings share, and
@@ -127,19 +116,39 @@ void GbkCodec::appendUtf8AsGbk(QByteArrayView utf8, QByteArray &out) const
 
 qsizetype GbkCodec::appendGbkAsUtf8(QByteArrayView gbk, QByteArray &out, bool final) const
 {
-    out.reserve(out.size() + gbk.size() + gbk.size() / 4);
+    // Written in place: a byte of GBK takes at most three of UTF-8 (0x80 is
+    // the euro sign), and most documents are ASCII runs copied eight bytes
+    // at a time.
+    const qsizetype start = out.size();
+    out.resize(start + 3 * gbk.size());
+    char *o = out.data() + start;
     const auto *p = reinterpret_cast<const unsigned char *>(gbk.data());
     const auto *end = p + gbk.size();
-    while (p < end) {
-        p = appendAsciiRun(p, end, out);
-        if (p == end)
+    qsizetype used = -1;
+    for (;;) {
+        while (end - p >= 8) {
+            std::uint64_t word;
+            std::memcpy(&word, p, 8);
+            if (word & 0x8080808080808080u)
+                break;
+            std::memcpy(o, &word, 8);
+            p += 8;
+            o += 8;
+        }
+        while (p < end && *p < 0x80)
+            *o++ = char(*p++);
+        if (p == end) {
+            used = gbk.size();
             break;
+        }
         std::uint16_t code = 0;
         if (*p >= kLeadFirst && *p <= kLeadLast) {
-            if (p + 1 == end && !final)
+            if (p + 1 == end && !final) {
+                used = gbk.size() - 1;
                 break;
+            }
             if (p + 1 == end || p[1] < kTrailFirst || p[1] > kTrailLast)
-                return -1;
+                break;
             code = m_fromPairs[size_t((p[0] - kLeadFirst) * kTrails + (p[1] - kTrailFirst))];
             p += 2;
         } else {
@@ -147,10 +156,20 @@ qsizetype GbkCodec::appendGbkAsUtf8(QByteArrayView gbk, QByteArray &out, bool fi
             ++p;
         }
         if (code == 0)
-            return -1;
-        appendUtf8(out, code);
+            break;
+        if (code < 0x80) {
+            *o++ = char(code);
+        } else if (code < 0x800) {
+            *o++ = char(0xC0 | (code >> 6));
+            *o++ = char(0x80 | (code & 0x3F));
+        } else {
+            *o++ = char(0xE0 | (code >> 12));
+            *o++ = char(0x80 | ((code >> 6) & 0x3F));
+            *o++ = char(0x80 | (code & 0x3F));
+        }
     }
-    return p - reinterpret_cast<const unsigned char *>(gbk.data());
+    out.resize(o - out.data());
+    return used;
 }
 
 } // namespace cellvex

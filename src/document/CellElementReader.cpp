@@ -10,6 +10,7 @@
 #include "document/XmlCharacters.h"
 #include "report/Report.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstring>
 #include <string>
@@ -34,6 +35,16 @@ int indexAfter(std::string_view name, std::string_view prefix)
     return n;
 }
 
+constexpr std::string_view kGeometry[] = {"L", "T", "W", "H"};
+
+bool isGeometry(std::string_view name)
+{
+    return name.size() == 1 && (name[0] == 'L' || name[0] == 'T' || name[0] == 'W' || name[0] == 'H');
+}
+
+// Made cells kept, by their tail's identity.
+constexpr size_t kMadeSlots = 256;
+
 // Attribute names of one or two characters as one number, for a switch.
 constexpr std::uint16_t key(char a, char b = 0)
 {
@@ -49,10 +60,11 @@ std::uint16_t keyOf(std::string_view name)
     return 0;
 }
 
-// One attribute; `name` and `value` are the parser's, measured once.
-void collect(const char *n, std::string_view name, std::string_view value, CellRecord &r,
-             const ValueReader &v, int attributeCount)
+// One attribute as the parser hands it over.
+void collect(std::string_view name, std::string_view value, CellRecord &r, const ValueReader &v,
+             int attributeCount)
 {
+    const std::string_view n = name;
     if (const CellAttribute *attribute = findCellAttribute(name)) {
         readCellAttribute(*attribute, value, r, v, attributeCount);
         return;
@@ -130,7 +142,7 @@ void applyChartRecord(const CellRecord &r, Cell &cell, const QFont &font, const 
         try {
             appendChartSeries(cell, types[size_t(n)], signs[size_t(n)], data[size_t(n)]);
         } catch (const ReportError &e) {
-            v.fail(("SD" + std::to_string(n)).c_str(), e.message());
+            v.fail("SD" + std::to_string(n), e.message());
         }
     }
     if (!r.chartImageDecoded.isNull())
@@ -208,45 +220,88 @@ void apply(CellRecord &r, Cell &cell, std::uint32_t fontId, const FontTable &fon
 } // namespace
 
 CellElementReader::CellElementReader(FontTable &fonts, const DocumentLimits &limits)
-    : m_fonts(fonts), m_limits(limits), m_record(std::make_unique<CellRecord>())
+    : m_fonts(fonts), m_limits(limits), m_record(std::make_unique<CellRecord>()), m_made(kMadeSlots)
 {
 }
 
 CellElementReader::~CellElementReader() = default;
 
-void CellElementReader::begin(const char *const *attributes, std::function<QString()> where)
+std::span<const std::string_view> CellElementReader::geometryAttributes()
+{
+    return kGeometry;
+}
+
+void CellElementReader::begin(XmlAttributeList attributes, const RepeatedAttributes &repeated,
+                              std::function<QString()> where)
 {
     m_where = std::move(where);
+    m_repeated = repeated;
+    m_reuse = nullptr;
+    if (repeated.tail != 0) {
+        const Made &made = m_made[repeated.tail % kMadeSlots];
+        if (made.tail == repeated.tail && made.from == repeated.from && made.reusable &&
+            size_t(repeated.from) <= attributes.size() &&
+            std::all_of(attributes.begin(), attributes.begin() + repeated.from,
+                        [](const XmlAttribute &a) { return isGeometry(a.name); })) {
+            checkGeometry(attributes.first(size_t(repeated.from)), ValueReader(m_where));
+            m_reuse = &made;
+            return;
+        }
+    }
+    readAll(attributes);
+}
+
+void CellElementReader::checkGeometry(XmlAttributeList attributes, const ValueReader &values) const
+{
+    // The writer's plain decimals are told at a glance, the rest parsed.
+    auto plainDecimal = [](std::string_view v) {
+        const size_t sign = !v.empty() && v[0] == '-' ? 1 : 0;
+        if (v.size() <= sign || v.size() > 18)
+            return false;
+        for (size_t i = sign; i < v.size(); ++i)
+            if (v[i] < '0' || v[i] > '9')
+                return false;
+        return true;
+    };
+    for (const XmlAttribute &a : attributes)
+        if (!plainDecimal(a.value) && !parseDocumentInteger(a.value))
+            values.fail(a.name, QStringLiteral("不是整数"));
+}
+
+void CellElementReader::readAll(XmlAttributeList attributes)
+{
     *m_record = CellRecord();
     const ValueReader values(m_where);
-    int attributeCount = 0;
-    while (attributes[2 * attributeCount])
-        ++attributeCount;
-    for (int i = 0; i < attributeCount; ++i) {
-        const char *name = attributes[2 * i];
-        const std::string_view value = attributes[2 * i + 1];
+    const int attributeCount = int(attributes.size());
+    for (const XmlAttribute &a : attributes) {
         // Neighbouring cells mostly share their font name: decode it once.
-        if (name[0] == 'F' && name[1] == 'N' && name[2] == 0 && m_hasFontName && value == m_fontNameUtf8) {
+        const bool fontName = a.name == "FN";
+        if (fontName && m_hasFontName && a.value == m_fontNameUtf8) {
             m_record->font.name = m_fontName;
             continue;
         }
-        // Names are one to four characters; measuring them needs no call.
-        const size_t nameSize = name[0] == 0 ? 0 : name[1] == 0 ? 1 : name[2] == 0 ? 2 : std::strlen(name);
-        collect(name, std::string_view(name, nameSize), value, *m_record, values, attributeCount);
-        if (name[0] == 'F' && name[1] == 'N' && name[2] == 0) {
-            m_fontNameUtf8.assign(value);
+        collect(a.name, a.value, *m_record, values, attributeCount);
+        if (fontName) {
+            m_fontNameUtf8.assign(a.value);
             m_fontName = m_record->font.name;
             m_hasFontName = true;
         }
     }
 }
 
-void CellElementReader::end(const QString &caption, Cell &cell)
+void CellElementReader::end(const QString &caption, Cell &cell, int col, int row)
 {
     const ValueReader values(m_where);
+    requireXmlText(caption, [&] { return QStringLiteral("报表文档中%1的文本").arg(values.where()); });
+    if (m_reuse) {
+        cell = m_reuse->cell;
+        cell.setTag(col, row);
+        if (!caption.isEmpty())
+            cell.storeCaption(caption);
+        return;
+    }
     CellRecord &record = *m_record;
     record.caption = caption;
-    requireXmlText(record.caption, [&] { return QStringLiteral("报表文档中%1的文本").arg(values.where()); });
     decodePictures(record, values, m_limits.maxPictureBytes);
     // Neighbouring cells mostly share their font: skip the table's hashing then.
     if (!m_hasLastFont || !(record.font == m_lastFont)) {
@@ -254,7 +309,34 @@ void CellElementReader::end(const QString &caption, Cell &cell)
         m_lastFont = record.font;
         m_hasLastFont = true;
     }
+    cell = Cell();
+    cell.setTag(col, row);
     apply(record, cell, m_lastFontId, m_fonts, values);
+    if (m_repeated.tail != 0)
+        remember(cell);
+}
+
+void CellElementReader::remember(const Cell &cell)
+{
+    Made &made = m_made[m_repeated.tail % kMadeSlots];
+    made.tail = m_repeated.tail;
+    made.from = m_repeated.from;
+    // Kinds whose widgets read the caption, and pictures, are made anew.
+    switch (cell.kind()) {
+    case CellKind::DropDown:
+    case CellKind::Chart:
+    case CellKind::Button:
+    case CellKind::CheckBox:
+        made.reusable = false;
+        break;
+    default:
+        made.reusable = m_record->pictureDecoded.isNull();
+        break;
+    }
+    if (made.reusable) {
+        made.cell = cell;
+        made.cell.storeCaption(QString());
+    }
 }
 
 } // namespace cellvex

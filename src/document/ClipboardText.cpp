@@ -114,16 +114,12 @@ void readFullCell(const XmlElement &e, ClipboardCell &out, CellElementReader &re
         names.push_back(std::move(mapped));
         values.push_back(std::move(value));
     }
-    std::vector<const char *> pairs;
-    pairs.reserve(names.size() * 2 + 2);
-    for (size_t i = 0; i < names.size(); ++i) {
-        pairs.push_back(names[i].c_str());
-        pairs.push_back(values[i].c_str());
-    }
-    pairs.push_back(nullptr);
-    pairs.push_back(nullptr);
-    reader.begin(pairs.data(), [where] { return where; });
-    reader.end(caption, out.cell);
+    std::vector<XmlAttribute> attributes;
+    attributes.reserve(names.size());
+    for (size_t i = 0; i < names.size(); ++i)
+        attributes.push_back({names[i], values[i]});
+    reader.begin(attributes, {}, [where] { return where; });
+    reader.end(caption, out.cell, out.cell.tagX(), out.cell.tagY());
 }
 
 void readContentCell(const XmlElement &e, ClipboardContent &out, const QString &where,

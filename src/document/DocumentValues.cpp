@@ -27,13 +27,13 @@ std::optional<std::int64_t> parseDocumentInteger(std::string_view text)
     return value;
 }
 
-std::int32_t ValueReader::int32(const char *attribute, std::string_view text) const
+std::int32_t ValueReader::int32(std::string_view attribute, std::string_view text) const
 {
     return int32InRange(attribute, text, std::numeric_limits<std::int32_t>::min(),
                         std::numeric_limits<std::int32_t>::max());
 }
 
-std::int32_t ValueReader::int32InRange(const char *attribute, std::string_view text, std::int32_t min,
+std::int32_t ValueReader::int32InRange(std::string_view attribute, std::string_view text, std::int32_t min,
                                        std::int32_t max) const
 {
     const std::optional<std::int64_t> v = parseDocumentInteger(text);
@@ -45,7 +45,7 @@ std::int32_t ValueReader::int32InRange(const char *attribute, std::string_view t
     return std::int32_t(*v);
 }
 
-ColorRef ValueReader::color(const char *attribute, std::string_view text) const
+ColorRef ValueReader::color(std::string_view attribute, std::string_view text) const
 {
     const std::optional<std::int64_t> v = parseDocumentInteger(text);
     // Written signed; an unsigned spelling of the same 32 bits is taken too.
@@ -55,7 +55,7 @@ ColorRef ValueReader::color(const char *attribute, std::string_view text) const
     return ColorRef(std::uint32_t(*v));
 }
 
-QString ValueReader::text(const char *attribute, std::string_view utf8) const
+QString ValueReader::text(std::string_view attribute, std::string_view utf8) const
 {
     if (utf8.empty())
         return QString();
@@ -67,10 +67,10 @@ QString ValueReader::text(const char *attribute, std::string_view utf8) const
     return value;
 }
 
-void ValueReader::fail(const char *attribute, const QString &problem) const
+void ValueReader::fail(std::string_view attribute, const QString &problem) const
 {
-    throw ReportError(
-        QStringLiteral("报表文档中%1的属性 %2 %3").arg(where(), QLatin1String(attribute), problem));
+    throw ReportError(QStringLiteral("报表文档中%1的属性 %2 %3")
+                          .arg(where(), QString::fromUtf8(attribute.data(), qsizetype(attribute.size())), problem));
 }
 
 QString joinedLines(const QString &text)

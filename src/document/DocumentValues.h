@@ -45,15 +45,15 @@ public:
     explicit ValueReader(Describe where) : m_where(std::move(where)) {}
 
     QString where() const { return m_where(); }
-    std::int32_t int32(const char *attribute, std::string_view text) const;
-    std::int32_t int32InRange(const char *attribute, std::string_view text, std::int32_t min,
+    std::int32_t int32(std::string_view attribute, std::string_view text) const;
+    std::int32_t int32InRange(std::string_view attribute, std::string_view text, std::int32_t min,
                               std::int32_t max) const;
-    ColorRef color(const char *attribute, std::string_view text) const;
+    ColorRef color(std::string_view attribute, std::string_view text) const;
     // A text value; refused when it holds a character no document can carry
     // (one that came in as a character reference), since it could never be
     // saved again.
-    QString text(const char *attribute, std::string_view utf8) const;
-    [[noreturn]] void fail(const char *attribute, const QString &problem) const;
+    QString text(std::string_view attribute, std::string_view utf8) const;
+    [[noreturn]] void fail(std::string_view attribute, const QString &problem) const;
 
 private:
     Describe m_where;

@@ -32,14 +32,14 @@ void writePageElement(XmlElement page, const Report &report, const PageSettings 
     page.setAttribute("IX", report.initialScriptText());
 }
 
-void readPageAttributes(const char *const *attributes, LoadedReport &out)
+void readPageAttributes(XmlAttributeList attributes, LoadedReport &out)
 {
     const ValueReader values(QStringLiteral(" Page 元素"));
     PageSettings &s = out.page;
-    for (const char *const *a = attributes; *a; a += 2) {
-        const std::string_view name = a[0];
-        const std::string_view value = a[1];
-        const QString text = values.text(a[0], a[1]);
+    for (const XmlAttribute &a : attributes) {
+        const std::string_view name = a.name;
+        const std::string_view value = a.value;
+        const QString text = values.text(name, value);
         if (name == "PV")
             out.poleVisible = values.int32("PV", value);
         else if (name == "OT")

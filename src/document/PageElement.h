@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/LoadedReport.h"
+#include "document/XmlAttributes.h"
 #include "document/XmlElement.h"
 
 namespace cellvex {
@@ -13,9 +14,8 @@ struct PageSettings;
 // init script).
 void writePageElement(XmlElement page, const Report &report, const PageSettings &settings);
 
-// Reads the attributes (name and value pairs ended by a null name) into
-// `out`; an absent attribute keeps the value of a new report. Throws
+// Reads the attributes into `out`; an absent attribute keeps the value of a new report. Throws
 // ReportError for a number that cannot be read.
-void readPageAttributes(const char *const *attributes, LoadedReport &out);
+void readPageAttributes(XmlAttributeList attributes, LoadedReport &out);
 
 } // namespace cellvex

@@ -164,10 +164,14 @@ char *resolveReferences(char *from, const char *to)
 
 } // namespace
 
-PlainXmlReader::PlainXmlReader(ReportXmlReader &events, const DocumentLimits &limits)
-    : m_events(events), m_limits(limits)
+PlainXmlReader::PlainXmlReader(ReportXmlReader &events, const DocumentLimits &limits,
+                               std::span<const std::string_view> varying)
+    : m_events(events), m_limits(limits), m_varying(varying)
 {
-    m_attributes.reserve(128);
+    for (const std::string_view v : varying)
+        if (v.size() == 1)
+            m_varyingLetters[std::uint8_t(v[0])] = true;
+    m_attributes.reserve(64);
     m_spans.reserve(64);
 }
 
@@ -255,6 +259,13 @@ PlainXmlReader::Step PlainXmlReader::startTag(qsizetype &at)
     bool references = false;
     m_seenNames.fill(0);
     m_longNames.clear();
+    // The tail: from the first attribute not named as varying on.
+    bool leading = true;
+    bool varyingInTail = false;
+    qsizetype tailStart = -1;
+    int tailFrom = 0;
+    std::uint64_t tailKey = 0;
+    AttributeTailCache::Entry *known = nullptr;
     for (;;) {
         if (p >= n)
             return Step::NeedMore;
@@ -262,6 +273,7 @@ PlainXmlReader::Step PlainXmlReader::startTag(qsizetype &at)
             break;
         if (b[p] != ' ')
             return Step::Decline;
+        const qsizetype space = p;
         const qsizetype nameStart = ++p;
         if (p >= n)
             return Step::NeedMore;
@@ -269,11 +281,34 @@ PlainXmlReader::Step PlainXmlReader::startTag(qsizetype &at)
             return Step::Decline;
         while (p < n && isNameChar(b[p]))
             ++p;
+        if (p >= n)
+            return Step::NeedMore;
+        const std::string_view name(b + nameStart, size_t(p - nameStart));
+        if (!newAttributeName(name))
+            return Step::Decline;
+        const bool varying = isVarying(name);
+        if (leading && !varying) {
+            leading = false;
+            if (!references) {
+                const std::string_view rest(b + space, size_t(n - space));
+                // No ">" yet: the tag is not complete either.
+                if (!AttributeTailCache::keyOf(rest, int(m_spans.size()), tailKey))
+                    return Step::NeedMore;
+                tailStart = space;
+                tailFrom = int(m_spans.size());
+                known = m_tails.find(tailKey, int(m_spans.size()), rest);
+                if (known) {
+                    // Where the tag's "/>" or ">" begins.
+                    p = space + qsizetype(known->text.size()) - (known->empty ? 2 : 1);
+                    break;
+                }
+            }
+        } else if (!leading && varying) {
+            varyingInTail = true;
+        }
         if (p + 1 >= n)
             return Step::NeedMore;
         if (b[p] != '=' || b[p + 1] != '"')
-            return Step::Decline;
-        if (!newAttributeName(std::string_view(b + nameStart, size_t(p - nameStart))))
             return Step::Decline;
         // The fields one by one: building the whole span at once and
         // copying it stalls the store buffer.
@@ -317,28 +352,47 @@ PlainXmlReader::Step PlainXmlReader::startTag(qsizetype &at)
     const qsizetype end = empty ? p + 1 : p;
 
     // The tag is complete and well-formed: hand it over as the parser would.
-    b[nameEnd] = 0;
-    m_attributes.clear();
-    for (const AttributeSpan &span : m_spans) {
-        b[span.nameEnd] = 0;
-        char *valueEnd = b + span.valueEnd;
-        if (references)
-            valueEnd = resolveReferences(b + span.valueStart, valueEnd);
-        *valueEnd = 0;
-        m_attributes.push_back(b + span.nameStart);
-        m_attributes.push_back(b + span.valueStart);
+    auto view = [b](qsizetype from, qsizetype to) { return std::string_view(b + from, size_t(to - from)); };
+    XmlAttributeList attributes;
+    RepeatedAttributes repeated;
+    if (known) {
+        // The leading attributes are the tag's own, the rest the known tail's.
+        for (size_t i = 0; i < m_spans.size(); ++i)
+            known->attributes[i] = {view(m_spans[i].nameStart, m_spans[i].nameEnd),
+                                    view(m_spans[i].valueStart, m_spans[i].valueEnd)};
+        attributes = known->attributes;
+        repeated = {known->id, known->from};
+    } else {
+        m_attributes.clear();
+        for (const AttributeSpan &span : m_spans) {
+            qsizetype valueEnd = span.valueEnd;
+            if (references)
+                valueEnd = resolveReferences(b + span.valueStart, b + valueEnd) - b;
+            m_attributes.push_back({view(span.nameStart, span.nameEnd), view(span.valueStart, valueEnd)});
+        }
+        attributes = m_attributes;
+        if (tailStart >= 0 && !references && !varyingInTail) {
+            m_tailSpans.clear();
+            for (size_t i = size_t(tailFrom); i < m_spans.size(); ++i) {
+                const AttributeSpan &s = m_spans[i];
+                m_tailSpans.push_back({size_t(s.nameStart - tailStart), size_t(s.nameEnd - tailStart),
+                                       size_t(s.valueStart - tailStart), size_t(s.valueEnd - tailStart)});
+            }
+            const AttributeTailCache::Entry &e =
+                m_tails.insert(tailKey, tailFrom, view(tailStart, end + 1), m_tailSpans.data(), m_tailSpans.size());
+            repeated = {e.id, e.from};
+        }
     }
-    m_attributes.push_back(nullptr);
     m_tagStart[0] = m_tagStart[1];
     m_tagStart[1] = m_consumed + at;
     m_tagEnd = m_consumed + end;
-    const char *name = b + at + 1;
-    m_events.startElement(name, m_attributes.data());
+    const std::string_view name = view(at + 1, nameEnd);
+    m_events.startElement(name, attributes, repeated);
     if (empty) {
         m_events.endElement();
         m_rootDone = m_open.empty();
     } else {
-        m_open.emplace_back(name, size_t(nameEnd - at - 1));
+        m_open.emplace_back(name);
     }
     at = end + 1;
     return Step::Done;
@@ -436,6 +490,16 @@ PlainXmlReader::Step PlainXmlReader::text(qsizetype &at)
     }
     at = p;
     return Step::Done;
+}
+
+bool PlainXmlReader::isVarying(std::string_view name) const
+{
+    if (name.size() == 1)
+        return m_varyingLetters[std::uint8_t(name[0])];
+    for (const std::string_view v : m_varying)
+        if (v == name)
+            return true;
+    return false;
 }
 
 bool PlainXmlReader::newLongAttributeName(std::string_view name)

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "document/AttributeTailCache.h"
 #include "document/DocumentLimits.h"
+#include "document/XmlAttributes.h"
 
 #include <QByteArray>
 
 #include <array>
+#include <span>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -23,10 +26,15 @@ class ReportXmlReader;
 // an element too long, a failure of the reader) makes it decline the whole
 // document: the caller then reads it again with the general parser, whose
 // verdict and messages are the ones the user sees.
+//
+// Tags that end as an earlier tag did, after leading attributes named in
+// `varying`, are recognised by comparing bytes, and the reader is told so
+// (RepeatedAttributes).
 class PlainXmlReader
 {
 public:
-    PlainXmlReader(ReportXmlReader &events, const DocumentLimits &limits);
+    PlainXmlReader(ReportXmlReader &events, const DocumentLimits &limits,
+                   std::span<const std::string_view> varying = {});
 
     // The text not yet parsed; the next piece of UTF-8 text is appended to it.
     QByteArray &buffer() { return m_buffer; }
@@ -45,6 +53,7 @@ private:
     Step text(qsizetype &at);
     bool newAttributeName(std::string_view name);
     bool newLongAttributeName(std::string_view name);
+    bool isVarying(std::string_view name) const;
 
     ReportXmlReader &m_events;
     const DocumentLimits &m_limits;
@@ -60,7 +69,11 @@ private:
         qsizetype nameStart, nameEnd, valueStart, valueEnd;
     };
     std::vector<AttributeSpan> m_spans; // of the tag being read, in the buffer
-    std::vector<const char *> m_attributes;
+    std::vector<XmlAttribute> m_attributes;
+    std::vector<AttributeTailCache::Span> m_tailSpans;
+    std::span<const std::string_view> m_varying;
+    std::array<bool, 256> m_varyingLetters{}; // the varying names of one character
+    AttributeTailCache m_tails;
     std::string m_normalised;
     // Where the last two tags started and the last one ended, in the text.
     qint64 m_tagStart[2] = {0, 0};

@@ -2,6 +2,7 @@
 
 #include "common/GbkCodec.h"
 #include "common/ReportError.h"
+#include "document/CellElementReader.h"
 #include "document/PackText.h"
 #include "document/PlainXmlReader.h"
 #include "document/ReportXmlReader.h"
@@ -69,7 +70,7 @@ bool readPlainText(const QByteArray &compressed, ReportXmlReader &events, const 
     {
     };
     const GbkCodec &codec = GbkCodec::instance();
-    PlainXmlReader plain(events, limits);
+    PlainXmlReader plain(events, limits, CellElementReader::geometryAttributes());
     QByteArray carried;
     auto decodeAndParse = [&](QByteArrayView gbk, bool last) {
         const qsizetype used = codec.appendGbkAsUtf8(gbk, plain.buffer(), last);

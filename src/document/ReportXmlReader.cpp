@@ -22,12 +22,9 @@ constexpr std::int32_t kMaxInt = std::numeric_limits<std::int32_t>::max();
     throw ReportError(message);
 }
 
-const char *attributeValue(const char *const *attributes, std::string_view name)
+QString utf8Text(std::string_view text)
 {
-    for (const char *const *a = attributes; *a; a += 2)
-        if (name == a[0])
-            return a[1];
-    return nullptr;
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
 // The position of a cell element: "C" followed by column x rows + row.
@@ -147,7 +144,12 @@ template <typename F> void ReportXmlReader::guarded(F &&f)
 void XMLCALL ReportXmlReader::onStart(void *self, const XML_Char *name, const XML_Char **attributes)
 {
     auto *r = static_cast<ReportXmlReader *>(self);
-    r->guarded([&] { r->start(name, attributes); });
+    r->guarded([&] {
+        r->m_expatAttributes.clear();
+        for (const XML_Char **a = attributes; *a; a += 2)
+            r->m_expatAttributes.push_back({a[0], a[1]});
+        r->start(name, r->m_expatAttributes, {});
+    });
 }
 
 void XMLCALL ReportXmlReader::onEnd(void *self, const XML_Char *)
@@ -180,16 +182,16 @@ void XMLCALL ReportXmlReader::onDoctype(void *self, const XML_Char *, const XML_
     r->guarded([] { fail(QStringLiteral("报表文档不能带有文档类型声明")); });
 }
 
-void ReportXmlReader::start(const char *name, const char *const *attributes)
+void ReportXmlReader::start(std::string_view name, XmlAttributeList attributes, const RepeatedAttributes &repeated)
 {
     ++m_depth;
     if (m_depth == 1) {
-        if (std::string_view(name) != "Cellvex")
+        if (name != "Cellvex")
             fail(QStringLiteral("文档的根元素不是 Cellvex"));
     } else if (m_depth == 2) {
         startPart(name, attributes);
     } else if (m_depth == 3 && m_part == Part::Cells) {
-        startCell(name, attributes);
+        startCell(name, attributes, repeated);
     }
 }
 
@@ -211,17 +213,19 @@ void ReportXmlReader::end()
     --m_depth;
 }
 
-void ReportXmlReader::startPart(const char *name, const char *const *attributes)
+void ReportXmlReader::startPart(std::string_view name, XmlAttributeList attributes)
 {
     if (m_partsSeen == 4) {
         m_part = Part::Ignored;
         return;
     }
     ++m_partsSeen;
-    const std::string_view n = name;
-    m_part = n == "Page" ? Part::Page : n == "PoleX" ? Part::PoleX : n == "PoleY" ? Part::PoleY : Part::Cells;
+    m_part = name == "Page"    ? Part::Page
+             : name == "PoleX" ? Part::PoleX
+             : name == "PoleY" ? Part::PoleY
+                               : Part::Cells;
     if (m_seen[int(m_part)])
-        fail(QStringLiteral("根元素的前四个子元素中 %1 出现了两次").arg(QString::fromUtf8(name)));
+        fail(QStringLiteral("根元素的前四个子元素中 %1 出现了两次").arg(utf8Text(name)));
     m_seen[int(m_part)] = true;
     m_partName = name;
     switch (m_part) {
@@ -230,8 +234,8 @@ void ReportXmlReader::startPart(const char *name, const char *const *attributes)
         break;
     case Part::PoleX:
     case Part::PoleY: {
-        const char *count = attributeValue(attributes, m_part == Part::PoleX ? "XC" : "YC");
-        m_poleCount = count ? std::optional<std::string>(count) : std::nullopt;
+        const std::string_view *count = findXmlAttribute(attributes, m_part == Part::PoleX ? "XC" : "YC");
+        m_poleCount = count ? std::optional<std::string>(*count) : std::nullopt;
         m_text.clear();
         m_textDepth = m_depth;
         break;
@@ -244,17 +248,17 @@ void ReportXmlReader::startPart(const char *name, const char *const *attributes)
     }
 }
 
-void ReportXmlReader::startCells(const char *const *attributes)
+void ReportXmlReader::startCells(XmlAttributeList attributes)
 {
     const ValueReader values(QStringLiteral(" %1 元素").arg(QString::fromStdString(m_partName)));
-    const char *cc = attributeValue(attributes, "CC");
-    const char *rc = attributeValue(attributes, "RC");
+    const std::string_view *cc = findXmlAttribute(attributes, "CC");
+    const std::string_view *rc = findXmlAttribute(attributes, "RC");
     if (!cc)
         values.fail("CC", QStringLiteral("缺失"));
     if (!rc)
         values.fail("RC", QStringLiteral("缺失"));
-    m_cols = values.int32InRange("CC", cc, 0, kMaxInt);
-    m_rows = values.int32InRange("RC", rc, 0, kMaxInt);
+    m_cols = values.int32InRange("CC", *cc, 0, kMaxInt);
+    m_rows = values.int32InRange("RC", *rc, 0, kMaxInt);
     const std::int64_t total = std::int64_t(m_cols) * m_rows;
     if (total > m_limits.maxCells || m_cols > m_limits.maxCells || m_rows > m_limits.maxCells)
         fail(QStringLiteral("报表为 %1 列 %2 行，超过 %3 个单元的上限")
@@ -265,21 +269,21 @@ void ReportXmlReader::startCells(const char *const *attributes)
     m_out.cells = CellMatrix::create(m_cols, m_rows);
 }
 
-void ReportXmlReader::startCell(const char *name, const char *const *attributes)
+void ReportXmlReader::startCell(std::string_view name, XmlAttributeList attributes, const RepeatedAttributes &repeated)
 {
     const std::int64_t index = cellIndex(name);
     const std::int64_t total = std::int64_t(m_cols) * m_rows;
     if (index < 0)
-        fail(QStringLiteral("单元元素名 %1 无效").arg(QString::fromUtf8(name)));
+        fail(QStringLiteral("单元元素名 %1 无效").arg(utf8Text(name)));
     if (index >= total)
         fail(QStringLiteral("单元元素 %1 超出 %2 列 %3 行的范围")
-                 .arg(QString::fromUtf8(name))
+                 .arg(utf8Text(name))
                  .arg(m_cols)
                  .arg(m_rows));
     m_cellCol = int(index / m_rows);
     m_cellRow = int(index % m_rows);
     m_cellName = name;
-    m_cellReader->begin(attributes, [this] {
+    m_cellReader->begin(attributes, repeated, [this] {
         return QStringLiteral("第 %1 列第 %2 行的单元（%3）")
             .arg(m_cellCol + 1)
             .arg(m_cellRow + 1)
@@ -293,9 +297,7 @@ void ReportXmlReader::endCell()
 {
     // A later element for the same position replaces the earlier one.
     Cell &cell = m_out.cells.at(m_cellCol, m_cellRow);
-    cell = Cell();
-    cell.setTag(m_cellCol, m_cellRow);
-    m_cellReader->end(QString::fromUtf8(m_text.data(), qsizetype(m_text.size())), cell);
+    m_cellReader->end(QString::fromUtf8(m_text.data(), qsizetype(m_text.size())), cell, m_cellCol, m_cellRow);
 }
 
 void ReportXmlReader::checkWhole()

@@ -3,6 +3,7 @@
 #include "document/CellElementReader.h"
 #include "document/DocumentLimits.h"
 #include "document/LoadedReport.h"
+#include "document/XmlAttributes.h"
 
 #include <QByteArrayView>
 #include <QString>
@@ -13,6 +14,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace cellvex {
 
@@ -38,11 +40,13 @@ public:
     void feed(QByteArrayView utf8, bool last);
 
     // The same reading driven by another parser (PlainXmlReader), which
-    // hands over the events of a well-formed document in order: names and
-    // values NUL-terminated, attributes as name and value pairs ended by a
-    // null name, text already normalised as XML prescribes. Throw
-    // ReportError as feed() does.
-    void startElement(const char *name, const char *const *attributes) { start(name, attributes); }
+    // hands over the events of a well-formed document in order, values and
+    // text already normalised as XML prescribes. Throw ReportError as feed()
+    // does.
+    void startElement(std::string_view name, XmlAttributeList attributes, const RepeatedAttributes &repeated = {})
+    {
+        start(name, attributes, repeated);
+    }
     void endElement() { end(); }
     void characters(std::string_view text);
     // Whether characters() would keep text now; other text is not needed.
@@ -58,11 +62,11 @@ private:
     static void XMLCALL onDoctype(void *self, const XML_Char *, const XML_Char *, const XML_Char *, int);
     template <typename F> void guarded(F &&f);
 
-    void start(const char *name, const char *const *attributes);
+    void start(std::string_view name, XmlAttributeList attributes, const RepeatedAttributes &repeated);
     void end();
-    void startPart(const char *name, const char *const *attributes);
-    void startCells(const char *const *attributes);
-    void startCell(const char *name, const char *const *attributes);
+    void startPart(std::string_view name, XmlAttributeList attributes);
+    void startCells(XmlAttributeList attributes);
+    void startCell(std::string_view name, XmlAttributeList attributes, const RepeatedAttributes &repeated);
     void endCell();
     void checkWhole();
     [[noreturn]] void parseError();
@@ -89,6 +93,7 @@ private:
     int m_cellCol = -1;
     int m_cellRow = -1;
     std::string m_cellName;
+    std::vector<XmlAttribute> m_expatAttributes;
     std::unique_ptr<CellElementReader> m_cellReader;
 };
 
