@@ -2,22 +2,31 @@
 
 #include "common/ReportError.h"
 
+#include <libdeflate.h>
 #include <zlib.h>
 
+#include <cstdint>
 #include <limits>
 
 namespace cellvex {
 
+// zlib compresses the raw deflate data; the wrapper is written here, the
+// header as zlib writes it for the default level and the Adler-32 sum by
+// libdeflate, whose vectorised sum takes a quarter of zlib's time.
 struct ZlibDeflater::State
 {
     z_stream stream{};
     bool finished = false;
+    std::uint32_t sum = 1; // Adler-32 of nothing
 };
 
 ZlibDeflater::ZlibDeflater() : m_state(std::make_unique<State>())
 {
-    if (deflateInit(&m_state->stream, Z_DEFAULT_COMPRESSION) != Z_OK)
+    if (deflateInit2(&m_state->stream, Z_DEFAULT_COMPRESSION, Z_DEFLATED, -MAX_WBITS, 8, Z_DEFAULT_STRATEGY) !=
+        Z_OK)
         throw ReportError(QStringLiteral("无法初始化数据压缩"));
+    // Deflate with a 32 KB window, the default level's flags, check bits.
+    m_out.append("\x78\x9C", 2);
 }
 
 ZlibDeflater::~ZlibDeflater()
@@ -31,6 +40,8 @@ void ZlibDeflater::write(QByteArrayView bytes)
     constexpr qsizetype kSlice = std::numeric_limits<int>::max() / 2;
     while (!bytes.isEmpty()) {
         const qsizetype n = std::min(bytes.size(), kSlice);
+        if (!m_state->finished)
+            m_state->sum = std::uint32_t(libdeflate_adler32(m_state->sum, bytes.data(), size_t(n)));
         run(bytes.first(n), Z_NO_FLUSH);
         bytes = bytes.sliced(n);
     }
@@ -41,6 +52,9 @@ QByteArray ZlibDeflater::finish()
     if (!m_state->finished) {
         run(QByteArrayView(), Z_FINISH);
         m_state->finished = true;
+        const std::uint32_t sum = m_state->sum;
+        const char trailer[4] = {char(sum >> 24), char(sum >> 16), char(sum >> 8), char(sum)};
+        m_out.append(trailer, 4);
     }
     return std::move(m_out);
 }

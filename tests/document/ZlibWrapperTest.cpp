@@ -1,8 +1,12 @@
-// Inflating zlib streams: the wrapper (header and Adler-32 sum) is read by
-// our code around zlib's raw inflate, so every way a wrapper can be wrong
-// is checked against zlib's own verdict on the same bytes.
+// zlib streams: the wrapper (header and Adler-32 sum) is written and read
+// by our code around zlib's raw deflate and inflate, so what is written is
+// compared byte for byte with zlib's own streams, and every way a wrapper
+// can be wrong is read as zlib reads it.
 #include "common/ReportError.h"
+#include "document/ZlibDeflater.h"
 #include "document/ZlibInflate.h"
+
+#include <QRandomGenerator>
 
 #include <gtest/gtest.h>
 #include <zlib.h>
@@ -130,4 +134,31 @@ TEST(ZlibInflate, RefusesMoreThanTheLimitAndHandsOverPieces)
     });
     EXPECT_TRUE(joined == text);
     EXPECT_GE(pieces, 2);
+}
+
+TEST(ZlibDeflater, WritesTheStreamZlibWritesWhateverThePieces)
+{
+    QByteArray random(100000, Qt::Uninitialized);
+    QRandomGenerator gen(5);
+    for (char &c : random)
+        c = char(gen.bounded(256));
+    const QByteArray inputs[] = {{}, "x", sampleText(), random, sampleText().repeated(8)};
+    for (const QByteArray &input : inputs) {
+        QByteArray expected(qsizetype(compressBound(uLong(input.size()))), Qt::Uninitialized);
+        uLongf size = uLongf(expected.size());
+        ASSERT_EQ(compress2(reinterpret_cast<Bytef *>(expected.data()), &size,
+                            reinterpret_cast<const Bytef *>(input.constData()), uLong(input.size()),
+                            Z_DEFAULT_COMPRESSION),
+                  Z_OK);
+        expected.resize(qsizetype(size));
+        for (const qsizetype piece : {qsizetype(1) << 30, qsizetype(4093), qsizetype(1)}) {
+            if (piece == 1 && input.size() > 5000)
+                continue;
+            SCOPED_TRACE(testing::Message() << input.size() << " bytes in pieces of " << piece);
+            ZlibDeflater deflater;
+            for (qsizetype at = 0; at < input.size(); at += piece)
+                deflater.write(QByteArrayView(input).sliced(at, std::min(piece, input.size() - at)));
+            EXPECT_TRUE(deflater.finish() == expected);
+        }
+    }
 }
