@@ -37,8 +37,9 @@ constexpr ByteClasses makeClasses()
         c.text[b] = c.value[b] = Plain;
     for (int b = 0x80; b < 0x100; ++b)
         c.text[b] = c.value[b] = NonAscii;
-    // Decimal character references are read here, the rest is the general
-    // parser's; so is ">" in text, which could close a "]]>" it refuses.
+    // Character references and the predefined entities are read here, other
+    // entities are the general parser's; so is ">" in text, which could
+    // close a "]]>" it refuses.
     c.text['&'] = c.value['&'] = Ampersand;
     c.text['>'] = Other;
     c.text['<'] = c.value['<'] = Less;
@@ -103,25 +104,55 @@ bool isXmlChar(std::uint32_t c)
            (c >= 0x10000 && c <= 0x10FFFF);
 }
 
-// The length of a decimal character reference "&#N;" of an XML character
-// at `p`, its character in `code`; 0 when the text ends inside it, -1 for
-// anything else (hexadecimal references and entities are declined).
+// The length of a reference at `p` (which is "&"), its character in `code`:
+// a character reference, decimal or hexadecimal, of an XML character, or
+// one of the five predefined entities. 0 when the text ends inside it, -1
+// for anything else (other entities are the general parser's).
 int referenceLength(const char *p, qsizetype available, std::uint32_t &code)
 {
-    constexpr int kMaxDigits = 7;
-    if (available < 2)
+    if (available < 3)
         return 0;
-    if (p[1] != '#')
-        return -1;
-    code = 0;
-    int i = 2;
-    for (; i < available && i < 2 + kMaxDigits + 1 && p[i] >= '0' && p[i] <= '9'; ++i)
-        code = code * 10 + std::uint32_t(p[i] - '0');
-    if (i == available)
-        return 0;
-    if (i == 2 || i > 1 + kMaxDigits || p[i] != ';' || !isXmlChar(code))
-        return -1;
-    return i + 1;
+    if (p[1] == '#') {
+        const bool hex = p[2] == 'x';
+        const int first = hex ? 3 : 2;
+        const int maxDigits = hex ? 6 : 7;
+        code = 0;
+        int i = first;
+        for (; i < available && i <= first + maxDigits; ++i) {
+            const char c = p[i];
+            std::uint32_t digit = 0;
+            if (c >= '0' && c <= '9')
+                digit = std::uint32_t(c - '0');
+            else if (hex && c >= 'a' && c <= 'f')
+                digit = std::uint32_t(c - 'a' + 10);
+            else if (hex && c >= 'A' && c <= 'F')
+                digit = std::uint32_t(c - 'A' + 10);
+            else
+                break;
+            code = code * (hex ? 16 : 10) + digit;
+        }
+        if (i == available)
+            return 0;
+        if (i == first || i - first > maxDigits || p[i] != ';' || !isXmlChar(code))
+            return -1;
+        return i + 1;
+    }
+    struct Entity
+    {
+        std::string_view name;
+        char character;
+    };
+    static constexpr Entity kEntities[] = {{"amp;", '&'}, {"lt;", '<'}, {"gt;", '>'}, {"quot;", '"'}, {"apos;", '\''}};
+    const std::string_view rest(p + 1, size_t(std::min<qsizetype>(available - 1, 5)));
+    for (const Entity &e : kEntities) {
+        if (rest.substr(0, e.name.size()) == e.name) {
+            code = std::uint8_t(e.character);
+            return int(e.name.size()) + 1;
+        }
+        if (rest.size() < e.name.size() && e.name.substr(0, rest.size()) == rest)
+            return 0;
+    }
+    return -1;
 }
 
 // Writes the UTF-8 bytes of `c` at `out`; returns the end.

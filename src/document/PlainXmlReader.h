@@ -19,10 +19,11 @@ class ReportXmlReader;
 
 // A parser for the plain XML the report writer emits, several times faster
 // than the general parser: the writer's declaration, elements of ASCII names,
-// attributes in double quotes separated by one space, text without
-// references, no comments, CDATA or declarations. Every document it accepts
-// is well-formed, and it hands the reader the very events the general
-// parser would. Anything else (a reference, a comment, a stray character,
+// attributes in double quotes separated by one space, references only to
+// characters and the five predefined entities, no comments, CDATA or
+// declarations. Every document it accepts is well-formed, and it hands the
+// reader the very events the general parser would. Anything else (another
+// entity, a comment, a stray character,
 // an element too long, a failure of the reader) makes it decline the whole
 // document: the caller then reads it again with the general parser, whose
 // verdict and messages are the ones the user sees.
