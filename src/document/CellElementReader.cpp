@@ -287,6 +287,11 @@ void CellElementReader::readAll(XmlAttributeList attributes)
             m_hasFontName = true;
         }
     }
+    // A cell holds no more; the rest would be lost without a word.
+    if (m_record->appendRange > kMaxAppendRange)
+        values.fail("AR", QStringLiteral("超出每个单元格 %1 个附加字符串的上限：%2")
+                              .arg(kMaxAppendRange)
+                              .arg(m_record->appendRange));
 }
 
 void CellElementReader::end(const QString &caption, Cell &cell, int col, int row)
