@@ -1,6 +1,7 @@
 #include "ScriptBridge.h"
 
-#include "automation/ErrorInfo.h"
+#include "MemberFailure.h"
+
 #include "automation/EventTable.h"
 #include "automation/MemberLookup.h"
 #include "control/FontObject.h"
@@ -173,13 +174,7 @@ QVariant ScriptBridge::invoke(const Binding &b, std::uint16_t flags, std::vector
     std::uint32_t argError = 0;
     const HResult hr = m_control.Invoke(b.dispId, 0x409, flags, args, &result, &argError);
     if (failed(hr)) {
-        const ErrorInfo info = ErrorInfo::last();
-        const QString message = info.description().isEmpty()
-                                    ? QStringLiteral("%1 failed (0x%2)")
-                                          .arg(b.name)
-                                          .arg(std::uint32_t(hr), 8, 16, QLatin1Char('0'))
-                                    : info.description();
-        m_engine.throwError(QJSValue::GenericError, message);
+        m_engine.throwError(QJSValue::GenericError, memberFailureText(b.name, hr));
         return QVariant();
     }
     // Members with out arguments hand back their final out and in/out values.

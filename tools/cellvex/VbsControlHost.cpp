@@ -1,5 +1,6 @@
 #include "VbsControlHost.h"
 
+#include "MemberFailure.h"
 #include "VbsQObjectHost.h"
 
 #include "automation/AutomationObject.h"
@@ -20,7 +21,6 @@ namespace {
 // language numbers them, anything else with the member's own description.
 VbsHostError scriptError(HResult hr, const QString &name)
 {
-    const ErrorInfo info = ErrorInfo::last();
     int number = 0;
     if (hr == DISP_E_MEMBERNOTFOUND || hr == DISP_E_UNKNOWNNAME) {
         number = 438;
@@ -35,12 +35,11 @@ VbsHostError scriptError(HResult hr, const QString &name)
     } else {
         number = int(std::uint32_t(hr));
     }
-    QString description = info.description();
-    if (description.isEmpty() && number == int(std::uint32_t(hr))) {
-        description =
-            QStringLiteral("%1 failed (0x%2)").arg(name).arg(std::uint32_t(hr), 8, 16, QLatin1Char('0'));
-    }
-    return {number, description};
+    // A code the language numbers takes the language's own text when the
+    // control left none.
+    if (number != int(std::uint32_t(hr)))
+        return {number, ErrorInfo::last().description()};
+    return {number, memberFailureText(name, hr)};
 }
 
 } // namespace
