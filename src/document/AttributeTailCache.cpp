@@ -14,7 +14,8 @@ constexpr std::uint64_t kGreaters = kOnes * '>';
 // multiplications overlap.
 struct Mixer
 {
-    std::uint64_t lanes[4] = {0x9E3779B97F4A7C15u, 0xC2B2AE3D27D4EB4Fu, 0x165667B19E3779F9u, 0x27D4EB2F165667C5u};
+    std::uint64_t lanes[4] = {0x9E3779B97F4A7C15u, 0xC2B2AE3D27D4EB4Fu, 0x165667B19E3779F9u,
+                              0x27D4EB2F165667C5u};
     unsigned next = 0;
     void add(std::uint64_t word)
     {
@@ -74,8 +75,9 @@ AttributeTailCache::Entry *AttributeTailCache::find(std::uint64_t key, int from,
     return &e;
 }
 
-const AttributeTailCache::Entry &AttributeTailCache::insert(std::uint64_t key, int from, std::string_view tail,
-                                                            const Span *spans, std::size_t count)
+const AttributeTailCache::Entry &AttributeTailCache::insert(std::uint64_t key, int from,
+                                                            std::string_view tail, const Span *spans,
+                                                            std::size_t count)
 {
     Entry &e = m_entries[key % kSlots];
     e.id = ++m_nextId;
@@ -88,7 +90,7 @@ const AttributeTailCache::Entry &AttributeTailCache::insert(std::uint64_t key, i
     for (std::size_t i = 0; i < count; ++i) {
         const Span &s = spans[i];
         e.attributes[std::size_t(from) + i] = {std::string_view(t + s.nameStart, s.nameEnd - s.nameStart),
-                                                std::string_view(t + s.valueStart, s.valueEnd - s.valueStart)};
+                                               std::string_view(t + s.valueStart, s.valueEnd - s.valueStart)};
     }
     return e;
 }

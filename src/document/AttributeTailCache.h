@@ -25,7 +25,7 @@ public:
     {
         std::uint64_t id = 0; // 0: the slot is free
         std::uint64_t key = 0;
-        int from = 0; // the tail's first attribute is the tag's attribute `from`
+        int from = 0;       // the tail's first attribute is the tag's attribute `from`
         bool empty = false; // the tag ends with "/>"
         std::string text;
         // `from` slots for the tag's own leading attributes, then the
@@ -47,7 +47,8 @@ public:
     {
         std::size_t nameStart, nameEnd, valueStart, valueEnd;
     };
-    const Entry &insert(std::uint64_t key, int from, std::string_view tail, const Span *spans, std::size_t count);
+    const Entry &insert(std::uint64_t key, int from, std::string_view tail, const Span *spans,
+                        std::size_t count);
 
 private:
     static constexpr std::size_t kSlots = 256;

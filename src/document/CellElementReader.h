@@ -41,7 +41,8 @@ public:
 
     // Reads the attributes. Failures throw ReportError naming the element as
     // `where` words it (called only then).
-    void begin(XmlAttributeList attributes, const RepeatedAttributes &repeated, std::function<QString()> where);
+    void begin(XmlAttributeList attributes, const RepeatedAttributes &repeated,
+               std::function<QString()> where);
     // Makes `cell` what begin() read, with the element's text as the caption,
     // at column `col` and row `row`.
     void end(const QString &caption, Cell &cell, int col, int row);

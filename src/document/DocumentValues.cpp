@@ -69,8 +69,9 @@ QString ValueReader::text(std::string_view attribute, std::string_view utf8) con
 
 void ValueReader::fail(std::string_view attribute, const QString &problem) const
 {
-    throw ReportError(QStringLiteral("报表文档中%1的属性 %2 %3")
-                          .arg(where(), QString::fromUtf8(attribute.data(), qsizetype(attribute.size())), problem));
+    throw ReportError(
+        QStringLiteral("报表文档中%1的属性 %2 %3")
+            .arg(where(), QString::fromUtf8(attribute.data(), qsizetype(attribute.size())), problem));
 }
 
 QString joinedLines(const QString &text)

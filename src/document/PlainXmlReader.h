@@ -7,8 +7,8 @@
 #include <QByteArray>
 
 #include <array>
-#include <span>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>

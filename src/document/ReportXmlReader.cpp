@@ -182,7 +182,8 @@ void XMLCALL ReportXmlReader::onDoctype(void *self, const XML_Char *, const XML_
     r->guarded([] { fail(QStringLiteral("报表文档不能带有文档类型声明")); });
 }
 
-void ReportXmlReader::start(std::string_view name, XmlAttributeList attributes, const RepeatedAttributes &repeated)
+void ReportXmlReader::start(std::string_view name, XmlAttributeList attributes,
+                            const RepeatedAttributes &repeated)
 {
     ++m_depth;
     if (m_depth == 1) {
@@ -269,17 +270,16 @@ void ReportXmlReader::startCells(XmlAttributeList attributes)
     m_out.cells = CellMatrix::create(m_cols, m_rows);
 }
 
-void ReportXmlReader::startCell(std::string_view name, XmlAttributeList attributes, const RepeatedAttributes &repeated)
+void ReportXmlReader::startCell(std::string_view name, XmlAttributeList attributes,
+                                const RepeatedAttributes &repeated)
 {
     const std::int64_t index = cellIndex(name);
     const std::int64_t total = std::int64_t(m_cols) * m_rows;
     if (index < 0)
         fail(QStringLiteral("单元元素名 %1 无效").arg(utf8Text(name)));
     if (index >= total)
-        fail(QStringLiteral("单元元素 %1 超出 %2 列 %3 行的范围")
-                 .arg(utf8Text(name))
-                 .arg(m_cols)
-                 .arg(m_rows));
+        fail(
+            QStringLiteral("单元元素 %1 超出 %2 列 %3 行的范围").arg(utf8Text(name)).arg(m_cols).arg(m_rows));
     m_cellCol = int(index / m_rows);
     m_cellRow = int(index % m_rows);
     m_cellName = name;

@@ -43,7 +43,8 @@ public:
     // hands over the events of a well-formed document in order, values and
     // text already normalised as XML prescribes. Throw ReportError as feed()
     // does.
-    void startElement(std::string_view name, XmlAttributeList attributes, const RepeatedAttributes &repeated = {})
+    void startElement(std::string_view name, XmlAttributeList attributes,
+                      const RepeatedAttributes &repeated = {})
     {
         start(name, attributes, repeated);
     }

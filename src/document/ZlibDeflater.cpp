@@ -22,8 +22,8 @@ struct ZlibDeflater::State
 
 ZlibDeflater::ZlibDeflater() : m_state(std::make_unique<State>())
 {
-    if (deflateInit2(&m_state->stream, Z_DEFAULT_COMPRESSION, Z_DEFLATED, -MAX_WBITS, 8, Z_DEFAULT_STRATEGY) !=
-        Z_OK)
+    if (deflateInit2(&m_state->stream, Z_DEFAULT_COMPRESSION, Z_DEFLATED, -MAX_WBITS, 8,
+                     Z_DEFAULT_STRATEGY) != Z_OK)
         throw ReportError(QStringLiteral("无法初始化数据压缩"));
     // Deflate with a 32 KB window, the default level's flags, check bits.
     m_out.append("\x78\x9C", 2);

@@ -47,7 +47,8 @@ qsizetype checkHeader(QByteArrayView compressed)
         truncated();
     const auto cmf = std::uint8_t(compressed[0]);
     const auto flg = std::uint8_t(compressed[1]);
-    if ((cmf & 0x0F) != Z_DEFLATED || (cmf >> 4) > MAX_WBITS - 8 || (cmf * 256 + flg) % 31 != 0 || (flg & 0x20))
+    if ((cmf & 0x0F) != Z_DEFLATED || (cmf >> 4) > MAX_WBITS - 8 || (cmf * 256 + flg) % 31 != 0 ||
+        (flg & 0x20))
         damaged();
     return 2;
 }
@@ -58,7 +59,8 @@ void checkSum(QByteArrayView compressed, qsizetype at, std::uint32_t sum)
     if (compressed.size() - at < 4)
         truncated();
     const auto *b = reinterpret_cast<const std::uint8_t *>(compressed.data() + at);
-    const std::uint32_t stored = std::uint32_t(b[0]) << 24 | std::uint32_t(b[1]) << 16 | std::uint32_t(b[2]) << 8 | b[3];
+    const std::uint32_t stored =
+        std::uint32_t(b[0]) << 24 | std::uint32_t(b[1]) << 16 | std::uint32_t(b[2]) << 8 | b[3];
     if (stored != sum)
         damaged();
 }

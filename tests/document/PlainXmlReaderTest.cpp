@@ -181,7 +181,8 @@ std::vector<Variant> variants()
         {"a repeating element placed by a non-number",
          [] { return edited(repeatingText(), R"re(<C9 L="[^"]*")re", "<C9 L=\"x\""); }, Plain::Declines},
         {"a repeating element naming a size twice",
-         [] { return edited(repeatingText(), R"re(<C9 ([^>]*) RO=)re", "<C9 $1 L=\"0\" RO="); }, Plain::Declines},
+         [] { return edited(repeatingText(), R"re(<C9 ([^>]*) RO=)re", "<C9 $1 L=\"0\" RO="); },
+         Plain::Declines},
         {"a repeating check box with a caption other than 0 or 1",
          [] { return edited(repeatingText(), R"re((<C4 [^>]*>)[^<]*</C4>)re", "$1x</C4>"); }, Plain::Reads},
         // C9 ends as C10 does, but C10 also has that size before.
@@ -205,8 +206,10 @@ std::vector<Variant> variants()
          Plain::Reads},
         {"whitespace after the root", edit("</Cellvex>", "</Cellvex>\r\n \t\r\n"), Plain::Reads},
         {"empty root element", as("<?xml version=\"1.0\" encoding=\"GBK\"?>\r\n<Cellvex/>"), Plain::Declines},
-        {"hexadecimal references in a value", edit(R"re(FN=")re", "FN=\"&#x4E2D;&#x4e2d;&#xA;"), Plain::Reads},
-        {"predefined entities in a value", edit(R"re(FN=")re", "FN=\"&amp;&lt;&gt;&quot;&apos;"), Plain::Reads},
+        {"hexadecimal references in a value", edit(R"re(FN=")re", "FN=\"&#x4E2D;&#x4e2d;&#xA;"),
+         Plain::Reads},
+        {"predefined entities in a value", edit(R"re(FN=")re", "FN=\"&amp;&lt;&gt;&quot;&apos;"),
+         Plain::Reads},
         {"predefined entities in a caption", edit("Title<", "&lt;&amp;&gt;&quot;&apos;&#x9;<"), Plain::Reads},
         // References and markup that are the general parser's.
         {"another entity in a value", edit(R"re(FN=")re", "FN=\"&nbsp;"), Plain::Declines},

@@ -106,12 +106,14 @@ TEST(ReportOpenFailure, DocumentsThatCannotBeReadFail)
         {"alignment code", replaced(text, "HA=\"0\"", "HA=\"3\""), "HA"},
         {"unknown kind", replaced(text, "TP=\"1\"", "TP=\"3\""), "TP"},
         {"append range beyond its strings", replaced(text, "AR=\"0\">x<", "AR=\"999999999\">x<"), "AR"},
-        {"more append strings than a cell holds", replaced(text, "AR=\"0\">x<", [] {
-             QString many = QStringLiteral("AR=\"65537\"");
-             for (int n = 0; n < 65537; ++n)
-                 many += QStringLiteral(" AS%1=\"a\"").arg(n);
-             return many + QStringLiteral(">x<");
-         }()),
+        {"more append strings than a cell holds",
+         replaced(text, "AR=\"0\">x<",
+                  [] {
+                      QString many = QStringLiteral("AR=\"65537\"");
+                      for (int n = 0; n < 65537; ++n)
+                          many += QStringLiteral(" AS%1=\"a\"").arg(n);
+                      return many + QStringLiteral(">x<");
+                  }()),
          "65536"},
         {"control character by reference", replaced(text, ">x<", ">&#1;<"), "字符引用"},
         {"document type declaration",

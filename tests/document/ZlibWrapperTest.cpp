@@ -52,8 +52,8 @@ bool zlibAccepts(const QByteArray &stream, const QByteArray &text)
     z.next_out = reinterpret_cast<Bytef *>(out.data());
     z.avail_out = uInt(out.size());
     const int rc = inflate(&z, Z_FINISH);
-    const bool ok = rc == Z_STREAM_END && qsizetype(z.total_out) == text.size() &&
-                    out.left(text.size()) == text;
+    const bool ok =
+        rc == Z_STREAM_END && qsizetype(z.total_out) == text.size() && out.left(text.size()) == text;
     inflateEnd(&z);
     return ok;
 }
@@ -98,7 +98,8 @@ TEST(ZlibInflate, ReadsTheWrapperAsZlibDoes)
         {"another method", header(0x77, 0x00) + body + sum, damaged},
         {"a window beyond 32 KB", header(0x88, 0x00) + body + sum, damaged},
         {"a preset dictionary", header(0x78, 0x20) + "\0\0\0\1" + body + sum, damaged},
-        {"a byte of data changed", withByte(good, good.size() / 2, char(good[good.size() / 2] ^ 0x10)), damaged},
+        {"a byte of data changed", withByte(good, good.size() / 2, char(good[good.size() / 2] ^ 0x10)),
+         damaged},
         {"the sum changed", withByte(good, -1, char(good[good.size() - 1] ^ 1)), damaged},
         {"half the sum", good.left(good.size() - 2), truncated},
         {"no sum", good.left(good.size() - 4), truncated},
