@@ -33,8 +33,10 @@ struct Mixer
 
 } // namespace
 
-bool AttributeTailCache::keyOf(std::string_view text, int from, std::uint64_t &key)
+AttributeTailCache::Key AttributeTailCache::keyOf(std::string_view text, int from, std::uint64_t &key)
 {
+    const bool cut = text.size() > kMaxTailBytes;
+    text = text.substr(0, kMaxTailBytes);
     // The words up to the first ">", found eight bytes at a time: a zero
     // byte of word ^ ">>>>>>>>" is a ">"; the lowest flag is exact.
     Mixer mixer;
@@ -50,7 +52,7 @@ bool AttributeTailCache::keyOf(std::string_view text, int from, std::uint64_t &k
             const int bytes = __builtin_ctzll(found) / 8 + 1; // through the ">"
             mixer.add(bytes == 8 ? word : word & ((std::uint64_t(1) << (8 * bytes)) - 1));
             key = mixer.result();
-            return true;
+            return Key::Found;
         }
         mixer.add(word);
     }
@@ -60,10 +62,10 @@ bool AttributeTailCache::keyOf(std::string_view text, int from, std::uint64_t &k
         if (*p == '>') {
             mixer.add(word);
             key = mixer.result();
-            return true;
+            return Key::Found;
         }
     }
-    return false;
+    return cut ? Key::TooLong : Key::NeedMore;
 }
 
 AttributeTailCache::Entry *AttributeTailCache::find(std::uint64_t key, int from, std::string_view text)
@@ -75,10 +77,12 @@ AttributeTailCache::Entry *AttributeTailCache::find(std::uint64_t key, int from,
     return &e;
 }
 
-const AttributeTailCache::Entry &AttributeTailCache::insert(std::uint64_t key, int from,
+const AttributeTailCache::Entry *AttributeTailCache::insert(std::uint64_t key, int from,
                                                             std::string_view tail, const Span *spans,
                                                             std::size_t count)
 {
+    if (tail.size() > kMaxTailBytes)
+        return nullptr;
     Entry &e = m_entries[key % kSlots];
     e.id = ++m_nextId;
     e.key = key;
@@ -92,7 +96,7 @@ const AttributeTailCache::Entry &AttributeTailCache::insert(std::uint64_t key, i
         e.attributes[std::size_t(from) + i] = {std::string_view(t + s.nameStart, s.nameEnd - s.nameStart),
                                                std::string_view(t + s.valueStart, s.valueEnd - s.valueStart)};
     }
-    return e;
+    return &e;
 }
 
 } // namespace cellvex

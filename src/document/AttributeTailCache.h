@@ -16,8 +16,10 @@ namespace cellvex {
 //
 // A tail is the text of a tag from the space before one of its attributes
 // through the closing ">" or "/>", well-formed, without references, and is
-// found by the bytes from its start up to its first ">". Entries are
-// replaced as new tails arrive; each one gets an identity never given again.
+// found by the bytes from its start up to its first ">". Only short tails
+// are kept (pictures make long ones, which seldom repeat and would hold
+// their megabytes here). Entries are replaced as new tails arrive; each one
+// gets an identity never given again.
 class AttributeTailCache
 {
 public:
@@ -33,21 +35,26 @@ public:
         std::vector<XmlAttribute> attributes;
     };
 
-    // The key of a tail starting at `text`, which holds at least up to its
-    // first ">" and whose first attribute is the tag's attribute `from`.
-    // Null when there is no ">" in `text`.
-    static bool keyOf(std::string_view text, int from, std::uint64_t &key);
+    static constexpr std::size_t kMaxTailBytes = 4096;
+
+    // The key of a tail starting at `text` whose first attribute is the
+    // tag's attribute `from`: Found; NeedMore when `text` ends before its
+    // first ">"; TooLong when no ">" comes within kMaxTailBytes, so that no
+    // kept tail can start there.
+    enum class Key { Found, NeedMore, TooLong };
+    static Key keyOf(std::string_view text, int from, std::uint64_t &key);
 
     // The entry whose tail `text` starts with; null when there is none.
     Entry *find(std::uint64_t key, int from, std::string_view text);
 
     // Keeps `tail` (the tail's bytes) with its attributes, given as offsets
-    // into it: names and values, each as start and end. Returns the entry.
+    // into it: names and values, each as start and end. Returns the entry,
+    // or null for a tail longer than kMaxTailBytes.
     struct Span
     {
         std::size_t nameStart, nameEnd, valueStart, valueEnd;
     };
-    const Entry &insert(std::uint64_t key, int from, std::string_view tail, const Span *spans,
+    const Entry *insert(std::uint64_t key, int from, std::string_view tail, const Span *spans,
                         std::size_t count);
 
 private:

@@ -196,12 +196,16 @@ PlainXmlReader::Step PlainXmlReader::startTag(qsizetype &at)
             leading = false;
             if (!references) {
                 const std::string_view rest(b + space, size_t(n - space));
+                const AttributeTailCache::Key key =
+                    AttributeTailCache::keyOf(rest, int(m_spans.size()), tailKey);
                 // No ">" yet: the tag is not complete either.
-                if (!AttributeTailCache::keyOf(rest, int(m_spans.size()), tailKey))
+                if (key == AttributeTailCache::Key::NeedMore)
                     return Step::NeedMore;
-                tailStart = space;
-                tailFrom = int(m_spans.size());
-                known = m_tails.find(tailKey, int(m_spans.size()), rest);
+                if (key == AttributeTailCache::Key::Found) {
+                    tailStart = space;
+                    tailFrom = int(m_spans.size());
+                    known = m_tails.find(tailKey, tailFrom, rest);
+                }
                 if (known) {
                     // Where the tag's "/>" or ">" begins.
                     p = space + qsizetype(known->text.size()) - (known->empty ? 2 : 1);
@@ -283,9 +287,9 @@ PlainXmlReader::Step PlainXmlReader::startTag(qsizetype &at)
                 m_tailSpans.push_back({size_t(s.nameStart - tailStart), size_t(s.nameEnd - tailStart),
                                        size_t(s.valueStart - tailStart), size_t(s.valueEnd - tailStart)});
             }
-            const AttributeTailCache::Entry &e = m_tails.insert(tailKey, tailFrom, view(tailStart, end + 1),
-                                                                m_tailSpans.data(), m_tailSpans.size());
-            repeated = {e.id, e.from};
+            if (const AttributeTailCache::Entry *e = m_tails.insert(
+                    tailKey, tailFrom, view(tailStart, end + 1), m_tailSpans.data(), m_tailSpans.size()))
+                repeated = {e->id, e->from};
         }
     }
     m_tagStart[0] = m_tagStart[1];

@@ -6,6 +6,8 @@
 #include "document/PlainXmlReader.h"
 #include "document/ReportXmlReader.h"
 
+#include <QRandomGenerator>
+
 #include <functional>
 #include <optional>
 #include <regex>
@@ -99,6 +101,17 @@ QByteArray filledText()
     return writtenBytes(report, PageSettings(kPpi));
 }
 
+// A picture that packs to kilobytes: elements too long to be remembered.
+QImage noisePicture()
+{
+    QImage image(48, 48, QImage::Format_RGB32);
+    QRandomGenerator gen(3);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            image.setPixel(x, y, gen.generate());
+    return image;
+}
+
 // Elements that repeat each other's attributes after their geometry, of
 // every kind: check boxes, lists, dates, pictures, append strings and
 // scripts, each with captions of their own, so that what is made once and
@@ -121,7 +134,8 @@ QByteArray repeatingText()
                 setDateTimeCell(report, c, r);
                 break;
             case 3:
-                showCellPicture(*report.cell(c, r), testPicture(QImage::Format_RGB32, 3, 3), r % 2 == 0);
+                showCellPicture(*report.cell(c, r),
+                                r < 3 ? noisePicture() : testPicture(QImage::Format_RGB32, 3, 3), r % 2 == 0);
                 break;
             case 4:
                 report.setAppendRange(c, r, 2);
