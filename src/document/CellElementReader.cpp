@@ -12,7 +12,6 @@
 
 #include <algorithm>
 #include <charconv>
-#include <cstring>
 #include <string>
 #include <utility>
 #include <vector>
@@ -64,7 +63,6 @@ std::uint16_t keyOf(std::string_view name)
 void collect(std::string_view name, std::string_view value, CellRecord &r, const ValueReader &v,
              int attributeCount)
 {
-    const std::string_view n = name;
     if (const CellAttribute *attribute = findCellAttribute(name)) {
         readCellAttribute(*attribute, value, r, v, attributeCount);
         return;
@@ -76,16 +74,16 @@ void collect(std::string_view name, std::string_view value, CellRecord &r, const
     case key('H'):
         // Geometry follows from the rulers; the values only have to be numbers.
         if (!parseDocumentInteger(value))
-            v.fail(n, QStringLiteral("不是整数"));
+            v.fail(name, QStringLiteral("不是整数"));
         break;
     case key('F', 'N'):
-        r.font.name = v.text(n, value);
+        r.font.name = v.text(name, value);
         break;
     case key('F', 'S'):
-        r.font.size = v.int32(n, value);
+        r.font.size = v.int32(name, value);
         break;
     case key('F', 'C'):
-        r.font.color = v.color(n, value);
+        r.font.color = v.color(name, value);
         break;
     case key('F', 'T'):
         // Bold, italic, underline, strike-out; a missing character is off.
@@ -105,13 +103,13 @@ void collect(std::string_view name, std::string_view value, CellRecord &r, const
         break;
     default: {
         if (int i = indexAfter(name, "ST"); i >= 0)
-            r.seriesTypes.emplace_back(i, v.int32(n, value));
+            r.seriesTypes.emplace_back(i, v.int32(name, value));
         else if (int i = indexAfter(name, "SS"); i >= 0)
-            r.signTexts.emplace_back(i, v.text(n, value));
+            r.signTexts.emplace_back(i, v.text(name, value));
         else if (int i = indexAfter(name, "SD"); i >= 0)
-            r.dataTexts.emplace_back(i, v.text(n, value));
+            r.dataTexts.emplace_back(i, v.text(name, value));
         else if (int i = indexAfter(name, "AS"); i >= 0)
-            r.appendStrings.emplace_back(i, v.text(n, value));
+            r.appendStrings.emplace_back(i, v.text(name, value));
         break; // anything else is not ours to read
     }
     }
