@@ -1,71 +1,54 @@
 #include "AttributeTailCache.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace cellvex {
 
 namespace {
 
-constexpr std::uint64_t kOnes = 0x0101010101010101u;
-constexpr std::uint64_t kHighs = 0x8080808080808080u;
-constexpr std::uint64_t kGreaters = kOnes * '>';
+constexpr std::uint64_t kMultiplier = 0xFF51AFD7ED558CCDu;
 
-// Four multiplicative lanes taking the words in turn, so that the
-// multiplications overlap.
-struct Mixer
+std::uint64_t word(const char *p)
 {
-    std::uint64_t lanes[4] = {0x9E3779B97F4A7C15u, 0xC2B2AE3D27D4EB4Fu, 0x165667B19E3779F9u,
-                              0x27D4EB2F165667C5u};
-    unsigned next = 0;
-    void add(std::uint64_t word)
-    {
-        std::uint64_t &lane = lanes[next++ & 3];
-        lane = (lane ^ word) * 0xFF51AFD7ED558CCDu;
-    }
-    std::uint64_t result() const
-    {
-        std::uint64_t h = lanes[0];
-        for (int i = 1; i < 4; ++i)
-            h = (h ^ (lanes[i] >> 29) ^ (lanes[i] << 35)) * 0xC4CEB9FE1A85EC53u;
-        return h ^ (h >> 32);
-    }
-};
+    std::uint64_t w;
+    std::memcpy(&w, p, 8);
+    return w;
+}
 
 } // namespace
 
 AttributeTailCache::Key AttributeTailCache::keyOf(std::string_view text, int from, std::uint64_t &key)
 {
-    const bool cut = text.size() > kMaxTailBytes;
-    text = text.substr(0, kMaxTailBytes);
-    // The words up to the first ">", found eight bytes at a time: a zero
-    // byte of word ^ ">>>>>>>>" is a ">"; the lowest flag is exact.
-    Mixer mixer;
-    mixer.add(std::uint64_t(from));
+    const std::size_t scanned = std::min(text.size(), kMaxTailBytes);
+    const void *greater = std::memchr(text.data(), '>', scanned);
+    if (!greater)
+        return text.size() > kMaxTailBytes ? Key::TooLong : Key::NeedMore;
+    const std::size_t length = std::size_t(static_cast<const char *>(greater) - text.data()) + 1;
+    // Four lanes of 8 bytes each, so that the multiplications overlap; the
+    // last part padded with zeros (the length tells it apart).
+    std::uint64_t lanes[4] = {0x9E3779B97F4A7C15u ^ length, 0xC2B2AE3D27D4EB4Fu, 0x165667B19E3779F9u,
+                              0x27D4EB2F165667C5u ^ std::uint64_t(from)};
     const char *p = text.data();
-    const char *const end = p + text.size();
-    for (; end - p >= 8; p += 8) {
-        std::uint64_t word;
-        std::memcpy(&word, p, 8);
-        const std::uint64_t x = word ^ kGreaters;
-        const std::uint64_t found = (x - kOnes) & ~x & kHighs;
-        if (found) {
-            const int bytes = __builtin_ctzll(found) / 8 + 1; // through the ">"
-            mixer.add(bytes == 8 ? word : word & ((std::uint64_t(1) << (8 * bytes)) - 1));
-            key = mixer.result();
-            return Key::Found;
-        }
-        mixer.add(word);
+    std::size_t at = 0;
+    auto mix = [&lanes](const char *block) {
+        lanes[0] = (lanes[0] ^ word(block)) * kMultiplier;
+        lanes[1] = (lanes[1] ^ word(block + 8)) * kMultiplier;
+        lanes[2] = (lanes[2] ^ word(block + 16)) * kMultiplier;
+        lanes[3] = (lanes[3] ^ word(block + 24)) * kMultiplier;
+    };
+    for (; at + 32 <= length; at += 32)
+        mix(p + at);
+    if (at < length) {
+        char last[32] = {};
+        std::memcpy(last, p + at, length - at);
+        mix(last);
     }
-    std::uint64_t word = 0;
-    for (int i = 0; p < end; ++p, ++i) {
-        word |= std::uint64_t(std::uint8_t(*p)) << (8 * i);
-        if (*p == '>') {
-            mixer.add(word);
-            key = mixer.result();
-            return Key::Found;
-        }
-    }
-    return cut ? Key::TooLong : Key::NeedMore;
+    std::uint64_t h = lanes[0];
+    for (int i = 1; i < 4; ++i)
+        h = (h ^ (lanes[i] >> 29) ^ (lanes[i] << 35)) * 0xC4CEB9FE1A85EC53u;
+    key = h ^ (h >> 32);
+    return Key::Found;
 }
 
 AttributeTailCache::Entry *AttributeTailCache::find(std::uint64_t key, int from, std::string_view text)
