@@ -43,6 +43,11 @@ Cell *allocateSlots(std::size_t slotCount)
         mmap(nullptr, slotCount * sizeof(Cell), PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
     if (block == MAP_FAILED)
         throw std::bad_alloc();
+    // Huge pages where the system gives them on request: a block of
+    // gigabytes is then touched in 2 MB steps, not 4 KB ones, and filling
+    // a new report stops waiting on a page fault every 50 cells. Only a
+    // hint; without it the block works the same.
+    madvise(block, slotCount * sizeof(Cell), MADV_HUGEPAGE);
     return static_cast<Cell *>(block);
 }
 
