@@ -23,15 +23,16 @@ namespace {
 // Blocks this large come straight from the kernel as a mapping of their
 // own: a mapping can grow (mremap) by moving page tables, without copying
 // the cells or holding two blocks at once.
-constexpr std::size_t kMappedBytes = std::size_t(64) << 20;
+constexpr std::size_t kMappedBytes = std::size_t(4) << 20;
 
 bool isMapped(std::size_t slotCount)
 {
     return slotCount * sizeof(Cell) >= kMappedBytes;
 }
 
-// Raw room for `slotCount` cells; no cell lives there yet.
-Cell *allocateSlots(std::size_t slotCount)
+// Raw room for `slotCount` cells; no cell lives there yet. `populate`
+// has a mapped block's pages made at once (see create()).
+Cell *allocateSlots(std::size_t slotCount, bool populate = false)
 {
     if (slotCount == 0)
         return nullptr;
@@ -39,15 +40,10 @@ Cell *allocateSlots(std::size_t slotCount)
         throw std::bad_alloc();
     if (!isMapped(slotCount))
         return static_cast<Cell *>(::operator new(slotCount * sizeof(Cell)));
-    void *block =
-        mmap(nullptr, slotCount * sizeof(Cell), PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    void *block = mmap(nullptr, slotCount * sizeof(Cell), PROT_READ | PROT_WRITE,
+                       MAP_PRIVATE | MAP_ANONYMOUS | (populate ? MAP_POPULATE : 0), -1, 0);
     if (block == MAP_FAILED)
         throw std::bad_alloc();
-    // Huge pages where the system gives them on request: a block of
-    // gigabytes is then touched in 2 MB steps, not 4 KB ones, and filling
-    // a new report stops waiting on a page fault every 50 cells. Only a
-    // hint; without it the block works the same.
-    madvise(block, slotCount * sizeof(Cell), MADV_HUGEPAGE);
     return static_cast<Cell *>(block);
 }
 
@@ -229,7 +225,9 @@ CellMatrix CellMatrix::create(int cols, int rows)
     const std::size_t cells = std::size_t(m.m_cols) * std::size_t(m.m_rows);
     if (cells == 0)
         return m;
-    m.m_slots = allocateSlots(cells);
+    // A new report's block is written whole right away: its pages are made
+    // in one call instead of one fault every 50 cells.
+    m.m_slots = allocateSlots(cells, true);
     m.m_colRoom = std::size_t(m.m_cols);
     m.m_rowRoom = std::size_t(m.m_rows);
     // One pass, column after column: each page of the new block is written
