@@ -57,14 +57,33 @@ constexpr ByteClasses makeClasses()
 
 constexpr ByteClasses kClasses = makeClasses();
 
+// Names are ASCII letters, then letters and digits.
+struct NameChars
+{
+    bool start[256];
+    bool rest[256];
+};
+
+constexpr NameChars makeNameChars()
+{
+    NameChars n{};
+    for (int c = 'A'; c <= 'Z'; ++c)
+        n.start[c] = n.rest[c] = n.start[c + 'a' - 'A'] = n.rest[c + 'a' - 'A'] = true;
+    for (int c = '0'; c <= '9'; ++c)
+        n.rest[c] = true;
+    return n;
+}
+
+constexpr NameChars kNameChars = makeNameChars();
+
 bool isNameStart(char c)
 {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+    return kNameChars.start[std::uint8_t(c)];
 }
 
 bool isNameChar(char c)
 {
-    return isNameStart(c) || (c >= '0' && c <= '9');
+    return kNameChars.rest[std::uint8_t(c)];
 }
 
 } // namespace
@@ -77,7 +96,7 @@ PlainXmlReader::PlainXmlReader(ReportXmlReader &events, const DocumentLimits &li
         if (v.size() == 1)
             m_varyingLetters[std::uint8_t(v[0])] = true;
     m_attributes.reserve(64);
-    m_spans.reserve(64);
+    m_spans.resize(64);
 }
 
 bool PlainXmlReader::parse(bool last)
@@ -141,10 +160,9 @@ inline bool PlainXmlReader::newAttributeName(std::string_view name)
     if (name.size() > 2 || first >= 26 || second >= 26)
         return newLongAttributeName(name);
     const unsigned key = first * 27 + (name.size() == 1 ? 0 : 1 + second);
-    const std::uint64_t bit = std::uint64_t(1) << (key % 64);
-    if (m_seenNames[key / 64] & bit)
+    if (m_seenInTag[key] == m_tagSerial)
         return false;
-    m_seenNames[key / 64] |= bit;
+    m_seenInTag[key] = m_tagSerial;
     return true;
 }
 
@@ -160,9 +178,12 @@ PlainXmlReader::Step PlainXmlReader::startTag(qsizetype &at)
     while (p < n && isNameChar(b[p]))
         ++p;
     const qsizetype nameEnd = p;
-    m_spans.clear();
+    m_spanCount = 0;
     bool references = false;
-    m_seenNames.fill(0);
+    if (++m_tagSerial == 0) {
+        m_seenInTag.fill(0);
+        m_tagSerial = 1;
+    }
     m_longNames.clear();
     // The tail: from the first attribute not named as varying on.
     bool leading = true;
@@ -197,13 +218,13 @@ PlainXmlReader::Step PlainXmlReader::startTag(qsizetype &at)
             if (!references) {
                 const std::string_view rest(b + space, size_t(n - space));
                 const AttributeTailCache::Key key =
-                    AttributeTailCache::keyOf(rest, int(m_spans.size()), tailKey);
+                    AttributeTailCache::keyOf(rest, int(m_spanCount), tailKey);
                 // No ">" yet: the tag is not complete either.
                 if (key == AttributeTailCache::Key::NeedMore)
                     return Step::NeedMore;
                 if (key == AttributeTailCache::Key::Found) {
                     tailStart = space;
-                    tailFrom = int(m_spans.size());
+                    tailFrom = int(m_spanCount);
                     known = m_tails.find(tailKey, tailFrom, rest);
                 }
                 if (known) {
@@ -221,7 +242,9 @@ PlainXmlReader::Step PlainXmlReader::startTag(qsizetype &at)
             return Step::Decline;
         // The fields one by one: building the whole span at once and
         // copying it stalls the store buffer.
-        AttributeSpan &span = m_spans.emplace_back();
+        if (m_spanCount == m_spans.size())
+            m_spans.resize(2 * m_spans.size());
+        AttributeSpan &span = m_spans[m_spanCount++];
         span.nameStart = nameStart;
         span.nameEnd = p;
         p += 2;
@@ -266,14 +289,15 @@ PlainXmlReader::Step PlainXmlReader::startTag(qsizetype &at)
     RepeatedAttributes repeated;
     if (known) {
         // The leading attributes are the tag's own, the rest the known tail's.
-        for (size_t i = 0; i < m_spans.size(); ++i)
+        for (size_t i = 0; i < m_spanCount; ++i)
             known->attributes[i] = {view(m_spans[i].nameStart, m_spans[i].nameEnd),
                                     view(m_spans[i].valueStart, m_spans[i].valueEnd)};
         attributes = known->attributes;
         repeated = {known->id, known->from};
     } else {
         m_attributes.clear();
-        for (const AttributeSpan &span : m_spans) {
+        for (size_t i = 0; i < m_spanCount; ++i) {
+            const AttributeSpan &span = m_spans[i];
             qsizetype valueEnd = span.valueEnd;
             if (references)
                 valueEnd = resolveReferences(b + span.valueStart, b + valueEnd) - b;
@@ -282,7 +306,7 @@ PlainXmlReader::Step PlainXmlReader::startTag(qsizetype &at)
         attributes = m_attributes;
         if (tailStart >= 0 && !references && !varyingInTail) {
             m_tailSpans.clear();
-            for (size_t i = size_t(tailFrom); i < m_spans.size(); ++i) {
+            for (size_t i = size_t(tailFrom); i < m_spanCount; ++i) {
                 const AttributeSpan &s = m_spans[i];
                 m_tailSpans.push_back({size_t(s.nameStart - tailStart), size_t(s.nameEnd - tailStart),
                                        size_t(s.valueStart - tailStart), size_t(s.valueEnd - tailStart)});

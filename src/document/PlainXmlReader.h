@@ -70,6 +70,7 @@ private:
         qsizetype nameStart, nameEnd, valueStart, valueEnd;
     };
     std::vector<AttributeSpan> m_spans; // of the tag being read, in the buffer
+    size_t m_spanCount = 0;
     std::vector<XmlAttribute> m_attributes;
     std::vector<AttributeTailCache::Span> m_tailSpans;
     std::span<const std::string_view> m_varying;
@@ -80,8 +81,10 @@ private:
     qint64 m_tagStart[2] = {0, 0};
     qint64 m_tagEnd = -1;
     // Duplicate attribute names of a tag: names of one or two capitals, as
-    // all the writer's are, by a bit each, the others compared.
-    std::array<std::uint64_t, (26 * 27 + 63) / 64> m_seenNames{};
+    // all the writer's are, by the serial number of the tag that last had
+    // them (no clearing per tag), the others compared.
+    std::array<std::uint32_t, 26 * 27> m_seenInTag{};
+    std::uint32_t m_tagSerial = 0;
     std::vector<std::string_view> m_longNames;
 };
 
